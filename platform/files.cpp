@@ -1,0 +1,271 @@
+#include "platform/files.hpp"
+
+#include <dirent.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <climits>
+#include <cstdio>
+#include <cstring>
+#include <map>
+
+#include "platform/system.hpp"
+
+struct TStream {
+  Text name;
+  // A file on disk...
+  std::FILE* file = nullptr;
+  // ...or an embedded file in memory (read-only).
+  const uint8_t* memory = nullptr;
+  size_t memorySize = 0;
+  size_t memoryPos = 0;
+  bool readable = false;
+  bool writable = false;
+};
+
+namespace {
+
+const Text kIncbinPrefix = u"incbin::";
+
+struct EmbeddedFile {
+  const uint8_t* data;
+  size_t size;
+};
+
+std::map<Text, EmbeddedFile>& EmbeddedFiles() {
+  static std::map<Text, EmbeddedFile> files;
+  return files;
+}
+
+bool HasIncbinPrefix(const Text& url) {
+  return url.size() >= kIncbinPrefix.size() && url.compare(0, kIncbinPrefix.size(), kIncbinPrefix) == 0;
+}
+
+[[noreturn]] void StreamReadError(const TStream& stream) {
+  RaiseRuntimeError(JoinText(u"Error reading from stream \"", stream.name, u"\""));
+}
+
+}  // namespace
+
+std::string NativePath(const Text& gamePath) {
+  std::string path = TextToBytes(gamePath);
+  for (char& c : path)
+    if (c == '\\') c = '/';
+  return path;
+}
+
+void RegisterEmbeddedFile(const Text& name, const uint8_t* data, size_t size) {
+  EmbeddedFiles()[name] = EmbeddedFile{data, size};
+}
+
+bool EmbeddedFileExists(const Text& name) { return EmbeddedFiles().count(name) != 0; }
+
+const uint8_t* EmbeddedFileData(const Text& name, size_t* size) {
+  Text key = HasIncbinPrefix(name) ? name.substr(kIncbinPrefix.size()) : name;
+  auto it = EmbeddedFiles().find(key);
+  if (it == EmbeddedFiles().end()) {
+    if (size) *size = 0;
+    return nullptr;
+  }
+  if (size) *size = it->second.size;
+  return it->second.data;
+}
+
+size_t EmbeddedFileCount() { return EmbeddedFiles().size(); }
+
+StreamRef OpenStreamByUrl(const Text& url, bool readable, bool writable) {
+  if (!readable && !writable) return nullptr;
+  auto stream = std::make_shared<TStream>();
+  stream->name = url;
+  stream->readable = readable;
+  stream->writable = writable;
+  if (HasIncbinPrefix(url)) {
+    if (writable) return nullptr;
+    size_t size = 0;
+    const uint8_t* data = EmbeddedFileData(url, &size);
+    if (!data) return nullptr;
+    stream->memory = data;
+    stream->memorySize = size;
+    return stream;
+  }
+  std::string path = NativePath(url);
+  struct stat st;
+  if (::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode)) return nullptr;
+  const char* mode = writable ? (readable ? "r+b" : "wb") : "rb";
+  stream->file = std::fopen(path.c_str(), mode);
+  if (!stream->file) return nullptr;
+  return stream;
+}
+
+StreamRef OpenFileForRead(const Text& path) { return OpenStreamByUrl(path, true, false); }
+StreamRef OpenFileForWrite(const Text& path) { return OpenStreamByUrl(path, false, true); }
+StreamRef OpenStreamForWrite(const Text& url) { return OpenStreamByUrl(url, false, true); }
+
+void CloseDataStream(const StreamRef& stream) {
+  if (!stream) return;
+  if (stream->file) {
+    std::fclose(stream->file);
+    stream->file = nullptr;
+  }
+  stream->memory = nullptr;
+  stream->memorySize = stream->memoryPos = 0;
+  stream->readable = stream->writable = false;
+}
+
+int32_t ReadStreamBytes(TStream& stream, uint8_t* into, int32_t count) {
+  if (count <= 0 || !stream.readable) return 0;
+  if (stream.memory) {
+    size_t left = stream.memorySize - stream.memoryPos;
+    size_t n = static_cast<size_t>(count) < left ? static_cast<size_t>(count) : left;
+    std::memcpy(into, stream.memory + stream.memoryPos, n);
+    stream.memoryPos += n;
+    return static_cast<int32_t>(n);
+  }
+  if (!stream.file) return 0;
+  return static_cast<int32_t>(std::fread(into, 1, static_cast<size_t>(count), stream.file));
+}
+
+int32_t WriteStreamBytes(TStream& stream, const uint8_t* from, int32_t count) {
+  if (count <= 0 || !stream.writable || !stream.file) return 0;
+  return static_cast<int32_t>(std::fwrite(from, 1, static_cast<size_t>(count), stream.file));
+}
+
+bool StreamAtEnd(TStream& stream) {
+  if (stream.memory) return stream.memoryPos >= stream.memorySize;
+  if (!stream.file) return true;
+  int c = std::fgetc(stream.file);
+  if (c == EOF) return true;
+  std::ungetc(c, stream.file);
+  return false;
+}
+
+int32_t ReadInt32(TStream& stream) {
+  uint8_t b[4];
+  if (ReadStreamBytes(stream, b, 4) != 4) StreamReadError(stream);
+  uint32_t v = static_cast<uint32_t>(b[0]) | (static_cast<uint32_t>(b[1]) << 8) |
+               (static_cast<uint32_t>(b[2]) << 16) | (static_cast<uint32_t>(b[3]) << 24);
+  return static_cast<int32_t>(v);
+}
+
+void WriteInt32(TStream& stream, int32_t value) {
+  uint32_t v = static_cast<uint32_t>(value);
+  uint8_t b[4] = {static_cast<uint8_t>(v), static_cast<uint8_t>(v >> 8),
+                  static_cast<uint8_t>(v >> 16), static_cast<uint8_t>(v >> 24)};
+  if (WriteStreamBytes(stream, b, 4) != 4)
+    RaiseRuntimeError(JoinText(u"Error writing to stream \"", stream.name, u"\""));
+}
+
+Text ReadBytesAsText(TStream& stream, int32_t count) {
+  if (count <= 0) return Text();
+  std::string bytes(static_cast<size_t>(count), '\0');
+  if (ReadStreamBytes(stream, reinterpret_cast<uint8_t*>(bytes.data()), count) != count)
+    StreamReadError(stream);
+  return TextFromBytes(bytes);
+}
+
+void WriteTextBytes(TStream& stream, const Text& text) {
+  std::string bytes = TextToBytes(text);
+  int32_t n = static_cast<int32_t>(bytes.size());
+  if (WriteStreamBytes(stream, reinterpret_cast<const uint8_t*>(bytes.data()), n) != n)
+    RaiseRuntimeError(JoinText(u"Error writing to stream \"", stream.name, u"\""));
+}
+
+int32_t PathKind(const Text& path) {
+  struct stat st;
+  if (::stat(NativePath(path).c_str(), &st) != 0) return PATH_NONE;
+  if (S_ISDIR(st.st_mode)) return PATH_FOLDER;
+  if (S_ISREG(st.st_mode)) return PATH_FILE;
+  return PATH_NONE;
+}
+
+int32_t FileByteSize(const Text& path) {
+  struct stat st;
+  if (::stat(NativePath(path).c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return -1;
+  return st.st_size > INT32_MAX ? INT32_MAX : static_cast<int32_t>(st.st_size);
+}
+
+bool RemoveFile(const Text& path) {
+  if (PathKind(path) != PATH_FILE) return false;
+  return ::unlink(NativePath(path).c_str()) == 0;
+}
+
+bool RenameFile(const Text& from, const Text& to) {
+  return std::rename(NativePath(from).c_str(), NativePath(to).c_str()) == 0;
+}
+
+bool MakeDirectory(const Text& path, bool recursive) {
+  std::string native = NativePath(path);
+  if (recursive) {
+    for (size_t i = 1; i < native.size(); ++i) {
+      if (native[i] != '/') continue;
+      std::string part = native.substr(0, i);
+      ::mkdir(part.c_str(), 0777);
+    }
+  }
+  if (::mkdir(native.c_str(), 0777) == 0) return true;
+  return PathKind(path) == PATH_FOLDER;
+}
+
+Text PathExtension(const Text& path) {
+  size_t dot = path.find_last_of(u'.');
+  if (dot == Text::npos) return Text();
+  size_t sep = path.find_last_of(u"/\\");
+  if (sep != Text::npos && sep > dot) return Text();
+  return path.substr(dot + 1);
+}
+
+DirectoryRef ListDirectory(const Text& path) {
+  DIR* dir = ::opendir(NativePath(path).c_str());
+  if (!dir) return nullptr;
+  auto listing = std::make_shared<TDirectory>();
+  while (struct dirent* entry = ::readdir(dir)) {
+    if (std::strcmp(entry->d_name, ".") == 0 || std::strcmp(entry->d_name, "..") == 0) continue;
+    listing->entries.push_back(TextFromBytes(entry->d_name));
+  }
+  ::closedir(dir);
+  return listing;
+}
+
+void CloseDirectory(const DirectoryRef& dir) {
+  if (dir) {
+    dir->entries.clear();
+    dir->next = 0;
+  }
+}
+
+BankRef NewBank(int32_t size) {
+  auto bank = std::make_shared<TBank>();
+  bank->bytes.assign(size > 0 ? static_cast<size_t>(size) : 0u, 0);
+  return bank;
+}
+
+uint8_t* BankBytes(TBank& bank) { return bank.bytes.data(); }
+
+int32_t BankSize(const TBank& bank) { return static_cast<int32_t>(bank.bytes.size()); }
+
+static bool BankRangeValid(const TBank& bank, int32_t offset, int32_t count) {
+  return offset >= 0 && count >= 0 &&
+         static_cast<int64_t>(offset) + count <= static_cast<int64_t>(bank.bytes.size());
+}
+
+int32_t ReadStreamIntoBank(TStream& stream, TBank& bank, int32_t offset, int32_t count) {
+  if (!BankRangeValid(bank, offset, count)) return 0;
+  return ReadStreamBytes(stream, bank.bytes.data() + offset, count);
+}
+
+int32_t WriteBankToStream(TBank& bank, TStream& stream, int32_t offset, int32_t count) {
+  if (!BankRangeValid(bank, offset, count)) return 0;
+  return WriteStreamBytes(stream, bank.bytes.data() + offset, count);
+}
+
+void EnterProgramFolder() {
+  char buf[4096];
+  ssize_t n = ::readlink("/proc/self/exe", buf, sizeof buf - 1);
+  if (n <= 0) return;
+  buf[n] = '\0';
+  char* slash = std::strrchr(buf, '/');
+  if (!slash) return;
+  *slash = '\0';
+  if (buf[0] == '\0') return;
+  if (::chdir(buf) != 0) return;
+}

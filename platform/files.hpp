@@ -1,0 +1,84 @@
+// Files, streams, folders and memory banks.
+//
+// The game names files the Windows way ("data\replays\x.rep"); those names are
+// mapped to this system's paths here and nowhere else. Every opener gives
+// nullptr when it fails.
+#pragma once
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/text.hpp"
+
+struct TStream;
+using StreamRef = std::shared_ptr<TStream>;
+
+constexpr int32_t PATH_NONE = 0;
+constexpr int32_t PATH_FILE = 1;
+constexpr int32_t PATH_FOLDER = 2;
+
+// The system path of a game path: backslashes become slashes.
+std::string NativePath(const Text& gamePath);
+
+// A plain path, or "incbin::" and the name of a registered embedded file
+// (embedded files are read-only).
+StreamRef OpenStreamByUrl(const Text& url, bool readable, bool writable);
+StreamRef OpenFileForRead(const Text& path);
+// Creates or empties the file.
+StreamRef OpenFileForWrite(const Text& path);
+StreamRef OpenStreamForWrite(const Text& url);
+void CloseDataStream(const StreamRef& stream);
+
+// Little-endian 32-bit values. Reading past the end raises a runtime error
+// naming the stream.
+int32_t ReadInt32(TStream& stream);
+void WriteInt32(TStream& stream, int32_t value);
+// count bytes, one code unit each.
+Text ReadBytesAsText(TStream& stream, int32_t count);
+// The low byte of each code unit.
+void WriteTextBytes(TStream& stream, const Text& text);
+bool StreamAtEnd(TStream& stream);
+// Up to count bytes; the number actually read or written.
+int32_t ReadStreamBytes(TStream& stream, uint8_t* into, int32_t count);
+int32_t WriteStreamBytes(TStream& stream, const uint8_t* from, int32_t count);
+
+int32_t PathKind(const Text& path);
+// -1 when the path is not a file.
+int32_t FileByteSize(const Text& path);
+bool RemoveFile(const Text& path);
+bool RenameFile(const Text& from, const Text& to);
+bool MakeDirectory(const Text& path, bool recursive = false);
+// The text after the last "." of the last path element, else empty.
+Text PathExtension(const Text& path);
+
+struct TDirectory {
+  std::vector<Text> entries;
+  size_t next = 0;
+};
+using DirectoryRef = std::shared_ptr<TDirectory>;
+// The entry names in the system's order, without "." and ".."; nullptr when
+// the folder cannot be read.
+DirectoryRef ListDirectory(const Text& path);
+void CloseDirectory(const DirectoryRef& dir);
+
+struct TBank {
+  std::vector<uint8_t> bytes;
+};
+using BankRef = std::shared_ptr<TBank>;
+BankRef NewBank(int32_t size);
+uint8_t* BankBytes(TBank& bank);
+int32_t BankSize(const TBank& bank);
+int32_t ReadStreamIntoBank(TStream& stream, TBank& bank, int32_t offset, int32_t count);
+int32_t WriteBankToStream(TBank& bank, TStream& stream, int32_t offset, int32_t count);
+
+// Embedded files, opened as "incbin::" followed by the name. The bytes are
+// not copied and must live for the whole run.
+void RegisterEmbeddedFile(const Text& name, const uint8_t* data, size_t size);
+bool EmbeddedFileExists(const Text& name);
+// The bytes of an embedded file, or nullptr.
+const uint8_t* EmbeddedFileData(const Text& name, size_t* size);
+size_t EmbeddedFileCount();
+
+// Makes the folder of the running program the working directory.
+void EnterProgramFolder();

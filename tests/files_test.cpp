@@ -1,0 +1,183 @@
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <set>
+
+#include "platform/files.hpp"
+#include "platform/system.hpp"
+
+namespace fs = std::filesystem;
+
+namespace {
+// Runs each test in a fresh folder of its own.
+class Files : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    old_ = fs::current_path();
+    dir_ = fs::temp_directory_path() /
+           ("qw2_files_" + std::to_string(::getpid()) + "_" +
+            ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::remove_all(dir_);
+    fs::create_directories(dir_);
+    fs::current_path(dir_);
+  }
+  void TearDown() override {
+    fs::current_path(old_);
+    fs::remove_all(dir_);
+  }
+  static std::string ReadAll(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+  }
+  fs::path old_, dir_;
+};
+}  // namespace
+
+TEST_F(Files, Int32IsLittleEndianBothWays) {
+  auto out = OpenFileForWrite(u"n.bin");
+  ASSERT_NE(out, nullptr);
+  WriteInt32(*out, 41);
+  WriteInt32(*out, -2);
+  WriteInt32(*out, 0x10E4);
+  CloseDataStream(out);
+  EXPECT_EQ(ReadAll("n.bin"), std::string("\x29\0\0\0\xfe\xff\xff\xff\xe4\x10\0\0", 12));
+  auto in = OpenFileForRead(u"n.bin");
+  ASSERT_NE(in, nullptr);
+  EXPECT_EQ(ReadInt32(*in), 41);
+  EXPECT_EQ(ReadInt32(*in), -2);
+  EXPECT_EQ(ReadInt32(*in), 4324);
+  EXPECT_TRUE(StreamAtEnd(*in));
+  CloseDataStream(in);
+  EXPECT_EQ(FileByteSize(u"n.bin"), 12);
+}
+
+TEST_F(Files, TextBytesAreTheLowByteOfEachCodeUnit) {
+  auto out = OpenFileForWrite(u"t.bin");
+  WriteTextBytes(*out, u"AB\u00c5\u0143");
+  CloseDataStream(out);
+  EXPECT_EQ(ReadAll("t.bin"), std::string("AB\xc5\x43", 4));
+  auto in = OpenFileForRead(u"t.bin");
+  EXPECT_EQ(ReadBytesAsText(*in, 4), u"AB\u00c5C");
+  EXPECT_EQ(ReadBytesAsText(*in, 0), u"");
+  CloseDataStream(in);
+}
+
+TEST_F(Files, WindowsNamesMapToThisSystemsPaths) {
+  EXPECT_EQ(NativePath(u"data\\replays\\x.rep"), "data/replays/x.rep");
+  EXPECT_TRUE(MakeDirectory(u"data"));
+  EXPECT_TRUE(MakeDirectory(u"data\\replays"));
+  EXPECT_EQ(PathKind(u"data\\replays"), PATH_FOLDER);
+  auto out = OpenFileForWrite(u"data\\replays\\x.rep");
+  ASSERT_NE(out, nullptr);
+  CloseDataStream(out);
+  EXPECT_TRUE(fs::is_regular_file("data/replays/x.rep"));
+  EXPECT_EQ(PathKind(u"data\\replays\\x.rep"), PATH_FILE);
+  EXPECT_EQ(PathKind(u"data\\nothing"), PATH_NONE);
+  EXPECT_EQ(FileByteSize(u"data\\replays\\x.rep"), 0);
+  EXPECT_EQ(FileByteSize(u"data"), -1);
+  EXPECT_TRUE(MakeDirectory(u"a\\b\\c", true));
+  EXPECT_EQ(PathKind(u"a/b/c"), PATH_FOLDER);
+  EXPECT_TRUE(RemoveFile(u"data\\replays\\x.rep"));
+  EXPECT_FALSE(RemoveFile(u"data\\replays\\x.rep"));
+  EXPECT_FALSE(RemoveFile(u"data"));
+}
+
+TEST_F(Files, OpenersGiveNothingWhenTheyFail) {
+  EXPECT_EQ(OpenFileForRead(u"missing.bin"), nullptr);
+  EXPECT_EQ(OpenFileForWrite(u"no\\such\\folder\\x.bin"), nullptr);
+  fs::create_directory("folder");
+  EXPECT_EQ(OpenFileForRead(u"folder"), nullptr);
+  EXPECT_EQ(OpenStreamByUrl(u"incbin::data\\gfx\\nothing.png", true, false), nullptr);
+  EXPECT_EQ(ListDirectory(u"missing"), nullptr);
+}
+
+TEST_F(Files, ExtensionsAndListings) {
+  EXPECT_EQ(PathExtension(u"data\\replays\\a.b.REP"), u"REP");
+  EXPECT_EQ(PathExtension(u"noext"), u"");
+  EXPECT_EQ(PathExtension(u"dir.d\\file"), u"");
+  EXPECT_EQ(PathExtension(u"dir.d/file"), u"");
+  EXPECT_EQ(PathExtension(u"x."), u"");
+  fs::create_directory("r");
+  std::ofstream("r/one.rep").put('x');
+  std::ofstream("r/two.inr").put('x');
+  fs::create_directory("r/sub");
+  auto dir = ListDirectory(u"r");
+  ASSERT_NE(dir, nullptr);
+  std::set<Text> names(dir->entries.begin(), dir->entries.end());
+  EXPECT_EQ(names, (std::set<Text>{u"one.rep", u"two.inr", u"sub"}));
+  CloseDirectory(dir);
+  EXPECT_TRUE(dir->entries.empty());
+}
+
+TEST_F(Files, EmbeddedFilesOpenByIncbinNamesReadOnly) {
+  static const uint8_t bytes[] = {0x29, 0, 0, 0, 7, 0, 0, 0};
+  RegisterEmbeddedFile(u"data\\gfx\\test_embedded.bin", bytes, sizeof bytes);
+  EXPECT_TRUE(EmbeddedFileExists(u"data\\gfx\\test_embedded.bin"));
+  auto in = OpenStreamByUrl(u"incbin::data\\gfx\\test_embedded.bin", true, false);
+  ASSERT_NE(in, nullptr);
+  EXPECT_EQ(ReadInt32(*in), 41);
+  EXPECT_EQ(ReadInt32(*in), 7);
+  EXPECT_TRUE(StreamAtEnd(*in));
+  EXPECT_EQ(OpenStreamByUrl(u"incbin::data\\gfx\\test_embedded.bin", true, true), nullptr);
+  // Letter case is part of the name.
+  EXPECT_EQ(OpenStreamByUrl(u"incbin::data\\GFX\\test_embedded.bin", true, false), nullptr);
+  size_t size = 0;
+  EXPECT_EQ(EmbeddedFileData(u"incbin::data\\gfx\\test_embedded.bin", &size), bytes);
+  EXPECT_EQ(size, sizeof bytes);
+}
+
+TEST_F(Files, BanksReadAndWriteWithinTheirBounds) {
+  auto out = OpenFileForWrite(u"b.bin");
+  auto bank = NewBank(6);
+  for (int i = 0; i < 6; ++i) BankBytes(*bank)[i] = static_cast<uint8_t>('a' + i);
+  EXPECT_EQ(WriteBankToStream(*bank, *out, 2, 4), 4);
+  EXPECT_EQ(WriteBankToStream(*bank, *out, 4, 4), 0);  // past the bank's end
+  CloseDataStream(out);
+  EXPECT_EQ(ReadAll("b.bin"), "cdef");
+  auto in = OpenFileForRead(u"b.bin");
+  auto back = NewBank(10);
+  EXPECT_EQ(ReadStreamIntoBank(*in, *back, 1, 9), 4);  // short file: what there is
+  EXPECT_EQ(std::string(reinterpret_cast<char*>(BankBytes(*back)), 6), std::string("\0cdef\0", 6));
+  EXPECT_EQ(BankSize(*NewBank(-3)), 0);
+}
+
+TEST_F(Files, ReadingPastTheEndRaisesAnErrorNamingTheStream) {
+  auto out = OpenFileForWrite(u"short.bin");
+  WriteTextBytes(*out, u"ab");
+  CloseDataStream(out);
+  EXPECT_EXIT(
+      {
+        auto in = OpenFileForRead(u"short.bin");
+        ReadInt32(*in);
+      },
+      ::testing::ExitedWithCode(1), "short\\.bin");
+  EXPECT_EXIT(
+      {
+        auto in = OpenFileForRead(u"short.bin");
+        ReadBytesAsText(*in, 3);
+      },
+      ::testing::ExitedWithCode(1), "short\\.bin");
+}
+
+TEST(System, RuntimeErrorPrintsAndEndsNonZero) {
+  EXPECT_EXIT(RaiseRuntimeError(u"Source file is not a REP file"), ::testing::ExitedWithCode(1),
+              "Source file is not a REP file");
+  EXPECT_EXIT(EndProgram(), ::testing::ExitedWithCode(0), "");
+}
+
+TEST(System, DatesAreEnglishWhateverTheLocale) {
+  EXPECT_EQ(FormatDate(2026, 12, 9), u"09 Dec 2026");
+  EXPECT_EQ(FormatDate(2007, 1, 31), u"31 Jan 2007");
+  EXPECT_EQ(FormatTimeOfDay(7, 5, 0), u"07:05:00");
+  EXPECT_EQ(DateText().size(), 11u);
+  EXPECT_EQ(TimeOfDayText().size(), 8u);
+  SetMillisecondSource([] { return 12345; });
+  EXPECT_EQ(SystemMilliseconds(), 12345);
+  SetMillisecondSource(nullptr);
+  int32_t a = SystemMilliseconds();
+  EXPECT_GE(SystemMilliseconds() - a, 0);
+}
