@@ -41,7 +41,8 @@ void SetClearColour(int32_t red, int32_t green, int32_t blue);
 void ClearBackBuffer();
 // Shows the back buffer. The full-screen display is paced to its rate: with
 // vertical sync when the monitor runs at it, else by the layer's own timing.
-// The back buffer keeps its contents until ClearBackBuffer.
+// The software renderer's back buffer keeps its contents until
+// ClearBackBuffer.
 void PresentFrame();
 // The refresh rate PresentFrame keeps (0 when unpaced).
 int32_t PresentRate();

@@ -21,6 +21,8 @@ uint32_t FramebufferPixel(int32_t x, int32_t y);
 const uint32_t* FramebufferData();
 // The picture last presented (what the screen shows).
 uint32_t PresentedPixel(int32_t x, int32_t y);
+// The back buffer of either renderer as 0x00RRGGBB (read back from GL).
+std::vector<uint32_t> CaptureBackBuffer();
 bool WriteFramebufferPng(const std::string& path);
 
 // Scripted input, taking effect at once.

@@ -1,0 +1,168 @@
+// The OpenGL renderer: one texture per image frame, made per display from
+// the pixels the images keep in memory, drawn as quads by the same rules as
+// the software renderer.
+#include <SDL.h>
+#include <SDL_opengl.h>
+
+#include <map>
+#include <utility>
+
+#include "platform/draw.hpp"
+#include "platform/platform_internal.hpp"
+
+namespace platform_detail {
+namespace {
+
+SDL_GLContext context = nullptr;
+int32_t logicalW = 0, logicalH = 0;
+int32_t viewX = 0, viewY = 0, viewW = 0, viewH = 0, windowW = 0, windowH = 0;
+std::map<std::pair<uint64_t, int32_t>, GLuint> textures;
+int32_t currentBlend = -1;
+
+GLuint TextureFor(const ImageData& image, int32_t frame) {
+  auto key = std::make_pair(image.serial, frame);
+  auto it = textures.find(key);
+  if (it != textures.end()) return it->second;
+  GLuint tex = 0;
+  glGenTextures(1, &tex);
+  glBindTexture(GL_TEXTURE_2D, tex);
+  glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
+  const std::vector<ImageLevel>& levels = image.frames[size_t(frame)];
+  bool filtered = (image.flags & IMAGE_FILTERED) != 0;
+  bool mipmapped = filtered && (image.flags & IMAGE_MIPMAPPED) && levels.size() > 1;
+  for (size_t i = 0; i < (mipmapped ? levels.size() : 1); ++i)
+    glTexImage2D(GL_TEXTURE_2D, GLint(i), GL_RGBA8, levels[i].width, levels[i].height, 0, GL_BGRA,
+                 GL_UNSIGNED_INT_8_8_8_8_REV, levels[i].pixels.data());
+  if (mipmapped) glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAX_LEVEL, GLint(levels.size() - 1));
+  else glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAX_LEVEL, 0);
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, filtered ? GL_LINEAR : GL_NEAREST);
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, mipmapped ? GL_LINEAR_MIPMAP_NEAREST : GL_NEAREST);
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
+  textures[key] = tex;
+  return tex;
+}
+
+void ApplyBlend(int32_t blend) {
+  if (blend == currentBlend) return;
+  currentBlend = blend;
+  glDisable(GL_ALPHA_TEST);
+  glDisable(GL_BLEND);
+  switch (blend) {
+    case BLEND_MASK:
+      glEnable(GL_ALPHA_TEST);
+      glAlphaFunc(GL_GEQUAL, 0.5f);
+      break;
+    case BLEND_ALPHA:
+      glEnable(GL_BLEND);
+      glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+      break;
+    case BLEND_LIGHT:
+      glEnable(GL_BLEND);
+      glBlendFunc(GL_SRC_ALPHA, GL_ONE);
+      break;
+    case BLEND_SHADE:
+      glEnable(GL_BLEND);
+      glBlendFunc(GL_DST_COLOR, GL_ZERO);
+      break;
+    default:
+      break;
+  }
+}
+
+}  // namespace
+
+bool GlStart(int32_t logicalWidth, int32_t logicalHeight) {
+  auto* window = static_cast<SDL_Window*>(SdlWindowHandle());
+  if (!window) return false;
+  context = SDL_GL_CreateContext(window);
+  if (!context) return false;
+  SDL_GL_MakeCurrent(window, context);
+  logicalW = logicalWidth;
+  logicalH = logicalHeight;
+  currentBlend = -1;
+  glDisable(GL_DEPTH_TEST);
+  glDisable(GL_CULL_FACE);
+  glDisable(GL_LIGHTING);
+  glEnable(GL_TEXTURE_2D);
+  glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
+  glMatrixMode(GL_MODELVIEW);
+  glLoadIdentity();
+  return true;
+}
+
+void GlStop() {
+  if (!context) return;
+  for (auto& entry : textures) glDeleteTextures(1, &entry.second);
+  textures.clear();
+  SDL_GL_DeleteContext(context);
+  context = nullptr;
+}
+
+void GlSetViewport(int32_t winW, int32_t winH, int32_t x, int32_t y, int32_t w, int32_t h) {
+  if (!context) return;
+  windowW = winW;
+  windowH = winH;
+  viewX = x;
+  viewY = y;
+  viewW = w;
+  viewH = h;
+  // GL counts rows from the bottom.
+  glViewport(x, winH - y - h, w, h);
+  glScissor(x, winH - y - h, w, h);
+  glMatrixMode(GL_PROJECTION);
+  glLoadIdentity();
+  glOrtho(0.0, logicalW, logicalH, 0.0, -1.0, 1.0);
+  glMatrixMode(GL_MODELVIEW);
+}
+
+void GlClear(uint32_t rgb) {
+  if (!context) return;
+  glDisable(GL_SCISSOR_TEST);
+  glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
+  glClear(GL_COLOR_BUFFER_BIT);
+  glEnable(GL_SCISSOR_TEST);
+  glClearColor(((rgb >> 16) & 0xff) / 255.0f, ((rgb >> 8) & 0xff) / 255.0f, (rgb & 0xff) / 255.0f, 1.0f);
+  glClear(GL_COLOR_BUFFER_BIT);
+}
+
+void GlDraw(const ImageData& image, int32_t frame, double x, double y, const DrawParams& p) {
+  if (!context) return;
+  if (p.blend < BLEND_MASK || p.blend > BLEND_SHADE) return;
+  GLuint tex = TextureFor(image, frame);
+  glBindTexture(GL_TEXTURE_2D, tex);
+  ApplyBlend(p.blend);
+  glColor4ub(GLubyte(p.red), GLubyte(p.green), GLubyte(p.blue), GLubyte(p.alphaByte));
+  const double c = p.cosA, s = p.sinA;
+  const double w = image.frameWidth, h = image.frameHeight;
+  glBegin(GL_QUADS);
+  for (int32_t k = 0; k < 4; ++k) {
+    // Corners in order (0,0), (1,0), (1,1), (0,1).
+    double tu = (k == 1 || k == 2) ? 1.0 : 0.0;
+    double tv = (k >= 2) ? 1.0 : 0.0;
+    double px = tu * w - image.anchorX, py = tv * h - image.anchorY;
+    glTexCoord2d(tu, tv);
+    glVertex2d(x + px * c * p.scaleX - py * s * p.scaleY, y + px * s * p.scaleX + py * c * p.scaleY);
+  }
+  glEnd();
+}
+
+std::vector<uint32_t> GlReadBack() {
+  std::vector<uint32_t> out;
+  if (!context || viewW <= 0 || viewH <= 0) return out;
+  std::vector<uint32_t> raw(size_t(viewW) * viewH);
+  glPixelStorei(GL_PACK_ALIGNMENT, 4);
+  glReadBuffer(GL_BACK);
+  glReadPixels(viewX, windowH - viewY - viewH, viewW, viewH, GL_BGRA, GL_UNSIGNED_INT_8_8_8_8_REV, raw.data());
+  out.resize(size_t(logicalW) * logicalH);
+  for (int32_t y = 0; y < logicalH; ++y) {
+    int32_t sy = viewH - 1 - int32_t(int64_t(y) * viewH / logicalH);
+    for (int32_t x = 0; x < logicalW; ++x) {
+      int32_t sx = int32_t(int64_t(x) * viewW / logicalW);
+      out[size_t(y) * logicalW + x] = raw[size_t(sy) * viewW + sx] & 0xffffff;
+    }
+  }
+  return out;
+}
+
+}  // namespace platform_detail

@@ -1,0 +1,275 @@
+// Keyboard and mouse state from window events, with the key codes the game
+// binds (Windows virtual-key numbers).
+#include "platform/input.hpp"
+
+#include <SDL.h>
+
+#include <array>
+#include <cstring>
+
+#include "platform/platform_internal.hpp"
+
+namespace platform_detail {
+namespace {
+
+std::array<bool, 256> keys{};
+// The code each physical key went down as, so it is released as that code
+// even when Num Lock changed meanwhile.
+std::array<uint8_t, SDL_NUM_SCANCODES> downAs{};
+std::array<bool, 4> buttons{};
+int32_t pointerX = 0, pointerY = 0;
+int32_t wheelRaw = 0;  // movements, in units of 120 per notch
+int32_t wheelPosition = 0;
+bool closeRequested = false;
+
+}  // namespace
+
+void InputKeyEvent(int32_t key, bool down) {
+  if (key > 0 && key < 256) keys[size_t(key)] = down;
+}
+
+void InputButtonEvent(int32_t button, bool down) {
+  if (button >= 1 && button <= 3) buttons[size_t(button)] = down;
+}
+
+void InputPointerEvent(int32_t gameX, int32_t gameY) {
+  pointerX = gameX;
+  pointerY = gameY;
+}
+
+void InputWheelEvent(int32_t rawDelta) {
+  // Each movement is divided by 120 toward zero and summed.
+  wheelRaw += rawDelta;
+  wheelPosition += rawDelta / 120;
+}
+
+void InputCloseEvent() { closeRequested = true; }
+
+void InputHandleSdlEvent(const void* data) {
+  const SDL_Event& e = *static_cast<const SDL_Event*>(data);
+  switch (e.type) {
+    case SDL_QUIT:
+      closeRequested = true;
+      break;
+    case SDL_WINDOWEVENT:
+      switch (e.window.event) {
+        case SDL_WINDOWEVENT_CLOSE:
+          closeRequested = true;
+          break;
+        case SDL_WINDOWEVENT_FOCUS_GAINED:
+        case SDL_WINDOWEVENT_FOCUS_LOST:
+          ReleaseAllInput();
+          break;
+        case SDL_WINDOWEVENT_SIZE_CHANGED:
+        case SDL_WINDOWEVENT_RESIZED:
+          WindowSizeChanged();
+          break;
+        default:
+          break;
+      }
+      break;
+    case SDL_KEYDOWN:
+    case SDL_KEYUP: {
+      SDL_Scancode sc = e.key.keysym.scancode;
+      if (sc < 0 || sc >= SDL_NUM_SCANCODES) break;
+      if (e.type == SDL_KEYDOWN) {
+        if (e.key.repeat) break;
+        int32_t code = KeyCodeForScancode(sc, (e.key.keysym.mod & KMOD_NUM) != 0);
+        downAs[size_t(sc)] = uint8_t(code);
+        if (code) keys[size_t(code)] = true;
+      } else {
+        int32_t code = downAs[size_t(sc)];
+        if (!code) code = KeyCodeForScancode(sc, (e.key.keysym.mod & KMOD_NUM) != 0);
+        downAs[size_t(sc)] = 0;
+        if (code) keys[size_t(code)] = false;
+      }
+      break;
+    }
+    case SDL_MOUSEMOTION: {
+      int32_t gx, gy;
+      WindowToGame(e.motion.x, e.motion.y, gx, gy);
+      InputPointerEvent(gx, gy);
+      break;
+    }
+    case SDL_MOUSEBUTTONDOWN:
+    case SDL_MOUSEBUTTONUP: {
+      int32_t b = e.button.button == SDL_BUTTON_LEFT    ? 1
+                  : e.button.button == SDL_BUTTON_RIGHT ? 2
+                  : e.button.button == SDL_BUTTON_MIDDLE ? 3
+                                                         : 0;
+      if (b) InputButtonEvent(b, e.type == SDL_MOUSEBUTTONDOWN);
+      int32_t gx, gy;
+      WindowToGame(e.button.x, e.button.y, gx, gy);
+      InputPointerEvent(gx, gy);
+      break;
+    }
+    case SDL_MOUSEWHEEL: {
+      int32_t notches = e.wheel.y;
+      if (e.wheel.direction == SDL_MOUSEWHEEL_FLIPPED) notches = -notches;
+      InputWheelEvent(notches * 120);
+      break;
+    }
+    default:
+      break;
+  }
+}
+
+}  // namespace platform_detail
+
+using namespace platform_detail;
+
+int32_t KeyCodeForScancode(int32_t scancode, bool numLock) {
+  if (scancode >= SDL_SCANCODE_A && scancode <= SDL_SCANCODE_Z) return 65 + (scancode - SDL_SCANCODE_A);
+  if (scancode >= SDL_SCANCODE_1 && scancode <= SDL_SCANCODE_9) return 49 + (scancode - SDL_SCANCODE_1);
+  if (scancode >= SDL_SCANCODE_F1 && scancode <= SDL_SCANCODE_F12) return 112 + (scancode - SDL_SCANCODE_F1);
+  if (scancode >= SDL_SCANCODE_F13 && scancode <= SDL_SCANCODE_F24) return 124 + (scancode - SDL_SCANCODE_F13);
+  // The keypad's digits and point give their second meaning without Num Lock.
+  if (scancode >= SDL_SCANCODE_KP_1 && scancode <= SDL_SCANCODE_KP_9) {
+    int32_t digit = 1 + (scancode - SDL_SCANCODE_KP_1);
+    if (numLock) return 96 + digit;
+    static const int32_t moves[10] = {45, 35, 40, 34, 37, 12, 39, 36, 38, 33};
+    return moves[digit];
+  }
+  switch (scancode) {
+    case SDL_SCANCODE_0: return 48;
+    case SDL_SCANCODE_KP_0: return numLock ? 96 : 45;
+    case SDL_SCANCODE_KP_PERIOD: return numLock ? 110 : 46;
+    case SDL_SCANCODE_KP_MULTIPLY: return 106;
+    case SDL_SCANCODE_KP_PLUS: return 107;
+    case SDL_SCANCODE_KP_MINUS: return 109;
+    case SDL_SCANCODE_KP_DIVIDE: return 111;
+    case SDL_SCANCODE_KP_ENTER: return 13;
+    case SDL_SCANCODE_KP_COMMA: return 108;
+    case SDL_SCANCODE_BACKSPACE: return 8;
+    case SDL_SCANCODE_TAB: return 9;
+    case SDL_SCANCODE_CLEAR: return 12;
+    case SDL_SCANCODE_RETURN: return 13;
+    case SDL_SCANCODE_PAUSE: return 19;
+    case SDL_SCANCODE_CAPSLOCK: return 20;
+    case SDL_SCANCODE_ESCAPE: return 27;
+    case SDL_SCANCODE_SPACE: return 32;
+    case SDL_SCANCODE_PAGEUP: return 33;
+    case SDL_SCANCODE_PAGEDOWN: return 34;
+    case SDL_SCANCODE_END: return 35;
+    case SDL_SCANCODE_HOME: return 36;
+    case SDL_SCANCODE_LEFT: return 37;
+    case SDL_SCANCODE_UP: return 38;
+    case SDL_SCANCODE_RIGHT: return 39;
+    case SDL_SCANCODE_DOWN: return 40;
+    case SDL_SCANCODE_SELECT: return 41;
+    case SDL_SCANCODE_EXECUTE: return 43;
+    case SDL_SCANCODE_PRINTSCREEN: return 44;
+    case SDL_SCANCODE_INSERT: return 45;
+    case SDL_SCANCODE_DELETE: return 46;
+    case SDL_SCANCODE_HELP: return 47;
+    case SDL_SCANCODE_LGUI: return 91;
+    case SDL_SCANCODE_RGUI: return 92;
+    case SDL_SCANCODE_APPLICATION: return 93;
+    case SDL_SCANCODE_SLEEP: return 95;
+    case SDL_SCANCODE_NUMLOCKCLEAR: return 144;
+    case SDL_SCANCODE_SCROLLLOCK: return 145;
+    case SDL_SCANCODE_LSHIFT: return 160;
+    case SDL_SCANCODE_RSHIFT: return 161;
+    case SDL_SCANCODE_LCTRL: return 162;
+    case SDL_SCANCODE_RCTRL: return 163;
+    case SDL_SCANCODE_LALT: return 164;
+    case SDL_SCANCODE_RALT: return 165;
+    case SDL_SCANCODE_AC_BACK: return 166;
+    case SDL_SCANCODE_AC_FORWARD: return 167;
+    case SDL_SCANCODE_AC_REFRESH: return 168;
+    case SDL_SCANCODE_AC_STOP: return 169;
+    case SDL_SCANCODE_AC_SEARCH: return 170;
+    case SDL_SCANCODE_AC_BOOKMARKS: return 171;
+    case SDL_SCANCODE_AC_HOME: return 172;
+    case SDL_SCANCODE_MUTE: return 173;
+    case SDL_SCANCODE_VOLUMEDOWN: return 174;
+    case SDL_SCANCODE_VOLUMEUP: return 175;
+    case SDL_SCANCODE_AUDIONEXT: return 176;
+    case SDL_SCANCODE_AUDIOPREV: return 177;
+    case SDL_SCANCODE_AUDIOSTOP: return 178;
+    case SDL_SCANCODE_AUDIOPLAY: return 179;
+    case SDL_SCANCODE_MAIL: return 180;
+    case SDL_SCANCODE_MEDIASELECT: return 181;
+    // The punctuation keys by their place on the keyboard.
+    case SDL_SCANCODE_SEMICOLON: return 186;
+    case SDL_SCANCODE_EQUALS: return 187;
+    case SDL_SCANCODE_COMMA: return 188;
+    case SDL_SCANCODE_MINUS: return 189;
+    case SDL_SCANCODE_PERIOD: return 190;
+    case SDL_SCANCODE_SLASH: return 191;
+    case SDL_SCANCODE_GRAVE: return 192;
+    case SDL_SCANCODE_LEFTBRACKET: return 219;
+    case SDL_SCANCODE_BACKSLASH: return 220;
+    case SDL_SCANCODE_NONUSHASH: return 220;
+    case SDL_SCANCODE_RIGHTBRACKET: return 221;
+    case SDL_SCANCODE_APOSTROPHE: return 222;
+    case SDL_SCANCODE_NONUSBACKSLASH: return 226;
+    default: return 0;
+  }
+}
+
+void PumpWindowEvents() {
+  if (!RealWindowOpen()) return;
+  SDL_Event e;
+  while (SDL_PollEvent(&e)) InputHandleSdlEvent(&e);
+}
+
+void ReleaseAllInput() {
+  keys.fill(false);
+  downAs.fill(0);
+  buttons.fill(false);
+  wheelRaw = 0;
+  wheelPosition = 0;
+}
+
+void ResetInput() {
+  ReleaseAllInput();
+  closeRequested = false;
+}
+
+bool IsKeyHeld(int32_t key) {
+  PumpWindowEvents();
+  return key > 0 && key < 256 && keys[size_t(key)];
+}
+
+bool IsMouseButtonHeld(int32_t button) {
+  PumpWindowEvents();
+  return button >= 1 && button <= 3 && buttons[size_t(button)];
+}
+
+int32_t PointerX() {
+  PumpWindowEvents();
+  return pointerX;
+}
+
+int32_t PointerY() {
+  PumpWindowEvents();
+  return pointerY;
+}
+
+int32_t WheelPosition() {
+  PumpWindowEvents();
+  return wheelPosition;
+}
+
+bool CloseRequested() {
+  PumpWindowEvents();
+  return closeRequested;
+}
+
+void MovePointerTo(int32_t x, int32_t y) {
+  pointerX = x;
+  pointerY = y;
+  if (!RealWindowOpen()) return;
+  int32_t wx, wy;
+  GameToWindow(x, y, wx, wy);
+  SDL_WarpMouseInWindow(static_cast<SDL_Window*>(SdlWindowHandle()), wx, wy);
+}
+
+void HidePointer() {
+  if (RealWindowOpen()) SDL_ShowCursor(SDL_DISABLE);
+}
+
+void ShowPointer() {
+  if (RealWindowOpen()) SDL_ShowCursor(SDL_ENABLE);
+}

@@ -1,0 +1,288 @@
+// The software renderer: draws images into a 32-bit framebuffer in memory
+// by the drawing rules (see draw.hpp). Pixel centres are sampled; a pixel
+// belongs to an image when its centre maps inside the image's frame.
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+
+#include "platform/draw.hpp"
+#include "platform/platform_internal.hpp"
+
+namespace platform_detail {
+namespace {
+
+inline uint32_t Div255(uint32_t x) {
+  x += 128;
+  return (x + (x >> 8)) >> 8;
+}
+
+struct Shade {
+  uint32_t red, green, blue;
+  uint32_t alphaByte;
+  uint32_t minMaskAlpha;  // blend 1 keeps texels whose alpha is at least this
+};
+
+template <int Blend, bool Modulate, bool Alpha>
+inline void Put(uint32_t& d, uint32_t t, const Shade& s) {
+  uint32_t ta = t >> 24;
+  if constexpr (Blend == BLEND_MASK) {
+    if (ta < s.minMaskAlpha) return;
+  }
+  uint32_t tr = (t >> 16) & 0xff, tg = (t >> 8) & 0xff, tb = t & 0xff;
+  if constexpr (Modulate) {
+    tr = Div255(tr * s.red);
+    tg = Div255(tg * s.green);
+    tb = Div255(tb * s.blue);
+  }
+  if constexpr (Blend == BLEND_MASK || Blend == BLEND_SOLID) {
+    d = (tr << 16) | (tg << 8) | tb;
+  } else if constexpr (Blend == BLEND_SHADE) {
+    uint32_t dr = (d >> 16) & 0xff, dg = (d >> 8) & 0xff, db = d & 0xff;
+    d = (Div255(tr * dr) << 16) | (Div255(tg * dg) << 8) | Div255(tb * db);
+  } else {
+    uint32_t sa = Alpha ? Div255(ta * s.alphaByte) : ta;
+    if (sa == 0) return;
+    uint32_t dr = (d >> 16) & 0xff, dg = (d >> 8) & 0xff, db = d & 0xff;
+    if constexpr (Blend == BLEND_ALPHA) {
+      uint32_t inv = 255 - sa;
+      dr = Div255(tr * sa + dr * inv);
+      dg = Div255(tg * sa + dg * inv);
+      db = Div255(tb * sa + db * inv);
+    } else {
+      dr = std::min<uint32_t>(255, dr + Div255(tr * sa));
+      dg = std::min<uint32_t>(255, dg + Div255(tg * sa));
+      db = std::min<uint32_t>(255, db + Div255(tb * sa));
+    }
+    d = (dr << 16) | (dg << 8) | db;
+  }
+}
+
+// Texture sampling for one span. U and V are 32.32 fixed-point texel
+// coordinates of the first pixel centre.
+struct Span {
+  uint32_t* dst;
+  int32_t count;
+  int64_t u, v, du, dv;
+};
+
+struct Texture {
+  const uint32_t* pixels;
+  int32_t width, height;
+};
+
+inline int32_t ClampIndex(int64_t i, int32_t size) {
+  return i < 0 ? 0 : (i >= size ? size - 1 : int32_t(i));
+}
+
+inline uint32_t Bilinear(const Texture& tex, int64_t u, int64_t v) {
+  constexpr int64_t half = int64_t(1) << 31;
+  u -= half;
+  v -= half;
+  int64_t iu = u >> 32, iv = v >> 32;
+  uint32_t fu = uint32_t(u >> 24) & 0xff, fv = uint32_t(v >> 24) & 0xff;
+  int32_t u0 = ClampIndex(iu, tex.width), u1 = ClampIndex(iu + 1, tex.width);
+  int32_t v0 = ClampIndex(iv, tex.height), v1 = ClampIndex(iv + 1, tex.height);
+  const uint32_t* r0 = tex.pixels + size_t(v0) * tex.width;
+  const uint32_t* r1 = tex.pixels + size_t(v1) * tex.width;
+  uint32_t p00 = r0[u0], p01 = r0[u1], p10 = r1[u0], p11 = r1[u1];
+  // Two channels per lane: red and blue, then alpha and green.
+  auto lerp = [](uint32_t a, uint32_t b, uint32_t f) {
+    uint32_t rb = (((a & 0x00ff00ff) * (256 - f) + (b & 0x00ff00ff) * f) >> 8) & 0x00ff00ff;
+    uint32_t ag = ((((a >> 8) & 0x00ff00ff) * (256 - f) + ((b >> 8) & 0x00ff00ff) * f)) & 0xff00ff00;
+    return rb | ag;
+  };
+  return lerp(lerp(p00, p01, fu), lerp(p10, p11, fu), fv);
+}
+
+template <int Blend, bool Modulate, bool Alpha, bool Filter>
+void DrawSpan(const Span& span, const Texture& tex, const Shade& s) {
+  int64_t u = span.u, v = span.v;
+  uint32_t* d = span.dst;
+  if constexpr (Filter) {
+    for (int32_t i = 0; i < span.count; ++i, u += span.du, v += span.dv)
+      Put<Blend, Modulate, Alpha>(d[i], Bilinear(tex, u, v), s);
+  } else if (span.dv == 0) {
+    const uint32_t* row = tex.pixels + size_t(ClampIndex(v >> 32, tex.height)) * tex.width;
+    for (int32_t i = 0; i < span.count; ++i, u += span.du)
+      Put<Blend, Modulate, Alpha>(d[i], row[ClampIndex(u >> 32, tex.width)], s);
+  } else {
+    for (int32_t i = 0; i < span.count; ++i, u += span.du, v += span.dv)
+      Put<Blend, Modulate, Alpha>(
+          d[i], tex.pixels[size_t(ClampIndex(v >> 32, tex.height)) * tex.width + ClampIndex(u >> 32, tex.width)],
+          s);
+  }
+}
+
+template <int Blend, bool Modulate, bool Alpha>
+void CopyRows(uint32_t* dst, int32_t dstPitch, const uint32_t* src, int32_t srcPitch, int32_t w, int32_t h,
+              const Shade& s) {
+  for (int32_t y = 0; y < h; ++y, dst += dstPitch, src += srcPitch)
+    for (int32_t x = 0; x < w; ++x) Put<Blend, Modulate, Alpha>(dst[x], src[x], s);
+}
+
+using SpanFn = void (*)(const Span&, const Texture&, const Shade&);
+using CopyFn = void (*)(uint32_t*, int32_t, const uint32_t*, int32_t, int32_t, int32_t, const Shade&);
+
+template <int Blend>
+SpanFn PickSpan(bool modulate, bool alpha, bool filter) {
+  if (filter) {
+    if (modulate) return alpha ? DrawSpan<Blend, true, true, true> : DrawSpan<Blend, true, false, true>;
+    return alpha ? DrawSpan<Blend, false, true, true> : DrawSpan<Blend, false, false, true>;
+  }
+  if (modulate) return alpha ? DrawSpan<Blend, true, true, false> : DrawSpan<Blend, true, false, false>;
+  return alpha ? DrawSpan<Blend, false, true, false> : DrawSpan<Blend, false, false, false>;
+}
+
+template <int Blend>
+CopyFn PickCopy(bool modulate, bool alpha) {
+  if (modulate) return alpha ? CopyRows<Blend, true, true> : CopyRows<Blend, true, false>;
+  return alpha ? CopyRows<Blend, false, true> : CopyRows<Blend, false, false>;
+}
+
+SpanFn SpanFor(int32_t blend, bool modulate, bool alpha, bool filter) {
+  switch (blend) {
+    case BLEND_MASK: return PickSpan<BLEND_MASK>(modulate, false, filter);
+    case BLEND_SOLID: return PickSpan<BLEND_SOLID>(modulate, false, filter);
+    case BLEND_ALPHA: return PickSpan<BLEND_ALPHA>(modulate, alpha, filter);
+    case BLEND_LIGHT: return PickSpan<BLEND_LIGHT>(modulate, alpha, filter);
+    case BLEND_SHADE: return PickSpan<BLEND_SHADE>(modulate, false, filter);
+    default: return nullptr;
+  }
+}
+
+CopyFn CopyFor(int32_t blend, bool modulate, bool alpha) {
+  switch (blend) {
+    case BLEND_MASK: return PickCopy<BLEND_MASK>(modulate, false);
+    case BLEND_SOLID: return PickCopy<BLEND_SOLID>(modulate, false);
+    case BLEND_ALPHA: return PickCopy<BLEND_ALPHA>(modulate, alpha);
+    case BLEND_LIGHT: return PickCopy<BLEND_LIGHT>(modulate, alpha);
+    case BLEND_SHADE: return PickCopy<BLEND_SHADE>(modulate, false);
+    default: return nullptr;
+  }
+}
+
+constexpr double kLimit = 1.0e9;
+inline double Bound(double v) { return v < -kLimit ? -kLimit : (v > kLimit ? kLimit : v); }
+
+// The pixels X (integers) for which 0 <= a + k X < limit, as [lo, hi).
+inline void SolveRange(double a, double k, double limit, int64_t& lo, int64_t& hi) {
+  if (k > 0) {
+    lo = std::max(lo, int64_t(std::ceil(Bound(-a / k))));
+    hi = std::min(hi, int64_t(std::ceil(Bound((limit - a) / k))));
+  } else if (k < 0) {
+    lo = std::max(lo, int64_t(std::floor(Bound((limit - a) / k))) + 1);
+    hi = std::min(hi, int64_t(std::floor(Bound(-a / k))) + 1);
+  } else if (!(a >= 0 && a < limit)) {
+    hi = lo;
+  }
+}
+
+inline int64_t ToFixed(double v) { return int64_t(std::llround(Bound(v) * 4294967296.0)); }
+
+}  // namespace
+
+void SoftClear(SoftTarget& target, uint32_t rgb) {
+  std::fill(target.pixels, target.pixels + size_t(target.width) * target.height, rgb & 0xffffff);
+}
+
+void SoftDraw(SoftTarget& target, const ImageData& image, int32_t frame, double x, double y,
+              const DrawParams& p) {
+  if (frame < 0 || frame >= int32_t(image.frames.size())) return;
+  if (!std::isfinite(x) || !std::isfinite(y)) return;
+  double sx = p.scaleX, sy = p.scaleY;
+  if (!(sx != 0.0 && sy != 0.0 && std::isfinite(sx) && std::isfinite(sy))) return;
+  if (!std::isfinite(p.cosA) || !std::isfinite(p.sinA)) return;
+
+  Shade shade;
+  shade.red = uint32_t(p.red);
+  shade.green = uint32_t(p.green);
+  shade.blue = uint32_t(p.blue);
+  shade.alphaByte = uint32_t(p.alphaByte);
+  shade.minMaskAlpha =
+      p.alphaByte > 0 ? uint32_t((65025 + 2 * p.alphaByte - 1) / (2 * p.alphaByte)) : 256u;
+  if (p.blend == BLEND_MASK && shade.minMaskAlpha > 255) return;
+  if ((p.blend == BLEND_ALPHA || p.blend == BLEND_LIGHT) && p.alphaByte == 0) return;
+  bool modulate = !(p.red == 255 && p.green == 255 && p.blue == 255);
+  bool alpha = p.alphaByte != 255;
+
+  const std::vector<ImageLevel>& levels = image.frames[size_t(frame)];
+  const ImageLevel* level = &levels[0];
+  double minScale = std::min(std::fabs(sx), std::fabs(sy));
+  bool filtered = (image.flags & IMAGE_FILTERED) != 0;
+  bool filter = filtered && minScale >= 1.0;
+  double levelScale = 1.0;
+  if (filtered && !filter && (image.flags & IMAGE_MIPMAPPED) && levels.size() > 1) {
+    // Nearest mipmap level, filtered within it.
+    int32_t n = int32_t(std::ceil(std::log2(1.0 / minScale) + 0.5)) - 1;
+    n = std::clamp<int32_t>(n, 0, int32_t(levels.size()) - 1);
+    level = &levels[size_t(n)];
+    levelScale = double(level->width) / image.frameWidth;
+    filter = true;
+  }
+  Texture tex{level->pixels.data(), level->width, level->height};
+  const int32_t w = image.frameWidth, h = image.frameHeight;
+  const double x0 = x - image.anchorX, y0 = y - image.anchorY;
+
+  // Unrotated and unscaled: texels map to pixels one to one.
+  if (p.cosA == 1.0 && p.sinA == 0.0 && sx == 1.0 && sy == 1.0 && level == &levels[0] &&
+      (!filter || (x0 == std::floor(x0) && y0 == std::floor(y0)))) {
+    if (std::fabs(x0) > kLimit || std::fabs(y0) > kLimit) return;
+    int64_t ox = int64_t(std::floor(0.5 - x0)), oy = int64_t(std::floor(0.5 - y0));
+    int64_t xa = std::max<int64_t>(-ox, 0), xb = std::min<int64_t>(w - ox, target.width);
+    int64_t ya = std::max<int64_t>(-oy, 0), yb = std::min<int64_t>(h - oy, target.height);
+    if (xa >= xb || ya >= yb) return;
+    CopyFn copy = CopyFor(p.blend, modulate, alpha);
+    if (!copy) return;
+    copy(target.pixels + size_t(ya) * target.width + xa, target.width,
+         tex.pixels + size_t(ya + oy) * w + size_t(xa + ox), w, int32_t(xb - xa), int32_t(yb - ya), shade);
+    return;
+  }
+
+  SpanFn span = SpanFor(p.blend, modulate, alpha, filter);
+  if (!span) return;
+  const double c = p.cosA, s = p.sinA;
+  // Screen to texel: u = (c dx + s dy) / sx + ax, v = (-s dx + c dy) / sy + ay.
+  const double dudx = c / sx * levelScale, dudy = s / sx * levelScale;
+  const double dvdx = -s / sy * levelScale, dvdy = c / sy * levelScale;
+  const double tw = w * levelScale, th = h * levelScale;
+  const double au = image.anchorX * levelScale, av = image.anchorY * levelScale;
+
+  // Bounding box of the four corners.
+  double minX = 1e300, maxX = -1e300, minY = 1e300, maxY = -1e300;
+  for (int32_t k = 0; k < 4; ++k) {
+    double px = ((k & 1) ? w : 0) - image.anchorX;
+    double py = ((k & 2) ? h : 0) - image.anchorY;
+    double X = x + px * c * sx - py * s * sy;
+    double Y = y + px * s * sx + py * c * sy;
+    minX = std::min(minX, X);
+    maxX = std::max(maxX, X);
+    minY = std::min(minY, Y);
+    maxY = std::max(maxY, Y);
+  }
+  int64_t rowA = std::max<int64_t>(0, int64_t(std::floor(Bound(minY))) - 1);
+  int64_t rowB = std::min<int64_t>(target.height, int64_t(std::ceil(Bound(maxY))) + 1);
+  int64_t colA = std::max<int64_t>(0, int64_t(std::floor(Bound(minX))) - 1);
+  int64_t colB = std::min<int64_t>(target.width, int64_t(std::ceil(Bound(maxX))) + 1);
+  if (rowA >= rowB || colA >= colB) return;
+
+  const int64_t du = ToFixed(dudx), dv = ToFixed(dvdx);
+  for (int64_t Y = rowA; Y < rowB; ++Y) {
+    double dy = double(Y) + 0.5 - y;
+    double uRow = au + dudx * (0.5 - x) + dudy * dy;
+    double vRow = av + dvdx * (0.5 - x) + dvdy * dy;
+    int64_t lo = colA, hi = colB;
+    SolveRange(uRow, dudx, tw, lo, hi);
+    SolveRange(vRow, dvdx, th, lo, hi);
+    if (lo >= hi) continue;
+    Span sp;
+    sp.dst = target.pixels + size_t(Y) * target.width + lo;
+    sp.count = int32_t(hi - lo);
+    sp.u = ToFixed(uRow + dudx * double(lo));
+    sp.v = ToFixed(vRow + dvdx * double(lo));
+    sp.du = du;
+    sp.dv = dv;
+    span(sp, tex, shade);
+  }
+}
+
+}  // namespace platform_detail
