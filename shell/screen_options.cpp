@@ -1,0 +1,6 @@
+// Screen 9: the options.
+#include "shell/screens.hpp"
+
+void OptionsEnter() {}
+void OptionsBlock() {}
+void OptionsDraw() {}

@@ -1,0 +1,6 @@
+// Screen 8: the statistics.
+#include "shell/screens.hpp"
+
+void StatisticsEnter() {}
+void StatisticsBlock() {}
+void StatisticsDraw() {}

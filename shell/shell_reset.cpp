@@ -1,0 +1,18 @@
+#include "match/bitmap_text.hpp"
+#include "match/input_edges.hpp"
+#include "match/match_tables.hpp"
+#include "match/media_tables.hpp"
+#include "match/shell_tables.hpp"
+#include "shell/frame_internal.hpp"
+#include "shell/screens.hpp"
+
+void ResetShell() {
+  ResetShellTables();
+  ResetMediaTables();
+  ResetInputEdges();
+  ResetBitmapText();
+  ResetMatchTables();
+  ResetScreenCommon();
+  ResetMainMenu();
+  ResetStartup();
+}
