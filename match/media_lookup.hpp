@@ -4,19 +4,7 @@
 #pragma once
 #include <cstdint>
 
-#if __has_include("match/media_tables.hpp")
 #include "match/media_tables.hpp"
-#else
-#include "catalogue/ships.hpp"
-// Until the shell's media tables are in the tree.
-extern int32_t shipImages[shipCount + 1][5][51];
-extern int32_t weaponSounds[shipCount + 1][3][6];
-extern int32_t explosionImages[51];
-extern int32_t explosionSounds[51];
-extern int32_t sparkImages[6];
-extern int32_t warpInSound, victorySound, alarmSound;
-#define QW2_MEDIA_TABLES_FALLBACK 1
-#endif
 
 #include "catalogue/ships.hpp"
 

@@ -8,7 +8,6 @@
 #include "platform/zpack.hpp"
 
 const Text replayFolder = u"data\\replays";
-Text replayNames[maxListedReplays + 1];
 
 int32_t ListReplayFiles() {
   int32_t n = 0;

@@ -2,13 +2,11 @@
 #pragma once
 #include <cstdint>
 
+#include "match/shell_tables.hpp"  // replayNames, maxListedReplays
 #include "platform/text.hpp"
 
 constexpr int32_t replayMagic = 4324;
-constexpr int32_t maxListedReplays = 200;
 extern const Text replayFolder;  // "data\replays"
-// [0] the number n of names listed as decimal text, [1] to [n] the names.
-extern Text replayNames[maxListedReplays + 1];
 
 // Fills replayNames with the ".rep" entries of the replay folder.
 int32_t ListReplayFiles();
