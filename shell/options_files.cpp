@@ -1,0 +1,101 @@
+#include "shell/options_files.hpp"
+
+#include <algorithm>
+
+#include "match/shell_tables.hpp"
+#include "platform/files.hpp"
+
+const Text optionsFilePath = u"data\\options.qv2";
+const Text progressFilePath = u"data\\exp.qv2";
+
+const int32_t defaultKeys[5][7] = {
+    {0, 0, 0, 0, 0, 0, 0},
+    {0, 38, 37, 39, 163, 161, 189},
+    {0, 87, 65, 68, 81, 9, 49},
+    {0, 89, 71, 74, 82, 70, 84},
+    {0, 80, 76, 221, 73, 75, 79},
+};
+
+namespace {
+
+// A file is read only when it is at least as long as its layout and begins
+// with the version; anything else counts as missing.
+StreamRef OpenValidFile(const Text& path, int32_t size) {
+  if (PathKind(path) != PATH_FILE || FileByteSize(path) < size) return nullptr;
+  StreamRef stream = OpenFileForRead(path);
+  if (!stream) return nullptr;
+  if (ReadInt32(*stream) != progressFileVersion) {
+    CloseDataStream(stream);
+    return nullptr;
+  }
+  return stream;
+}
+
+// Written under a temporary name and renamed, so an interrupted write never
+// leaves a torn file behind.
+template <class Fill>
+void WriteWhole(const Text& path, Fill fill) {
+  const Text temporary = JoinText(path, u".tmp");
+  StreamRef stream = OpenFileForWrite(temporary);
+  if (!stream) return;
+  fill(*stream);
+  CloseDataStream(stream);
+  if (!RenameFile(temporary, path)) RemoveFile(temporary);
+}
+
+}  // namespace
+
+void LoadOptionsFile() {
+  StreamRef stream = OpenValidFile(optionsFilePath, optionsFileSize);
+  if (stream) {
+    for (int32_t row = 0; row <= 4; ++row) {
+      for (int32_t column = 0; column <= 6; ++column) optionTable[row][column] = ReadInt32(*stream);
+    }
+    CloseDataStream(stream);
+    // A key outside the key tables would index past them: that key goes back
+    // to its default.
+    for (int32_t slot = 1; slot <= 4; ++slot) {
+      for (int32_t control = 1; control <= 6; ++control) {
+        const int32_t key = optionTable[slot][control];
+        if (key < 1 || key > 250) optionTable[slot][control] = defaultKeys[slot][control];
+      }
+    }
+    filesLoaded = 1;
+    return;
+  }
+  optionTable[0][0] = 0;
+  optionTable[0][1] = 0;
+  optionTable[0][2] = 0;
+  for (int32_t slot = 1; slot <= 4; ++slot) {
+    for (int32_t control = 1; control <= 6; ++control) {
+      optionTable[slot][control] = defaultKeys[slot][control];
+    }
+  }
+  WriteOptionsFile();
+  filesLoaded = 2;
+}
+
+void LoadProgressFile() {
+  bonusShipsUnlocked = 0;
+  StreamRef stream = OpenValidFile(progressFilePath, progressFileSize);
+  if (!stream) return;
+  // A count outside 0 to 30 would reach past shipOrder.
+  bonusShipsUnlocked = std::clamp(ReadInt32(*stream), 0, maxBonusShips);
+  CloseDataStream(stream);
+}
+
+void WriteOptionsFile() {
+  WriteWhole(optionsFilePath, [](TStream& stream) {
+    WriteInt32(stream, progressFileVersion);
+    for (int32_t row = 0; row <= 4; ++row) {
+      for (int32_t column = 0; column <= 6; ++column) WriteInt32(stream, optionTable[row][column]);
+    }
+  });
+}
+
+void SaveProgressFile() {
+  WriteWhole(progressFilePath, [](TStream& stream) {
+    WriteInt32(stream, progressFileVersion);
+    WriteInt32(stream, bonusShipsUnlocked);
+  });
+}

@@ -1,0 +1,21 @@
+// The options file "data\options.qv2" and the progress file "data\exp.qv2".
+#pragma once
+#include <cstdint>
+
+#include "platform/text.hpp"
+
+extern const Text optionsFilePath;
+extern const Text progressFilePath;
+// Size in bytes of a whole options file: the version and 35 cells.
+constexpr int32_t optionsFileSize = 144;
+constexpr int32_t progressFileSize = 8;
+
+// The key of each slot (1-4) and control (1-6) in a new options file.
+extern const int32_t defaultKeys[5][7];
+
+// Fills optionTable from the file, or sets the defaults and writes them;
+// filesLoaded becomes 1 or 2.
+void LoadOptionsFile();
+void LoadProgressFile();
+void WriteOptionsFile();
+void SaveProgressFile();
