@@ -18,7 +18,6 @@ std::array<bool, 256> keys{};
 std::array<uint8_t, SDL_NUM_SCANCODES> downAs{};
 std::array<bool, 4> buttons{};
 int32_t pointerX = 0, pointerY = 0;
-int32_t wheelRaw = 0;  // movements, in units of 120 per notch
 int32_t wheelPosition = 0;
 bool closeRequested = false;
 
@@ -39,11 +38,26 @@ void InputPointerEvent(int32_t gameX, int32_t gameY) {
 
 void InputWheelEvent(int32_t rawDelta) {
   // Each movement is divided by 120 toward zero and summed.
-  wheelRaw += rawDelta;
   wheelPosition += rawDelta / 120;
 }
 
 void InputCloseEvent() { closeRequested = true; }
+
+void InputScancodeEvent(int32_t scancode, bool down, bool repeat, bool numLock) {
+  if (scancode < 0 || scancode >= SDL_NUM_SCANCODES) return;
+  if (down) {
+    // Auto-repeat is no new key-down.
+    if (repeat) return;
+    int32_t code = KeyCodeForScancode(scancode, numLock);
+    downAs[size_t(scancode)] = uint8_t(code);
+    if (code) keys[size_t(code)] = true;
+  } else {
+    int32_t code = downAs[size_t(scancode)];
+    if (!code) code = KeyCodeForScancode(scancode, numLock);
+    downAs[size_t(scancode)] = 0;
+    if (code) keys[size_t(code)] = false;
+  }
+}
 
 void InputHandleSdlEvent(const void* data) {
   const SDL_Event& e = *static_cast<const SDL_Event*>(data);
@@ -69,22 +83,10 @@ void InputHandleSdlEvent(const void* data) {
       }
       break;
     case SDL_KEYDOWN:
-    case SDL_KEYUP: {
-      SDL_Scancode sc = e.key.keysym.scancode;
-      if (sc < 0 || sc >= SDL_NUM_SCANCODES) break;
-      if (e.type == SDL_KEYDOWN) {
-        if (e.key.repeat) break;
-        int32_t code = KeyCodeForScancode(sc, (e.key.keysym.mod & KMOD_NUM) != 0);
-        downAs[size_t(sc)] = uint8_t(code);
-        if (code) keys[size_t(code)] = true;
-      } else {
-        int32_t code = downAs[size_t(sc)];
-        if (!code) code = KeyCodeForScancode(sc, (e.key.keysym.mod & KMOD_NUM) != 0);
-        downAs[size_t(sc)] = 0;
-        if (code) keys[size_t(code)] = false;
-      }
+    case SDL_KEYUP:
+      InputScancodeEvent(e.key.keysym.scancode, e.type == SDL_KEYDOWN, e.key.repeat != 0,
+                         (e.key.keysym.mod & KMOD_NUM) != 0);
       break;
-    }
     case SDL_MOUSEMOTION: {
       int32_t gx, gy;
       WindowToGame(e.motion.x, e.motion.y, gx, gy);
@@ -218,7 +220,6 @@ void ReleaseAllInput() {
   keys.fill(false);
   downAs.fill(0);
   buttons.fill(false);
-  wheelRaw = 0;
   wheelPosition = 0;
 }
 

@@ -87,6 +87,8 @@ void InputButtonEvent(int32_t button, bool down);
 void InputPointerEvent(int32_t gameX, int32_t gameY);
 void InputWheelEvent(int32_t rawDelta);
 void InputCloseEvent();
+// A key event by SDL scancode; repeats are ignored.
+void InputScancodeEvent(int32_t scancode, bool down, bool repeat, bool numLock);
 // Handles one SDL event (the argument is an SDL_Event).
 void InputHandleSdlEvent(const void* sdlEvent);
 
