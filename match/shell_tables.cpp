@@ -25,6 +25,7 @@ int32_t replayScroll = 0;
 int32_t selectedReplay = 0;
 int32_t loadedInfoMagic = 0;
 
+int32_t frameTimer = 0;
 int32_t startupHover[6];
 int32_t starField[3][101][3];
 
@@ -75,6 +76,7 @@ void ResetShellTables() {
   gameMode = playbackMode = bonusShipsUnlocked = cheatModeActive = filesLoaded = 0;
   pulseTimer = 0.0f;
   replayScroll = selectedReplay = loadedInfoMagic = 0;
+  frameTimer = 0;
   Zero(startupHover);
   Zero(starField);
   Zero(teamNames);

@@ -76,6 +76,9 @@ extern int32_t replayScroll;
 extern int32_t selectedReplay;
 extern int32_t loadedInfoMagic;
 
+// The 75 Hz tick timer (loading screens, the match interrupt).
+extern int32_t frameTimer;
+
 // Start-up window.
 extern int32_t startupHover[6];
 // starField[layer][star][1] = x, [2] = y; layer 1 stars 1-33, layer 2 stars 1-100.

@@ -1,9 +1,155 @@
 // Screen 1: the main menu.
+#include "catalogue/ships.hpp"
+#include "match/bitmap_text.hpp"
+#include "match/input_edges.hpp"
+#include "match/match_tables.hpp"
+#include "match/media_tables.hpp"
+#include "match/records.hpp"
+#include "match/shell_tables.hpp"
+#include "platform/draw.hpp"
+#include "platform/files.hpp"
+#include "platform/input.hpp"
+#include "platform/sound.hpp"
 #include "shell/frame_internal.hpp"
+#include "shell/options_files.hpp"
 #include "shell/screens.hpp"
 
-void MainMenuHead() {}
-void MainMenuEnter() {}
-void MainMenuBlock() {}
-void MainMenuDraw() {}
+namespace {
+
+struct MenuItem {
+  const char16_t* text;
+  int32_t x, y;
+};
+// menuGlow rows 1 to 5.
+const MenuItem menuItems[6] = {{u"", 0, 0},
+                               {u"NEW GAME", 640, 383},
+                               {u"SHIP DATABASE", 640, 463},
+                               {u"REPLAYS", 640, 543},
+                               {u"OPTIONS", 640, 623},
+                               {u"QUIT", 640, 703}};
+
+HoverBox ItemBox(int32_t item) {
+  const int32_t cx = menuGlow[item][1];
+  const int32_t cy = menuGlow[item][2];
+  return {cx - 284, cy, cx + 284, cy + 42, false};
+}
+
+// The hidden spot: a 9 x 9 square around the centre of the sign.
+constexpr int32_t secretX = 1046;
+constexpr int32_t secretY = 931;
+
+void MakeFolder(const Text& path) {
+  if (PathKind(path) != PATH_FOLDER) MakeDirectory(path, false);
+}
+
+void TakeItem(int32_t item) {
+  switch (item) {
+    case 1:
+      RequestScreen(SCREEN_GAME_MODE);
+      break;
+    case 2:
+      shipCarousel[1] = 3;
+      shipCarousel[2] = shipCarousel[3] = shipCarousel[4] = 0;
+      RequestFadingScreen(SCREEN_SHIP_DATABASE, false);
+      break;
+    case 3:
+      RequestScreen(SCREEN_REPLAYS);
+      replayScroll = selectedReplay = loadedInfoMagic = 0;
+      break;
+    case 4:
+      RequestScreen(SCREEN_OPTIONS);
+      break;
+    default:
+      quitRequested = 1;
+      break;
+  }
+}
+
+}  // namespace
+
+void MainMenuHead() {
+  if (filesLoaded == 0) {
+    MakeFolder(u"data");
+    MakeFolder(u"data\\replays");
+    LoadOptionsFile();
+    LoadProgressFile();
+  }
+  const int32_t x = PointerX();
+  const int32_t y = PointerY();
+  if (x >= secretX - 4 && x <= secretX + 4 && y >= secretY - 4 && y <= secretY + 4 &&
+      MousePressed(1) == 1 && cheatModeActive == 0) {
+    PlaySoundOnChannel(cheatSound, 0);
+    cheatModeActive = 1;
+    bonusShipsUnlocked = shipCount - baseShipCount;
+  }
+}
+
+void MainMenuEnter() {
+  EmptyObjectLists();
+  for (int32_t slot = 1; slot <= 5; ++slot) {
+    for (int32_t effect = 1; effect <= 50; ++effect) slotEffectState[slot][effect] = 0;
+  }
+  for (int32_t slot = 1; slot <= 4; ++slot) {
+    fleetTable[slot][1][0] = 1;
+    fleetTable[slot][1][1] = 0;
+    fleetTable[slot][1][2] = 10000;
+    for (int32_t k = 1; k <= 30; ++k) fleetTable[slot][2][k] = 0;
+    for (int32_t group = 1; group <= 3; ++group) {
+      for (int32_t v = 1; v <= 50; ++v) {
+        slotShipValue[slot][group][v] = 0;
+        for (int32_t c = 1; c <= 5; ++c) slotShipPoint[slot][group][v][c] = 0;
+      }
+    }
+    slotTable[slot][SLOT_TARGETABLE] = 0;
+  }
+  // The special attacker's row stays: its damage is never cleared.
+  for (int32_t target = 1; target <= 4; ++target) {
+    for (int32_t attacker = 1; attacker <= 4; ++attacker) {
+      for (int32_t member = 1; member <= 30; ++member) {
+        for (int32_t c = 1; c <= 8; ++c) damageQueue[target][attacker][member][c] = 0;
+      }
+    }
+  }
+  for (int32_t slot = 1; slot <= 5; ++slot) {
+    for (int32_t member = 1; member <= 30; ++member) {
+      for (int32_t c = 1; c <= 9; ++c) matchStats[slot][member][c] = 0;
+    }
+  }
+  for (int32_t slot = 1; slot <= 4; ++slot) {
+    cpuChoiceTimer[slot] = 0;
+    teamAlive[slot] = 0;
+  }
+  matchOverDelay = 0;
+  matchOver = 0;
+  matchWinner = 0;
+  for (int32_t item = 1; item <= 5; ++item) {
+    menuGlow[item][1] = menuItems[item].x;
+    menuGlow[item][2] = menuItems[item].y;
+  }
+}
+
+void MainMenuBlock() {
+  for (int32_t item = 1; item <= 5; ++item) {
+    if (ButtonStep(item, ItemBox(item))) TakeItem(item);
+  }
+  if (KeyPressed(27) == 1) quitRequested = 1;
+  AdvancePulse();
+  MainMenuDraw();
+}
+
+void MainMenuDraw() {
+  DrawTitleBackdrop();
+  DrawMenuBorder(mainMenuBorderImage, 640, 512);
+  DrawTextProp2(640, 276, u"MAIN MENU", 1);
+  for (int32_t item = 1; item <= 5; ++item) {
+    SetGlowColour(item);
+    DrawTextProp(static_cast<float>(menuGlow[item][1]), static_cast<float>(menuGlow[item][2]),
+                 menuItems[item].text, 1);
+  }
+  SetDrawColour(255, 255, 255);
+  DrawImageFrame(secretImage, secretX, secretY, 0);
+  DrawCheatModeText();
+  SetDrawColour(255, 255, 255);
+}
+
 void ResetMainMenu() {}

@@ -2,6 +2,7 @@
 #include "match/input_edges.hpp"
 #include "match/match_tables.hpp"
 #include "match/media_tables.hpp"
+#include "match/records.hpp"
 #include "match/shell_tables.hpp"
 #include "shell/frame_internal.hpp"
 #include "shell/screens.hpp"
@@ -12,6 +13,7 @@ void ResetShell() {
   ResetInputEdges();
   ResetBitmapText();
   ResetMatchTables();
+  ResetMatchObjects();
   ResetScreenCommon();
   ResetMainMenu();
   ResetStartup();
