@@ -1,0 +1,60 @@
+// The match step: one frame of the match, and the match start.
+//
+// Determinism: within a frame the random generator is drawn from only by the
+// stages below, always in the same order; drawing, sound and the fade's
+// draw-only copy never draw from it. Reals follow the match routines' rule:
+// one expression in double precision, rounded to 32 bits where it is stored
+// in a Float field or variable.
+#pragma once
+#include <cstdint>
+
+#include "platform/files.hpp"
+#include "platform/text.hpp"
+
+// Screen 7's block: MatchUpdate, MatchDraw, ReplaySyncCheck.
+void MatchStep();
+// Stages 1 to 11 of a frame: input, Escape, music, WinnerTest,
+// NextShipChoice, WarpInUpdate, the snapshot, the ship pass, the shot pass,
+// ResolveDamage and the effects update.
+void MatchUpdate();
+
+void MatchInput();
+void WinnerTest();
+void NextShipChoice();
+void WarpInUpdate();
+void TakeShipSnapshot();
+void ShipUpdate();
+// Destroys currentShip at the end of its step.
+void ShipDeath();
+void ShotUpdate();
+void ResolveDamage();
+void EffectsUpdate();
+// Records (live) or compares (playback) the frame's three checksums.
+void ReplaySyncCheck();
+// Checksum differences found by the last ReplaySyncCheck (0 to 3); each one
+// drew the warning once.
+extern int32_t replaySyncMismatches;
+
+// The per-ship-type code, selected by currentShip.shipType and by
+// currentShot.shipType.
+void ShipSpecialWeapon();
+void ShotKindBehaviour();
+// Computer control writes a computer slot's playerInput row.
+void ComputerControl();
+void AiSpecialTactics();
+// The arena, the effects and the HUD.
+void MatchDraw();
+
+// Screen 4's match start: records (live) or reads back (playback) the seed,
+// the slot set-up and the fleets, resets the statistics and the launch
+// timers and switches to the match in the same frame.
+void StartMatch();
+// The unpacked replay being prepared for playback, open just after its magic.
+extern StreamRef replayStream;
+constexpr const char16_t* playbackTempPath = u"qvw2.tmp";
+// Whether a replay data file can be played back: the magic, a size of
+// exactly 8 + 160 x (N + 1) with N at most 45000, and every control, team,
+// fleet size and ship type of its set-up within range.
+bool ReplayDataFileValid(const Text& path);
+// The same test on bytes in memory.
+bool ReplayDataBytesValid(const uint8_t* bytes, size_t size);
