@@ -470,3 +470,16 @@ TEST_F(ShellLoop, DrawOnlyCopiesChangeNoState) {
   EXPECT_EQ(take(), before);
   EXPECT_TRUE(AudioCallLog().empty());
 }
+
+TEST_F(ShellLoop, NextShopperHandsOverToTheMatchInTheSameFrame) {
+  RunFrame();
+  for (int32_t slot = 1; slot <= 2; ++slot) {
+    slotTable[slot][SLOT_FLEET_KIND] = FLEET_RANDOM;
+    fleetTable[slot][1][1] = 1;
+    fleetTable[slot][2][1] = shipOrder[1];
+  }
+  pendingScreen = SCREEN_NEXT_SHOPPER;
+  RunFrame();
+  EXPECT_EQ(currentScreen, SCREEN_MATCH);
+  EXPECT_EQ(lastScreen, SCREEN_MATCH) << "the match block ran in the frame of the hand-over";
+}
