@@ -1,0 +1,282 @@
+// A headless harness for whole matches: slots and fleets set directly, human
+// keys scripted frame by frame, the recording kept as replay data bytes and
+// played back in a fresh state. Shared by the match tests and the benchmark.
+#pragma once
+#include <array>
+#include <cmath>
+#include <cstdint>
+#include <map>
+#include <utility>
+#include <vector>
+
+#include "catalogue/explosions.hpp"
+#include "catalogue/ships.hpp"
+#include "match/input_edges.hpp"
+#include "match/match_tables.hpp"
+#include "match/media_tables.hpp"
+#include "match/records.hpp"
+#include "match/shell_tables.hpp"
+#include "media/media_sizes.hpp"
+#include "platform/draw.hpp"
+#include "platform/files.hpp"
+#include "platform/headless.hpp"
+#include "platform/input.hpp"
+#include "platform/random.hpp"
+#include "shell/match_step.hpp"
+
+namespace harness {
+
+// The ship pictures at the sizes of the game's media (radii come from them).
+inline void LoadShipImages() {
+  static bool loaded = false;
+  if (loaded) return;
+  loaded = true;
+  std::map<std::pair<int, int>, int32_t> made;
+  auto image = [&](qw2media::PictureSize size) {
+    auto key = std::make_pair(size.width, size.height);
+    auto found = made.find(key);
+    if (found != made.end()) return found->second;
+    std::vector<uint8_t> pixels(static_cast<size_t>(size.width) * size.height * 4, 200);
+    int32_t handle = ImageFromPixels(pixels.data(), size.width, size.height, true, size.width,
+                                     size.height, 1, 0);
+    made[key] = handle;
+    return handle;
+  };
+  for (int32_t t = 1; t <= shipCount; ++t) {
+    const qw2media::ShipPictureSizes& p = qw2media::kShipPictures[t];
+    for (int32_t k = 1; k <= p.bodyFrames; ++k) shipImages[t][1][k] = image(p.body);
+    shipImages[t][1][0] = p.bodyFrames;
+    for (int32_t k = 1; k <= p.primaryCount; ++k) shipImages[t][2][k] = image(p.primary[k - 1]);
+    shipImages[t][2][0] = p.primaryCount;
+    for (int32_t k = 1; k <= p.secondaryCount; ++k) {
+      const int32_t number = t == 27 ? 2 : k;  // type 27 has only its second picture
+      shipImages[t][3][number] = image(p.secondary[k - 1]);
+    }
+    shipImages[t][3][0] = p.secondaryCount;
+    for (int32_t k = 1; k <= p.specialCount; ++k) shipImages[t][4][k] = image(p.special[k - 1]);
+  }
+}
+
+// The match state as the main menu leaves it in a fresh program, with the
+// catalogue and the ship pictures.
+inline void ResetMatchWorld() {
+  UseHeadlessBackend(true);
+  InitShipCatalogue();
+  InitExplosionTypes();
+  LoadShipImages();
+  ResetMatchTables();
+  ResetMatchObjects();
+  ResetRandom();
+  ResetInputEdges();
+  ResetInput();
+  playbackMode = 0;
+  currentScreen = SCREEN_NEXT_SHOPPER;
+  lastScreen = 0;
+  pendingScreen = 0;
+  musicTrack = TRACK_INGAME;  // no music calls in the match's first frame
+  replaySyncMismatches = 0;
+  // As entering the main menu leaves the slots: the first member selected.
+  for (int32_t s = 1; s <= 4; ++s) {
+    fleetTable[s][1][0] = 1;
+    fleetTable[s][1][2] = 10000;
+  }
+}
+
+struct SlotSetup {
+  int32_t control = CONTROL_DISABLED;
+  int32_t team = 1;
+  std::vector<int32_t> fleet;
+};
+
+struct MatchSetup {
+  int32_t seed = 1;
+  std::array<SlotSetup, 5> slots;  // [1] to [4]
+  uint32_t scriptSeed = 1;
+  int32_t maxFrames = 20000;       // match frames recorded at most
+};
+
+// Slot s's keys: 65 + 6 (s - 1) + control - 1 ("A" onwards).
+inline int32_t SlotKey(int32_t slot, int32_t control) { return 64 + 6 * (slot - 1) + control; }
+
+inline void ApplySetup(const MatchSetup& setup) {
+  for (int32_t s = 1; s <= 4; ++s) {
+    const SlotSetup& slot = setup.slots[s];
+    slotTable[s][SLOT_CONTROL] = slot.control;
+    slotTable[s][SLOT_TEAM] = slot.team;
+    slotTable[s][SLOT_FLEET_KIND] = FLEET_CUSTOM;
+    slotTable[s][SLOT_ARENA] = slot.control != CONTROL_DISABLED ? ARENA_CHOOSING : ARENA_OUT;
+    fleetTable[s][1][0] = 1;
+    fleetTable[s][1][1] = static_cast<int32_t>(slot.fleet.size());
+    fleetTable[s][1][3] = 200;
+    for (size_t m = 0; m < slot.fleet.size() && m < 30; ++m)
+      fleetTable[s][2][m + 1] = slot.fleet[m];
+    for (int32_t c = 1; c <= 6; ++c) optionTable[s][c] = SlotKey(s, c);
+  }
+}
+
+// The scripted player: turns toward the nearest enemy ship, with noise, and
+// keeps firing. It only reads the match; its own numbers never touch the
+// game's generator.
+class KeyScript {
+ public:
+  explicit KeyScript(uint32_t seed) : state_(seed * 2654435761u + 12345u) {}
+
+  void Press(int32_t frame) {
+    bool held[5][7] = {};
+    for (int32_t s = 1; s <= 4; ++s) {
+      if (slotTable[s][SLOT_CONTROL] != CONTROL_HUMAN) continue;
+      if (slotTable[s][SLOT_ARENA] != ARENA_FLYING) {
+        // Choosing: step now and then, launch after a while.
+        held[s][INPUT_TURN_RIGHT] = Next() % 40 == 0;
+        held[s][INPUT_FIRE_PRIMARY] = Next() % 30 == 0;
+        continue;
+      }
+      const TShip* own = nullptr;
+      const TShip* enemy = nullptr;
+      double best = 1e30;
+      ForEachInList(*shipList, [&](const Ref<TShip>& ship) {
+        if (ship->slot == s) own = ship.get();
+      });
+      if (own) {
+        ForEachInList(*shipList, [&](const Ref<TShip>& ship) {
+          if (ship->team == own->team) return;
+          double dx = ship->x - own->x, dy = ship->y - own->y;
+          if (dx * dx + dy * dy < best) {
+            best = dx * dx + dy * dy;
+            enemy = ship.get();
+          }
+        });
+      }
+      const uint32_t noise = Next();
+      if (own && enemy && noise % 11 != 0) {
+        double bearing = std::atan2(enemy->y - own->y, enemy->x - own->x) * 57.29577951308232 + 90.0;
+        double off = std::fmod(bearing - own->heading + 720.0, 360.0);
+        if (off > 3.0 && off < 180.0) held[s][INPUT_TURN_RIGHT] = true;
+        if (off >= 180.0 && off < 357.0) held[s][INPUT_TURN_LEFT] = true;
+        held[s][INPUT_THRUST] = (best > 300.0 * 300.0 && (off < 20.0 || off > 340.0)) || noise % 23 == 0;
+      } else {
+        held[s][1 + noise % 3] = true;
+      }
+      held[s][INPUT_FIRE_PRIMARY] = Next() % 3 != 0;
+      held[s][INPUT_FIRE_SECONDARY] = Next() % 4 == 0;
+      held[s][INPUT_SNIPING] = Next() % 97 == 0;
+    }
+    for (int32_t s = 1; s <= 4; ++s)
+      for (int32_t c = 1; c <= 6; ++c) HeadlessSetKey(SlotKey(s, c), held[s][c]);
+    (void)frame;
+  }
+
+ private:
+  uint32_t Next() {
+    state_ = state_ * 1664525u + 1013904223u;
+    return state_ >> 8;
+  }
+  uint32_t state_;
+};
+
+// The bytes of a replay data file of frames 0 to last.
+inline std::vector<uint8_t> ReplayDataBytes(int32_t last) {
+  std::vector<uint8_t> bytes;
+  auto put = [&](int32_t v) {
+    uint32_t u = static_cast<uint32_t>(v);
+    for (int i = 0; i < 4; ++i) bytes.push_back(static_cast<uint8_t>(u >> (8 * i)));
+  };
+  put(replayDataMagic);
+  put(last);
+  const int32_t* cells = &replayData[0][0][0];
+  for (size_t i = 0; i < static_cast<size_t>(last + 1) * 40; ++i) put(cells[i]);
+  return bytes;
+}
+
+struct MatchRecord {
+  std::vector<uint8_t> data;  // the replay data file
+  int32_t lastFrame = 0;
+  int32_t winner = 0;
+  int32_t frames = 0;         // match frames run
+  bool ended = false;         // the match reached its end
+  std::vector<std::array<int32_t, 3>> checksums;  // per frame from 36: armour, random, x
+};
+
+// The match-over flag ends a match; nothing else here leaves the match.
+inline MatchRecord RecordMatch(const MatchSetup& setup) {
+  ResetMatchWorld();
+  ApplySetup(setup);
+  StartMatch();
+  // A fixed seed in place of the clock.
+  matchSeed = setup.seed;
+  replayData[0][0][0] = setup.seed;
+  SetRandomSeed(setup.seed);
+  KeyScript script(setup.scriptSeed);
+  MatchRecord record;
+  while (record.frames < setup.maxFrames && matchOver == 0) {
+    script.Press(matchFrame + 1);
+    PollInput();
+    MatchUpdate();
+    ReplaySyncCheck();
+    record.frames += 1;
+    const int32_t* row = replayData[matchFrame][0];
+    record.checksums.push_back({row[5], row[6], row[7]});
+  }
+  for (int32_t s = 1; s <= 4; ++s)
+    for (int32_t c = 1; c <= 6; ++c) HeadlessSetKey(SlotKey(s, c), false);
+  record.ended = matchOver == 1;
+  record.winner = matchWinner;
+  record.lastFrame = matchFrame;
+  record.data = ReplayDataBytes(matchFrame);
+  return record;
+}
+
+struct PlaybackResult {
+  bool started = false;
+  int32_t frames = 0;
+  int32_t mismatches = 0;
+  std::vector<int32_t> mismatchFrames;  // matchFrame of every frame with a warning
+  int32_t winner = 0;
+};
+
+// Plays the replay data file at 'path' (read and deleted by the match start)
+// in a fresh state, through the same start as the game: the file is checked,
+// opened past its magic, and the match started in playback.
+inline PlaybackResult PlayBackFile(const Text& path, int32_t lastFrame) {
+  PlaybackResult result;
+  ResetMatchWorld();
+  if (!ReplayDataFileValid(path)) return result;
+  replayStream = OpenFileForRead(path);
+  if (!replayStream || ReadInt32(*replayStream) != replayDataMagic) return result;
+  playbackMode = 1;
+  StartMatch();
+  result.started = true;
+  while (matchFrame < lastFrame) {
+    PollInput();
+    MatchUpdate();
+    ReplaySyncCheck();
+    result.frames += 1;
+    if (replaySyncMismatches > 0) {
+      result.mismatches += replaySyncMismatches;
+      result.mismatchFrames.push_back(matchFrame);
+    }
+  }
+  result.winner = matchWinner;
+  playbackMode = 0;
+  return result;
+}
+
+inline void WriteFileBytes(const Text& path, const std::vector<uint8_t>& bytes) {
+  StreamRef out = OpenFileForWrite(path);
+  WriteStreamBytes(*out, bytes.data(), static_cast<int32_t>(bytes.size()));
+  CloseDataStream(out);
+}
+
+inline std::vector<uint8_t> ReadFileBytes(const Text& path) {
+  std::vector<uint8_t> bytes;
+  int32_t size = FileByteSize(path);
+  StreamRef in = OpenFileForRead(path);
+  if (!in || size < 0) return bytes;
+  bytes.resize(static_cast<size_t>(size));
+  int32_t got = ReadStreamBytes(*in, bytes.data(), size);
+  bytes.resize(static_cast<size_t>(got < 0 ? 0 : got));
+  CloseDataStream(in);
+  return bytes;
+}
+
+}  // namespace harness

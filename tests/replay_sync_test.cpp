@@ -1,0 +1,116 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+
+#include "match/replay_files.hpp"
+#include "tests/match_harness.hpp"
+
+namespace {
+
+// Each test works in a folder of its own: the playback's "qvw2.tmp" lives in
+// the working directory.
+class ReplaySync : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    old_ = std::filesystem::current_path();
+    dir_ = std::filesystem::temp_directory_path() /
+           ("qw2_replay_sync_" + std::to_string(::getpid()) + "_" +
+            ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    std::filesystem::remove_all(dir_);
+    std::filesystem::create_directories(dir_);
+    std::filesystem::current_path(dir_);
+  }
+  void TearDown() override {
+    std::filesystem::current_path(old_);
+    std::filesystem::remove_all(dir_);
+  }
+  std::filesystem::path old_, dir_;
+};
+
+harness::MatchSetup Duel(int32_t seed, std::vector<int32_t> a, std::vector<int32_t> b) {
+  harness::MatchSetup setup;
+  setup.seed = seed;
+  setup.scriptSeed = static_cast<uint32_t>(seed) * 7u + 3u;
+  setup.slots[1] = {CONTROL_HUMAN, 1, std::move(a)};
+  setup.slots[2] = {CONTROL_HUMAN, 2, std::move(b)};
+  return setup;
+}
+
+harness::MatchSetup FourWay(int32_t seed) {
+  harness::MatchSetup setup;
+  setup.seed = seed;
+  setup.scriptSeed = 99;
+  setup.slots[1] = {CONTROL_HUMAN, 1, {15, 24}};
+  setup.slots[2] = {CONTROL_HUMAN, 2, {25, 34}};
+  setup.slots[3] = {CONTROL_HUMAN, 3, {35, 1}};
+  setup.slots[4] = {CONTROL_HUMAN, 4, {4, 12}};
+  return setup;
+}
+
+// Through the replay file and back, as a saved replay is played.
+harness::PlaybackResult PlayThroughReplayFile(const harness::MatchRecord& record) {
+  harness::WriteFileBytes(u"saved.tmp", record.data);
+  CompressToReplay(u"saved.tmp", u"match.rep");
+  RemoveFile(u"saved.tmp");
+  DecompressReplay(u"match.rep", playbackTempPath);
+  return harness::PlayBackFile(playbackTempPath, record.lastFrame);
+}
+
+TEST_F(ReplaySync, RecordedMatchesPlayBackInStepInEveryFrame) {
+  const harness::MatchSetup setups[] = {Duel(4711, {15, 24}, {25, 34}), FourWay(123456),
+                                        Duel(-5, {35}, {15})};
+  for (const harness::MatchSetup& setup : setups) {
+    harness::MatchRecord record = harness::RecordMatch(setup);
+    ASSERT_TRUE(record.ended) << "seed " << setup.seed;
+    EXPECT_GE(record.winner, 1);
+    ASSERT_EQ(record.data.size(), 8u + 160u * (record.lastFrame + 1));
+    harness::PlaybackResult played = PlayThroughReplayFile(record);
+    ASSERT_TRUE(played.started);
+    EXPECT_EQ(played.frames, record.frames);
+    EXPECT_EQ(played.mismatches, 0) << "first at frame "
+                                    << (played.mismatchFrames.empty() ? 0 : played.mismatchFrames[0]);
+    EXPECT_EQ(played.winner, record.winner);
+    // The unpacked file was read and deleted by the match start.
+    EXPECT_EQ(PathKind(playbackTempPath), PATH_NONE);
+  }
+}
+
+TEST_F(ReplaySync, AlteredChecksumWarnsInExactlyThatFrame) {
+  harness::MatchRecord record = harness::RecordMatch(Duel(2024, {15}, {24}));
+  ASSERT_TRUE(record.ended);
+  const int32_t frame = 36 + record.frames / 2;
+  for (int32_t column : {5, 6, 7}) {
+    std::vector<uint8_t> data = record.data;
+    const size_t offset = 8 + (static_cast<size_t>(frame) * 40 + column) * 4;
+    data[offset] ^= 1;
+    harness::WriteFileBytes(playbackTempPath, data);
+    harness::PlaybackResult played = harness::PlayBackFile(playbackTempPath, record.lastFrame);
+    ASSERT_TRUE(played.started);
+    EXPECT_EQ(played.mismatches, 1) << "column " << column;
+    ASSERT_EQ(played.mismatchFrames.size(), 1u);
+    EXPECT_EQ(played.mismatchFrames[0], frame);
+  }
+}
+
+TEST_F(ReplaySync, DifferentSeedWarnsFromTheFirstFrame) {
+  harness::MatchRecord record = harness::RecordMatch(Duel(77, {15}, {24}));
+  std::vector<uint8_t> data = record.data;
+  data[8] ^= 2;  // the seed cell
+  harness::WriteFileBytes(playbackTempPath, data);
+  harness::PlaybackResult played = harness::PlayBackFile(playbackTempPath, record.lastFrame);
+  ASSERT_TRUE(played.started);
+  ASSERT_FALSE(played.mismatchFrames.empty());
+  EXPECT_EQ(played.mismatchFrames[0], 36);
+}
+
+TEST_F(ReplaySync, SeedWithTopBitSetIsMaskedAlike) {
+  harness::MatchRecord record = harness::RecordMatch(Duel(static_cast<int32_t>(0x80000123u), {15}, {24}));
+  harness::WriteFileBytes(playbackTempPath, record.data);
+  harness::PlaybackResult played = harness::PlayBackFile(playbackTempPath, record.lastFrame);
+  ASSERT_TRUE(played.started);
+  EXPECT_EQ(played.mismatches, 0);
+}
+
+}  // namespace
