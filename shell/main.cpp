@@ -1,7 +1,11 @@
+#include "media/embedded_media.hpp"
 #include "platform/files.hpp"
+#include "shell/screens.hpp"
+#include "shell/startup.hpp"
 
 int main() {
   // Every relative path of the game resolves beside the program.
   EnterProgramFolder();
-  return 0;
+  ShellStartup(RegisterEmbeddedMedia);
+  MainLoop();
 }
