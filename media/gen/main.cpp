@@ -1,0 +1,204 @@
+// qw2_media_gen: makes every picture, sound and music piece of the game.
+//
+//   qw2_media_gen --media DIR     pictures and sounds into DIR/gfx, DIR/sfx, plus
+//                                 DIR/media_blob.bin, DIR/media_blob.S and
+//                                 DIR/embedded_media_index.cpp for embedding
+//   qw2_media_gen --music DIR     menu.ogg, shipshop.ogg, ingame.ogg into DIR
+//   qw2_media_gen --sheet FILE    one contact sheet of every picture
+//
+// The output is the same, byte for byte, on every run.
+#include <algorithm>
+#include <atomic>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <thread>
+
+#include "media/gen/media.hpp"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+template <class T, class F>
+void ParallelFor(const std::vector<T>& items, F f) {
+  std::atomic<size_t> next{0};
+  unsigned n = std::max(1u, std::min(16u, std::thread::hardware_concurrency()));
+  std::vector<std::thread> pool;
+  for (unsigned i = 0; i < n; ++i)
+    pool.emplace_back([&] {
+      for (size_t k; (k = next++) < items.size();) f(k);
+    });
+  for (auto& t : pool) t.join();
+}
+
+bool WriteFile(const fs::path& p, const std::vector<uint8_t>& bytes, bool always = false) {
+  fs::create_directories(p.parent_path());
+  // Unchanged files are left alone so that their times stay.
+  std::ifstream in(p, std::ios::binary);
+  if (in && !always) {
+    std::vector<uint8_t> old((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (old == bytes) return true;
+  }
+  in.close();
+  std::ofstream out(p, std::ios::binary | std::ios::trunc);
+  out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+  return static_cast<bool>(out);
+}
+
+bool WriteText(const fs::path& p, const std::string& s) {
+  return WriteFile(p, std::vector<uint8_t>(s.begin(), s.end()), true);
+}
+
+fs::path DiskPath(const fs::path& root, const std::string& name) {
+  std::string n = name;
+  std::replace(n.begin(), n.end(), '\\', '/');
+  return root / n;
+}
+
+std::string CppU16(const std::string& name) {
+  std::string s = "u\"data\\\\";
+  for (char c : name) {
+    if (c == '\\')
+      s += "\\\\";
+    else
+      s += c;
+  }
+  return s + "\"";
+}
+
+int MakeMedia(const fs::path& dir) {
+  gen::MediaList list = gen::AllMediaFiles();
+  std::vector<std::vector<uint8_t>> data(list.size());
+  ParallelFor(list, [&](size_t i) { data[i] = list[i].make(); });
+  std::vector<uint8_t> blob;
+  std::string index;
+  index += "// Made by qw2_media_gen. Do not edit.\n";
+  index += "#include \"media/embedded_media.hpp\"\n#include \"platform/files.hpp\"\n\n";
+  index += "extern \"C\" const unsigned char qw2_media_blob[];\n\nnamespace {\n";
+  index += "struct EmbeddedEntry {\n  const char16_t* name;\n  unsigned offset;\n  unsigned size;\n};\n";
+  index += "const EmbeddedEntry kEmbedded[] = {\n";
+  for (size_t i = 0; i < list.size(); ++i) {
+    if (data[i].empty()) {
+      std::fprintf(stderr, "qw2_media_gen: %s came out empty\n", list[i].name.c_str());
+      return 1;
+    }
+    if (!WriteFile(DiskPath(dir, list[i].name), data[i])) {
+      std::fprintf(stderr, "qw2_media_gen: cannot write %s\n", list[i].name.c_str());
+      return 1;
+    }
+    while (blob.size() % 16) blob.push_back(0);
+    index += "    {" + CppU16(list[i].name) + ", " + std::to_string(blob.size()) + "u, " +
+             std::to_string(data[i].size()) + "u},\n";
+    blob.insert(blob.end(), data[i].begin(), data[i].end());
+  }
+  index += "};\n}  // namespace\n\n";
+  index += "void RegisterEmbeddedMedia() {\n";
+  index += "  for (const EmbeddedEntry& e : kEmbedded)\n";
+  index += "    RegisterEmbeddedFile(e.name, qw2_media_blob + e.offset, e.size);\n}\n\n";
+  index += "int EmbeddedMediaFileCount() { return static_cast<int>(sizeof kEmbedded / sizeof kEmbedded[0]); }\n";
+  std::string blobPath = fs::absolute(dir / "media_blob.bin").string();
+  std::string asmText;
+  asmText += "// The bytes of every file, one after another, 16-byte aligned.\n";
+  asmText += "__asm__(\n";
+  asmText += "    \".section .rodata\\n\"\n    \".balign 16\\n\"\n";
+  asmText += "    \".globl qw2_media_blob\\n\"\n    \".type qw2_media_blob, @object\\n\"\n";
+  asmText += "    \"qw2_media_blob:\\n\"\n";
+  asmText += "    \".incbin \\\"" + blobPath + "\\\"\\n\"\n";
+  asmText += "    \".size qw2_media_blob, . - qw2_media_blob\\n\"\n";
+  asmText += "    \".previous\\n\");\n";
+  index += "\n" + asmText;
+  // These two are always rewritten: the build knows them as the command's outputs.
+  if (!WriteFile(dir / "media_blob.bin", blob, true) || !WriteText(dir / "embedded_media_index.cpp", index))
+    return 1;
+  std::printf("qw2_media_gen: %zu files, %zu bytes\n", list.size(), blob.size());
+  return 0;
+}
+
+int MakeMusic(const fs::path& dir) {
+  auto music = gen::MusicFiles();
+  std::vector<std::vector<uint8_t>> data(music.size());
+  ParallelFor(music, [&](size_t i) { data[i] = music[i].make(); });
+  for (size_t i = 0; i < music.size(); ++i)
+    if (data[i].empty() || !WriteFile(dir / music[i].name, data[i], true)) {
+      std::fprintf(stderr, "qw2_media_gen: cannot make %s\n", music[i].name.c_str());
+      return 1;
+    }
+  return 0;
+}
+
+gen::Col MaskFor(const std::string& name) {
+  if (name == "gfx\\font.png") return gen::kWhite;
+  if (name == "gfx\\titletext.png" || name == "gfx\\parttwo.png") return gen::kGreenMask;
+  if (name == "gfx\\Gauge_armor.png" || name == "gfx\\Gauge_batt.png" || name == "gfx\\gauge_slots.png")
+    return gen::kBlack;
+  return gen::kMagenta;
+}
+
+int MakeSheet(const fs::path& file) {
+  gen::MediaList all = gen::AllMediaFiles();
+  gen::MediaList list;
+  for (auto& f : all)
+    if (f.name.size() > 4 && f.name.substr(f.name.size() - 4) == ".png") list.push_back(f);
+  std::vector<gen::Image> pics(list.size());
+  ParallelFor(list, [&](size_t i) {
+    gen::Image img;
+    gen::DecodePng(list[i].make(), img);
+    gen::Col m = MaskFor(list[i].name);
+    bool ownAlpha = list[i].name == "gfx\\Flashes\\mainx.png" || list[i].name == "gfx\\warp.png";
+    if (!ownAlpha)
+      for (auto& c : img.pixels())
+        if (std::lround(c.r * 255) == std::lround(m.r * 255) && std::lround(c.g * 255) == std::lround(m.g * 255) &&
+            std::lround(c.b * 255) == std::lround(m.b * 255))
+          c.a = 0;
+    pics[i] = img;
+  });
+  // Shelf packing, widest rows first in list order.
+  const int width = 3000, gap = 6;
+  std::vector<std::pair<int, int>> pos(pics.size());
+  int x = gap, y = gap, rowH = 0;
+  for (size_t i = 0; i < pics.size(); ++i) {
+    int w = pics[i].w(), h = pics[i].h();
+    if (x + w + gap > width) {
+      x = gap;
+      y += rowH + gap;
+      rowH = 0;
+    }
+    pos[i] = {x, y};
+    x += w + gap;
+    rowH = std::max(rowH, h);
+  }
+  int height = y + rowH + gap;
+  gen::Image sheet(width, height, gen::rgb(96, 96, 104));
+  for (size_t i = 0; i < pics.size(); ++i) sheet.draw(pics[i], pos[i].first, pos[i].second);
+  if (!WriteFile(file, gen::EncodePngRgb(sheet))) return 1;
+  std::printf("qw2_media_gen: contact sheet %s (%d x %d, %zu pictures)\n", file.string().c_str(), width,
+              height, pics.size());
+  return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  int rc = 0;
+  for (int i = 1; i + 1 < argc; i += 2) {
+    std::string opt = argv[i];
+    fs::path arg = argv[i + 1];
+    if (opt == "--media")
+      rc |= MakeMedia(arg);
+    else if (opt == "--music")
+      rc |= MakeMusic(arg);
+    else if (opt == "--sheet")
+      rc |= MakeSheet(arg);
+    else {
+      std::fprintf(stderr, "qw2_media_gen: unknown option %s\n", opt.c_str());
+      return 2;
+    }
+  }
+  if (argc < 3) {
+    std::fprintf(stderr, "usage: qw2_media_gen [--media DIR] [--music DIR] [--sheet FILE]\n");
+    return 2;
+  }
+  return rc;
+}

@@ -1,0 +1,535 @@
+// Ship pictures: the body frames, the large shop pictures and the small
+// fleet pictures, all drawn from one description per ship type.
+#include <algorithm>
+#include <cmath>
+
+#include "media/gen/media.hpp"
+#include "media/gen/ship_mounts.hpp"
+#include "media/gen/weapons.hpp"
+#include "media/media_sizes.hpp"
+
+namespace gen {
+
+namespace {
+
+enum Family { DART, DELTA, SAUCER, BLOCK, CLAW, ORGANIC, ARROW };
+
+struct Look {
+  Family family;
+  Col hull, trim, glow;
+  float waist;  // fuselage width as a share of the half width
+  int wings;    // 0 none, 1 swept, 2 straight, 3 forward-swept
+};
+
+const Look kLooks[41] = {
+    {},
+    {DART, rgb(214, 222, 232), rgb(40, 110, 210), rgb(120, 200, 255), 0.42f, 1},   // 1 Regal
+    {DELTA, rgb(104, 124, 82), rgb(200, 170, 60), rgb(255, 190, 90), 0.5f, 1},     // 2 Garm
+    {BLOCK, rgb(150, 150, 158), rgb(230, 120, 30), rgb(255, 160, 60), 0.62f, 2},   // 3 Coboth
+    {CLAW, rgb(120, 36, 36), rgb(40, 40, 46), rgb(255, 80, 60), 0.5f, 1},          // 4 Urbatron
+    {BLOCK, rgb(96, 120, 150), rgb(220, 220, 230), rgb(120, 190, 255), 0.6f, 2},   // 5 Nalen
+    {SAUCER, rgb(110, 70, 150), rgb(220, 180, 60), rgb(200, 140, 255), 0.9f, 0},   // 6 Darber
+    {CLAW, rgb(84, 86, 92), rgb(230, 190, 40), rgb(255, 210, 90), 0.5f, 2},        // 7 Avrax
+    {BLOCK, rgb(140, 96, 60), rgb(240, 150, 40), rgb(255, 170, 80), 0.85f, 0},     // 8 Faser
+    {SAUCER, rgb(170, 200, 210), rgb(40, 190, 200), rgb(110, 255, 240), 0.9f, 0},  // 9 Qoul
+    {ORGANIC, rgb(90, 160, 70), rgb(200, 230, 80), rgb(180, 255, 120), 0.8f, 0},   // 10 Fedzie
+    {DART, rgb(130, 140, 160), rgb(50, 80, 160), rgb(120, 170, 255), 0.5f, 2},     // 11 Bridew
+    {ARROW, rgb(220, 235, 245), rgb(60, 200, 230), rgb(140, 240, 255), 0.35f, 1},  // 12 Erebos
+    {SAUCER, rgb(176, 128, 70), rgb(90, 60, 40), rgb(255, 200, 120), 0.9f, 0},     // 13 Grates
+    {ORGANIC, rgb(140, 44, 40), rgb(220, 200, 170), rgb(255, 120, 60), 0.7f, 0},   // 14 Scalus
+    {DELTA, rgb(230, 196, 40), rgb(40, 40, 40), rgb(255, 230, 120), 0.35f, 1},     // 15 Speth
+    {DART, rgb(60, 150, 150), rgb(220, 230, 230), rgb(120, 255, 230), 0.55f, 0},   // 16 Kalgon
+    {ORGANIC, rgb(160, 30, 40), rgb(40, 20, 24), rgb(255, 90, 40), 0.7f, 3},       // 17 Iwor
+    {ARROW, rgb(220, 120, 40), rgb(60, 50, 50), rgb(255, 200, 100), 0.4f, 3},      // 18 Arubawi
+    {ORGANIC, rgb(120, 80, 170), rgb(230, 210, 250), rgb(210, 150, 255), 0.5f, 1}, // 19 Pax
+    {ORGANIC, rgb(200, 90, 140), rgb(90, 30, 70), rgb(255, 150, 200), 0.6f, 0},    // 20 Tkharzer
+    {DART, rgb(170, 200, 230), rgb(90, 120, 200), rgb(180, 220, 255), 0.35f, 1},   // 21 Ithus
+    {BLOCK, rgb(120, 128, 140), rgb(40, 90, 170), rgb(120, 180, 255), 0.55f, 2},   // 22 Sjuog
+    {DART, rgb(120, 130, 80), rgb(200, 200, 170), rgb(230, 230, 140), 0.6f, 0},    // 23 Otros
+    {DELTA, rgb(50, 64, 120), rgb(200, 40, 40), rgb(255, 110, 90), 0.45f, 1},      // 24 Dront
+    {SAUCER, rgb(130, 100, 70), rgb(220, 150, 50), rgb(255, 170, 60), 0.85f, 0},   // 25 Grok
+    {ARROW, rgb(170, 225, 245), rgb(230, 250, 255), rgb(200, 250, 255), 0.4f, 1},  // 26 Temper
+    {DELTA, rgb(210, 210, 214), rgb(160, 160, 170), rgb(240, 240, 255), 0.45f, 1}, // 27 Kabata
+    {DART, rgb(60, 96, 64), rgb(180, 200, 120), rgb(200, 255, 140), 0.4f, 2},      // 28 Fith
+    {BLOCK, rgb(70, 110, 180), rgb(230, 230, 240), rgb(140, 200, 255), 0.6f, 2},   // 29 Serger
+    {DART, rgb(60, 44, 80), rgb(190, 120, 240), rgb(210, 160, 255), 0.5f, 1},      // 30 Sheval
+    {DART, rgb(210, 130, 50), rgb(110, 110, 120), rgb(255, 200, 90), 0.55f, 2},    // 31 Hepron
+    {ARROW, rgb(80, 50, 110), rgb(220, 180, 70), rgb(255, 220, 120), 0.45f, 3},    // 32 Urnox
+    {BLOCK, rgb(150, 140, 90), rgb(80, 70, 50), rgb(255, 200, 90), 0.7f, 2},       // 33 Treek
+    {SAUCER, rgb(120, 180, 70), rgb(240, 220, 60), rgb(230, 255, 120), 0.8f, 0},   // 34 Wende
+    {BLOCK, rgb(190, 170, 130), rgb(120, 80, 50), rgb(255, 210, 140), 0.55f, 2},   // 35 Serax
+    {DART, rgb(70, 110, 200), rgb(235, 235, 240), rgb(150, 200, 255), 0.5f, 1},    // 36 Anatos
+    {ORGANIC, rgb(50, 150, 140), rgb(240, 140, 50), rgb(120, 255, 230), 0.6f, 0},  // 37 Jerboafa
+    {DELTA, rgb(200, 204, 212), rgb(210, 170, 60), rgb(255, 240, 160), 0.5f, 2},   // 38 Adapa
+    {CLAW, rgb(170, 50, 44), rgb(120, 124, 130), rgb(255, 120, 90), 0.5f, 1},      // 39 Xiapas
+    {CLAW, rgb(40, 40, 46), rgb(190, 30, 30), rgb(255, 80, 50), 0.35f, 2},         // 40 Birken
+};
+
+struct Part {
+  int layer;  // 0 wings, 1 hull, 2 pods/engines, 3 guns, 4 canopy, 5 lights
+  enum Kind { POLY, ELLIPSE, CAPSULE, RECT } kind;
+  std::vector<V2> pts;  // POLY: outline; ELLIPSE: centre, radii; CAPSULE: a, b, (r, 0); RECT: min, max
+  Col colour;
+  float bevel;
+  bool subtract = false;
+};
+
+struct Design {
+  std::vector<Part> parts;
+  std::vector<std::pair<V2, float>> glows;  // ship coords, radius
+  Col glowColour;
+  std::vector<std::pair<V2, V2>> seams;     // panel lines
+};
+
+void Mirror(Design& d, const Part& p) {
+  d.parts.push_back(p);
+  Part q = p;
+  for (auto& v : q.pts)
+    if (!(p.kind == Part::CAPSULE && &v == &q.pts[2]) && !(p.kind == Part::ELLIPSE && &v == &q.pts[1]))
+      v.x = -v.x;
+  if (p.kind == Part::RECT) std::swap(q.pts[0].x, q.pts[1].x);
+  if (p.kind == Part::POLY) std::reverse(q.pts.begin(), q.pts.end());
+  d.parts.push_back(q);
+}
+
+Part Poly(int layer, std::vector<V2> pts, Col c, float bevel = 2.0f) {
+  return {layer, Part::POLY, std::move(pts), c, bevel};
+}
+Part Ell(int layer, V2 c, float rx, float ry, Col col, float bevel = 2.0f) {
+  return {layer, Part::ELLIPSE, {c, {rx, ry}}, col, bevel};
+}
+Part Cap(int layer, V2 a, V2 b, float r, Col col, float bevel = 1.0f) {
+  return {layer, Part::CAPSULE, {a, b, {r, 0}}, col, bevel};
+}
+
+// The hull of one ship type in ship coordinates; frame selects animation.
+Design BuildDesign(int type, int frame) {
+  const auto& sz = qw2media::kShipPictures[type].body;
+  const ShipMounts& m = MountsOf(type);
+  const Look& look = kLooks[type];
+  Design d;
+  d.glowColour = look.glow;
+  float hw = sz.width / 2.0f - 1.0f, hh = sz.height / 2.0f - 1.0f;
+  float nose = std::max(-hh, m.noseY);
+  float rear = -1e9f;
+  for (auto& e : m.engines) rear = std::max(rear, e.y);
+  rear = std::min(hh, rear + 1.0f);
+  float len = rear - nose;
+  float fw = std::max(3.0f, hw * look.waist);
+  Col hull = look.hull, trim = look.trim;
+  Col dark = scaled(hull, 0.55f);
+  Col metal = rgb(120, 124, 132);
+  Col gun = rgb(92, 96, 106);
+  Rng rng(static_cast<uint64_t>(type) * 7919u);
+
+  // Special bodies first.
+  if (type == 17) {
+    // The demon stretches as it changes weapon mode: the tail and the engine
+    // move back with the frame.
+    rear = std::min(hh, 18.0f + frame + 2.0f);
+    len = rear - nose;
+  }
+
+  switch (look.family) {
+    case DART: {
+      float sh = nose + len * 0.38f;
+      d.parts.push_back(Poly(1,
+                             {{0, nose},
+                              {fw * 0.55f, nose + len * 0.16f},
+                              {fw, sh},
+                              {fw * 0.9f, rear - 3},
+                              {fw * 0.6f, rear},
+                              {-fw * 0.6f, rear},
+                              {-fw * 0.9f, rear - 3},
+                              {-fw, sh},
+                              {-fw * 0.55f, nose + len * 0.16f}},
+                             hull, std::max(1.5f, fw * 0.35f)));
+      if (look.wings == 1)
+        Mirror(d, Poly(0, {{fw * 0.8f, sh}, {hw, rear - len * 0.05f}, {hw * 0.95f, rear}, {fw * 0.7f, rear - len * 0.1f}},
+                       trim, 1.5f));
+      else if (look.wings == 2)
+        Mirror(d, Poly(0, {{fw * 0.8f, sh + len * 0.08f}, {hw, sh + len * 0.12f}, {hw, rear - len * 0.15f},
+                           {fw * 0.8f, rear - len * 0.08f}},
+                       trim, 1.5f));
+      break;
+    }
+    case DELTA: {
+      d.parts.push_back(Poly(0,
+                             {{0, nose + len * 0.1f},
+                              {hw, rear - len * 0.06f},
+                              {hw * 0.92f, rear},
+                              {fw * 0.7f, rear - len * 0.14f},
+                              {-fw * 0.7f, rear - len * 0.14f},
+                              {-hw * 0.92f, rear},
+                              {-hw, rear - len * 0.06f}},
+                             trim, 2.0f));
+      d.parts.push_back(Poly(1,
+                             {{0, nose},
+                              {fw * 0.6f, nose + len * 0.25f},
+                              {fw, rear - len * 0.2f},
+                              {fw * 0.75f, rear},
+                              {-fw * 0.75f, rear},
+                              {-fw, rear - len * 0.2f},
+                              {-fw * 0.6f, nose + len * 0.25f}},
+                             hull, std::max(1.5f, fw * 0.4f)));
+      break;
+    }
+    case SAUCER: {
+      float r = std::min(hw, hh) * 0.96f;
+      float cy = (nose + rear) * 0.5f;
+      if (type == 6 || type == 13) cy = 0;
+      d.parts.push_back(Ell(0, {0, cy}, r, r * (type == 9 || type == 34 ? 0.9f : 1.0f), trim, r * 0.25f));
+      d.parts.push_back(Ell(1, {0, cy}, r * 0.78f, r * 0.78f, hull, r * 0.35f));
+      for (int i = 0; i < 8; ++i) {
+        float a = i * 3.14159265f / 4 + 0.39f;
+        d.seams.push_back({{std::cos(a) * r * 0.8f, cy + std::sin(a) * r * 0.8f},
+                           {std::cos(a) * r * 0.97f, cy + std::sin(a) * r * 0.97f}});
+      }
+      break;
+    }
+    case BLOCK: {
+      float c = std::max(2.0f, fw * 0.35f);
+      float bw = std::max(fw, hw * look.waist);
+      d.parts.push_back(Poly(1,
+                             {{-bw * 0.55f, nose},
+                              {bw * 0.55f, nose},
+                              {bw, nose + c * 1.6f},
+                              {bw, rear - c},
+                              {bw - c, rear},
+                              {-bw + c, rear},
+                              {-bw, rear - c},
+                              {-bw, nose + c * 1.6f}},
+                             hull, std::max(2.0f, bw * 0.22f)));
+      if (look.wings == 2) {
+        float py = nose + len * 0.45f;
+        Mirror(d, Poly(0, {{bw - 1, py}, {hw, py + len * 0.08f}, {hw, rear - len * 0.08f}, {bw - 1, rear - len * 0.02f}},
+                       trim, 2.0f));
+      }
+      for (int i = 1; i < 4; ++i) {
+        float y = nose + len * i / 4.0f;
+        d.seams.push_back({{-bw * 0.8f, y}, {bw * 0.8f, y}});
+      }
+      break;
+    }
+    case CLAW: {
+      // A central hull with two forward prongs that carry the main guns.
+      float px = 0;
+      float py = nose;
+      for (auto& g : m.primary) {
+        px = std::max(px, std::abs(g.x));
+        py = std::min(py, g.y);
+      }
+      if (type == 40) px = 14;
+      d.parts.push_back(Poly(1,
+                             {{0, nose},
+                              {fw * 0.7f, nose + len * 0.12f},
+                              {fw, nose + len * 0.45f},
+                              {fw * 0.8f, rear},
+                              {-fw * 0.8f, rear},
+                              {-fw, nose + len * 0.45f},
+                              {-fw * 0.7f, nose + len * 0.12f}},
+                             hull, std::max(2.0f, fw * 0.4f)));
+      float pw = std::max(3.0f, hw * 0.13f);
+      Mirror(d, Poly(0,
+                     {{px - pw * 0.4f, py - 2},
+                      {px + pw * 0.6f, py + 2},
+                      {px + pw, nose + len * 0.45f},
+                      {hw, rear - len * 0.25f},
+                      {hw * 0.85f, rear - len * 0.08f},
+                      {fw * 0.6f, rear - len * 0.2f},
+                      {px - pw, py + len * 0.2f}},
+                     trim, 2.0f));
+      break;
+    }
+    case ORGANIC: {
+      int segs = 3 + static_cast<int>(len / 22);
+      for (int i = 0; i < segs; ++i) {
+        float t = (i + 0.5f) / segs;
+        float y = nose + len * t;
+        float w = fw * (0.55f + 0.45f * std::sin(3.14159f * (0.15f + 0.8f * t)));
+        float ry = len / segs * 0.72f;
+        d.parts.push_back(Ell(i % 2 ? 2 : 1, {0, y}, w, ry, i % 2 ? scaled(hull, 0.85f) : hull, std::max(1.5f, w * 0.5f)));
+      }
+      d.parts.push_back(Ell(1, {0, nose + len * 0.12f}, fw * 0.6f, len * 0.14f, hull, fw * 0.3f));
+      if (type == 14) {  // the bull's horns
+        Mirror(d, Poly(0, {{fw * 0.4f, nose + len * 0.18f}, {hw, nose + 2}, {hw * 0.9f, nose + 6}, {fw * 0.7f, nose + len * 0.25f}},
+                       trim, 1.0f));
+      }
+      if (type == 20) {  // tentacles
+        for (int i = 0; i < 3; ++i) {
+          float x = fw * (0.3f + 0.35f * i);
+          Mirror(d, Cap(0, {x * 0.6f, rear - len * 0.3f}, {std::min(hw - 2, x), rear - 2 - i * 2}, 2.0f, trim));
+        }
+      }
+      if (look.wings == 1)
+        Mirror(d, Poly(0, {{fw * 0.6f, nose + len * 0.3f}, {hw, nose + len * 0.55f}, {hw * 0.8f, nose + len * 0.7f},
+                           {fw * 0.6f, nose + len * 0.6f}},
+                       trim, 1.5f));
+      if (look.wings == 3)
+        Mirror(d, Poly(0, {{fw * 0.6f, nose + len * 0.55f}, {hw, nose + len * 0.2f}, {hw * 0.9f, nose + len * 0.4f},
+                           {fw * 0.6f, nose + len * 0.75f}},
+                       trim, 1.5f));
+      break;
+    }
+    case ARROW: {
+      d.parts.push_back(Poly(1,
+                             {{0, nose},
+                              {fw * 0.5f, nose + len * 0.3f},
+                              {fw, rear - len * 0.25f},
+                              {fw * 0.5f, rear},
+                              {-fw * 0.5f, rear},
+                              {-fw, rear - len * 0.25f},
+                              {-fw * 0.5f, nose + len * 0.3f}},
+                             hull, std::max(1.5f, fw * 0.45f)));
+      if (look.wings == 3)
+        Mirror(d, Poly(0, {{fw * 0.5f, nose + len * 0.55f}, {hw, nose + len * 0.25f}, {hw, nose + len * 0.4f},
+                           {fw * 0.7f, rear - len * 0.05f}},
+                       trim, 1.5f));
+      else
+        Mirror(d, Poly(0, {{fw * 0.5f, nose + len * 0.3f}, {hw, rear - len * 0.12f}, {hw * 0.7f, rear - len * 0.04f},
+                           {fw * 0.4f, rear - len * 0.2f}},
+                       trim, 1.5f));
+      if (type == 26) {  // crystal spines that grow with the frame
+        float g = 0.5f + 0.12f * std::max(1, frame);
+        for (int i = 0; i < 3; ++i)
+          Mirror(d, Poly(2, {{fw * 0.3f, nose + len * (0.35f + 0.15f * i)},
+                             {std::min(hw, fw * 0.3f + hw * g * (0.8f - 0.2f * i)), nose + len * (0.25f + 0.15f * i)},
+                             {fw * 0.4f, nose + len * (0.45f + 0.15f * i)}},
+                         rgb(200, 245, 255), 1.0f));
+      }
+      break;
+    }
+  }
+
+  // Engines: a nacelle ending in a nozzle at each engine point.
+  for (auto& e : m.engines) {
+    float ey = std::min(hh - 0.5f, e.y);
+    float nw = std::clamp(len * 0.07f, 2.0f, 9.0f);
+    float nl = std::clamp(len * 0.16f, 4.0f, 18.0f);
+    d.parts.push_back(Poly(2, {{e.x - nw, ey - nl}, {e.x + nw, ey - nl}, {e.x + nw * 0.9f, ey}, {e.x - nw * 0.9f, ey}},
+                           metal, std::max(1.0f, nw * 0.5f)));
+    d.parts.push_back(Ell(5, {e.x, ey - 0.5f}, nw * 0.7f, std::max(1.0f, nw * 0.35f), rgb(30, 24, 30), 0.5f));
+    d.glows.push_back({{e.x, ey - 0.5f}, nw * 1.3f});
+  }
+
+  // Guns at the muzzles, pointing along their angles.
+  auto addGuns = [&](const std::vector<Mount>& list, bool primary) {
+    for (auto& g : list) {
+      float a = g.angle * 3.14159265f / 180.0f;
+      V2 dir{std::sin(a), -std::cos(a)};
+      float bl = std::clamp(len * 0.12f, 3.0f, 14.0f) * (primary ? 1.0f : 0.8f);
+      float br = std::clamp(len * 0.025f, 1.0f, 2.5f);
+      V2 tip{g.x, g.y};
+      V2 back = tip - dir * bl;
+      d.parts.push_back(Cap(3, back, tip, br, gun, 0.8f));
+      d.parts.push_back(Ell(3, back, br * 1.9f, br * 1.9f, scaled(trim, 0.8f), br));
+    }
+  };
+  if (type != 4 && type != 3) addGuns(m.primary, true);
+  if (type == 3) {
+    // The cannon king's gun row: one long battery across the bow.
+    d.parts.push_back(Poly(3, {{-30, -16}, {30, -16}, {30, -10}, {-30, -10}}, gun, 1.5f));
+    for (int k = 0; k < 15; ++k)
+      d.parts.push_back(Cap(3, {-28.0f + 4 * k, -12}, {-28.0f + 4 * k, -15.5f}, 1.0f, rgb(60, 62, 70), 0.5f));
+  }
+  if (type == 4) {
+    Mirror(d, Cap(3, {32, -24}, {32, -40}, 2.5f, gun, 1.0f));
+  }
+  bool secGuns = type == 1 || type == 8 || type == 10 || type == 15 || type == 21 || type == 24 || type == 25 ||
+                 type == 28 || type == 29 || type == 33 || type == 34 || type == 35 || type == 40 || type == 12 ||
+                 type == 22;
+  if (secGuns) addGuns(m.secondary, false);
+
+  // Canopy: a glass dome behind the nose.
+  if (type != 27 && type != 17) {
+    float cw = std::clamp(fw * 0.42f, 1.5f, 10.0f);
+    float ch = std::clamp(len * 0.12f, 2.0f, 16.0f);
+    float cy = nose + len * (look.family == SAUCER ? 0.5f : 0.26f);
+    if (look.family == SAUCER) ch = cw;
+    if (type == 40) cy = nose + 26;
+    d.parts.push_back(Ell(4, {0, cy}, cw, ch, rgb(40, 70, 120), std::max(1.0f, cw * 0.8f)));
+  }
+  if (type == 17) {
+    // The demon's eyes glow under its turret.
+    Mirror(d, Ell(5, {5, nose + 6}, 1.6f, 1.2f, rgb(255, 200, 60), 0.5f));
+  }
+  if (type == 16 && frame == 2) {
+    d.parts.push_back(Poly(3, {{0, -hh}, {2.5f, nose + 2}, {-2.5f, nose + 2}}, rgb(220, 230, 235), 1.0f));
+  }
+  if (type == 31 && frame >= 1) {
+    // The drill: a cone whose grooves turn with the frame.
+    d.parts.push_back(Poly(3, {{0, -hh}, {5, nose + 5}, {-5, nose + 5}}, rgb(170, 170, 180), 1.5f));
+    for (int i = 0; i < 3; ++i) {
+      float t = (i + (frame - 1) / 3.0f) / 3.0f;
+      float y = -hh + 2 + t * (nose + 5 + hh - 2);
+      float w = 5 * (y + hh) / (nose + 5 + hh);
+      d.seams.push_back({{-w, y + 1}, {w, y - 1}});
+    }
+  }
+  // Running lights and stripes.
+  d.parts.push_back(Cap(5, {0, nose + len * 0.5f}, {0, rear - len * 0.12f}, std::max(0.5f, fw * 0.08f), trim, 0.5f));
+  (void)rng;
+  (void)dark;
+  return d;
+}
+
+V2 ToImage(V2 p, float scale, int w, int h) { return {p.x * scale + w / 2, p.y * scale + h / 2}; }
+
+}  // namespace
+
+Image RenderShipPicture(int type, int frame, float scale, bool detailed) {
+  const auto& sz = qw2media::kShipPictures[type].body;
+  int w = static_cast<int>(std::lround(sz.width * scale));
+  int h = static_cast<int>(std::lround(sz.height * scale));
+  if (scale == 1.0f) {
+    w = sz.width;
+    h = sz.height;
+  }
+  Design d = BuildDesign(type, frame);
+  Image img(w, h);
+  Rng noise(static_cast<uint64_t>(type) * 131u + 7);
+  // Panel tone: coarse deterministic blotches give the plating some life.
+  std::vector<float> tone(static_cast<size_t>(w) * h);
+  {
+    int cell = std::max(2, static_cast<int>(std::lround(4 * scale)));
+    int cw = w / cell + 2, ch = h / cell + 2;
+    std::vector<float> grid(static_cast<size_t>(cw) * ch);
+    for (auto& g : grid) g = noise.range(0.9f, 1.06f);
+    for (int y = 0; y < h; ++y)
+      for (int x = 0; x < w; ++x) tone[static_cast<size_t>(y) * w + x] = grid[static_cast<size_t>(y / cell) * cw + x / cell];
+  }
+  for (int layer = 0; layer <= 5; ++layer) {
+    // Parts of a layer are lit one colour group at a time.
+    std::vector<const Part*> group;
+    for (auto& p : d.parts)
+      if (p.layer == layer) group.push_back(&p);
+    for (const Part* p : group) {
+      Mask mk(w, h);
+      std::vector<V2> pts;
+      for (auto& v : p->pts) pts.push_back(v);
+      switch (p->kind) {
+        case Part::POLY: {
+          std::vector<V2> q;
+          for (auto& v : pts) q.push_back(ToImage(v, scale, w, h));
+          MaskPolygon(mk, q);
+          break;
+        }
+        case Part::ELLIPSE:
+          MaskEllipse(mk, ToImage(pts[0], scale, w, h), pts[1].x * scale, pts[1].y * scale);
+          break;
+        case Part::CAPSULE:
+          MaskCapsule(mk, ToImage(pts[0], scale, w, h), ToImage(pts[1], scale, w, h), pts[2].x * scale);
+          break;
+        case Part::RECT: {
+          V2 a = ToImage(pts[0], scale, w, h), b = ToImage(pts[1], scale, w, h);
+          MaskRect(mk, std::min(a.x, b.x), std::min(a.y, b.y), std::max(a.x, b.x), std::max(a.y, b.y));
+          break;
+        }
+      }
+      Material mat;
+      mat.base = p->colour;
+      mat.bevel = std::max(0.8f, p->bevel * scale);
+      if (layer == 4) {
+        mat.specular = 0.9f;
+        mat.shininess = 30;
+        mat.dome = 0.6f;
+        mat.ambient = 0.6f;
+      } else if (layer == 3) {
+        mat.specular = 0.6f;
+        mat.shininess = 24;
+      }
+      PaintLit(img, mk, mat, [&](int x, int y) {
+        float t = layer <= 1 ? tone[static_cast<size_t>(y) * w + x] : 1.0f;
+        // Slightly darker toward the stern.
+        float fy = static_cast<float>(y) / h;
+        return t * (1.06f - 0.14f * fy);
+      });
+    }
+    if (layer == 1) {
+      // Panel seams on the hull.
+      for (auto& s : d.seams) {
+        Mask mk(w, h);
+        MaskCapsule(mk, ToImage(s.first, scale, w, h), ToImage(s.second, scale, w, h), std::max(0.35f, 0.45f * scale));
+        Mask hullOnly = mk;
+        for (size_t i = 0; i < mk.v.size(); ++i) hullOnly.v[i] = img.pixels()[i].a > 0.5f ? mk.v[i] : 0.0f;
+        PaintMask(img, hullOnly, rgb(0, 0, 0, 0.35f));
+      }
+    }
+  }
+  // Engine glow inside the nozzles.
+  for (auto& g : d.glows) {
+    V2 c = ToImage(g.first, scale, w, h);
+    Glow(img, c, g.second * scale, d.glowColour, 0.9f, 1.5f);
+    Glow(img, c, g.second * scale * 0.5f, rgb(255, 255, 240), 0.8f, 1.2f);
+  }
+  if (detailed) {
+    // Rivets along the hull edge for the large pictures.
+    for (int y = 2; y < h - 2; y += std::max(3, static_cast<int>(scale * 3))) {
+      for (int x = 2; x < w - 2; ++x) {
+        if (img.at(x, y).a > 0.9f && img.at(x - 2, y).a < 0.1f) {
+          img.blend(x + 2, y, rgb(255, 255, 255, 0.25f), 1.0f);
+          break;
+        }
+      }
+    }
+  }
+  // A dark rim keeps the outline readable on any background.
+  Outline(img, rgb(14, 14, 20, 0.9f), 0.45f);
+  return img;
+}
+
+namespace {
+
+std::string N(int v) { return std::to_string(v); }
+
+float BigScale(int type) {
+  const auto& sz = qw2media::kShipPictures[type].body;
+  float s = std::min(static_cast<float>(qw2media::kBigPictureMax.width) / sz.width,
+                     static_cast<float>(qw2media::kBigPictureMax.height) / sz.height);
+  return std::min(s, 5.0f);
+}
+
+std::vector<uint8_t> MakeMiniPictures() {
+  Image strip(56 * 40, 56);
+  for (int t = 1; t <= 40; ++t) {
+    const auto& sz = qw2media::kShipPictures[t].body;
+    float s = std::min(50.0f / sz.width, 50.0f / sz.height);
+    s = std::min(s, 2.0f);
+    Image pic = RenderShipPicture(t, t == 26 ? 2 : 1, s, false);
+    strip.draw(pic, (t - 1) * 56 + (56 - pic.w()) / 2, (56 - pic.h()) / 2);
+  }
+  return EncodePngMasked(strip, kMagenta);
+}
+
+}  // namespace
+
+void AddShipFiles(MediaList& list) {
+  for (int t = 1; t <= 40; ++t) {
+    const auto& sp = qw2media::kShipPictures[t];
+    list.push_back({"gfx\\ship" + N(t) + "-b.png", [t] {
+                      Image img = RenderShipPicture(t, t == 26 ? 2 : 1, BigScale(t), true);
+                      return EncodePngMasked(img, kMagenta);
+                    }});
+    for (int k = 1; k <= sp.bodyFrames; ++k)
+      list.push_back({"gfx\\ship" + N(t) + "_" + N(k) + ".png",
+                      [t, k] { return EncodePngMasked(RenderShipPicture(t, k, 1.0f, false), kMagenta); }});
+    for (int k = 1; k <= sp.primaryCount; ++k)
+      list.push_back({"gfx\\ship" + N(t) + "a_" + N(k) + ".png",
+                      [t, k] { return EncodePngMasked(WeaponPicture(t, 1, k), kMagenta); }});
+    for (int k = 1; k <= sp.secondaryCount; ++k) {
+      int number = t == 27 ? 2 : k;  // type 27 has only its second picture
+      list.push_back({"gfx\\ship" + N(t) + "b_" + N(number) + ".png",
+                      [t, k] { return EncodePngMasked(WeaponPicture(t, 2, k), kMagenta); }});
+    }
+    for (int k = 1; k <= sp.specialCount; ++k)
+      list.push_back({"gfx\\ship" + N(t) + "s_" + N(k) + ".png",
+                      [t, k] { return EncodePngMasked(WeaponPicture(t, 3, k), kMagenta); }});
+  }
+  // Two pictures are embedded but never loaded: an early body of type 35 and
+  // an early secondary picture of type 38.
+  list.push_back({"gfx\\ship35_1x.png", [] { return EncodePngMasked(RenderShipPicture(35, 1, 1.0f, true), kMagenta); }});
+  list.push_back({"gfx\\ship38b.png", [] { return EncodePngMasked(WeaponPicture(38, 2, 1), kMagenta); }});
+  list.push_back({"gfx\\minpics.png", [] { return MakeMiniPictures(); }});
+}
+
+}  // namespace gen
