@@ -4,6 +4,8 @@
 #include <SDL.h>
 #include <SDL_opengl.h>
 
+#include <algorithm>
+#include <cmath>
 #include <map>
 #include <utility>
 
@@ -16,10 +18,14 @@ namespace {
 SDL_GLContext context = nullptr;
 int32_t logicalW = 0, logicalH = 0;
 int32_t viewX = 0, viewY = 0, viewW = 0, viewH = 0, windowW = 0, windowH = 0;
-std::map<std::pair<uint64_t, int32_t>, GLuint> textures;
+struct GlTexture {
+  GLuint name = 0;
+  int32_t filterMode = 0;  // 0 nearest, 1 smoothed, 2 smoothed from mipmaps
+};
+std::map<std::pair<uint64_t, int32_t>, GlTexture> textures;
 int32_t currentBlend = -1;
 
-GLuint TextureFor(const ImageData& image, int32_t frame) {
+GlTexture& TextureFor(const ImageData& image, int32_t frame) {
   auto key = std::make_pair(image.serial, frame);
   auto it = textures.find(key);
   if (it != textures.end()) return it->second;
@@ -35,12 +41,30 @@ GLuint TextureFor(const ImageData& image, int32_t frame) {
                  GL_UNSIGNED_INT_8_8_8_8_REV, levels[i].pixels.data());
   if (mipmapped) glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAX_LEVEL, GLint(levels.size() - 1));
   else glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAX_LEVEL, 0);
-  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, filtered ? GL_LINEAR : GL_NEAREST);
-  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, mipmapped ? GL_LINEAR_MIPMAP_NEAREST : GL_NEAREST);
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
-  textures[key] = tex;
-  return tex;
+  GlTexture& entry = textures[key];
+  entry.name = tex;
+  return entry;
+}
+
+// Smoothed only when enlarged (shrunk in no direction), or when shrunk and mipmapped, as the software
+// renderer does; at scale 1 the nearest texel shows.
+void ApplyFilter(GlTexture& tex, const ImageData& image, const DrawParams& p) {
+  double minScale = std::min(std::fabs(p.scaleX), std::fabs(p.scaleY));
+  double maxScale = std::max(std::fabs(p.scaleX), std::fabs(p.scaleY));
+  bool filtered = (image.flags & IMAGE_FILTERED) != 0;
+  bool mipmapped = filtered && (image.flags & IMAGE_MIPMAPPED) && image.frames[0].size() > 1;
+  int32_t mode = !filtered                                ? 0
+                 : (minScale >= 1.0 && maxScale > 1.0)    ? 1
+                 : (minScale < 1.0 && mipmapped)          ? 2
+                                                          : 0;
+  if (mode == tex.filterMode) return;
+  tex.filterMode = mode;
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, mode ? GL_LINEAR : GL_NEAREST);
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, mode == 2 ? GL_LINEAR_MIPMAP_NEAREST : GL_NEAREST);
 }
 
 void ApplyBlend(int32_t blend) {
@@ -93,7 +117,7 @@ bool GlStart(int32_t logicalWidth, int32_t logicalHeight) {
 
 void GlStop() {
   if (!context) return;
-  for (auto& entry : textures) glDeleteTextures(1, &entry.second);
+  for (auto& entry : textures) glDeleteTextures(1, &entry.second.name);
   textures.clear();
   SDL_GL_DeleteContext(context);
   context = nullptr;
@@ -129,8 +153,9 @@ void GlClear(uint32_t rgb) {
 void GlDraw(const ImageData& image, int32_t frame, double x, double y, const DrawParams& p) {
   if (!context) return;
   if (p.blend < BLEND_MASK || p.blend > BLEND_SHADE) return;
-  GLuint tex = TextureFor(image, frame);
-  glBindTexture(GL_TEXTURE_2D, tex);
+  GlTexture& tex = TextureFor(image, frame);
+  glBindTexture(GL_TEXTURE_2D, tex.name);
+  ApplyFilter(tex, image, p);
   ApplyBlend(p.blend);
   glColor4ub(GLubyte(p.red), GLubyte(p.green), GLubyte(p.blue), GLubyte(p.alphaByte));
   const double c = p.cosA, s = p.sinA;

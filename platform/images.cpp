@@ -2,6 +2,7 @@
 // drawing state.
 #include <png.h>
 
+#include <algorithm>
 #include <cmath>
 #include <csetjmp>
 #include <cstdio>
@@ -169,6 +170,18 @@ void MaskFrame(std::vector<uint32_t>& px, int32_t w, int32_t h, uint32_t maskRgb
   }
 }
 
+void PadLevel(ImageLevel& level) {
+  const int32_t w = level.width, h = level.height, pitch = w + 2;
+  level.padded.resize(size_t(pitch) * (h + 2));
+  for (int32_t y = -1; y <= h; ++y) {
+    const uint32_t* src = &level.pixels[size_t(std::clamp(y, 0, h - 1)) * w];
+    uint32_t* dst = &level.padded[size_t(y + 1) * pitch];
+    dst[0] = src[0];
+    std::memcpy(dst + 1, src, size_t(w) * 4);
+    dst[w + 1] = src[w - 1];
+  }
+}
+
 void BuildMipmaps(std::vector<ImageLevel>& levels) {
   while (levels.back().width > 1 || levels.back().height > 1) {
     const ImageLevel& src = levels.back();
@@ -223,6 +236,8 @@ int32_t MakeImage(const Picture& pic, int32_t cellWidth, int32_t cellHeight, int
     std::vector<ImageLevel> levels;
     levels.push_back(std::move(level));
     if (flags & IMAGE_MIPMAPPED) BuildMipmaps(levels);
+    if (flags & IMAGE_FILTERED)
+      for (ImageLevel& l : levels) PadLevel(l);
     image->frames.push_back(std::move(levels));
   }
   int32_t handle = nextImageHandle++;

@@ -13,6 +13,9 @@ struct ImageLevel {
   int32_t width = 0;
   int32_t height = 0;
   std::vector<uint32_t> pixels;
+  // The pixels inside a one-texel border that repeats the edges, for
+  // filtering without clamping: (width + 2) x (height + 2).
+  std::vector<uint32_t> padded;
 };
 
 struct ImageData {

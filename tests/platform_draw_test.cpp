@@ -279,11 +279,16 @@ TEST_F(PlatformDraw, NearestUnlessFilteredAndEnlarged) {
   int32_t mip = MakeImage(4, 1, four, IMAGE_FILTERED | IMAGE_MIPMAPPED);
   DrawImageFrame(mip, 30, 0);
   EXPECT_EQ(FramebufferPixel(30, 0), Rgb(128, 128, 128));
-  // Unscaled at a whole-pixel position a filtered image shows its texels.
+  // At scale 1 a filtered image shows its nearest texels, also between
+  // whole pixels and rotated.
   SetDrawScale(1, 1);
-  DrawImageFrame(filtered, 40, 2);
+  DrawImageFrame(filtered, 40.4, 2);
   EXPECT_EQ(FramebufferPixel(40, 2), 0u);
   EXPECT_EQ(FramebufferPixel(41, 2), Rgb(255, 255, 255));
+  SetDrawRotation(90);
+  DrawImageFrame(filtered, 50, 2.3);
+  EXPECT_EQ(FramebufferPixel(49, 2), 0u);
+  EXPECT_EQ(FramebufferPixel(49, 3), Rgb(255, 255, 255));
 }
 
 TEST_F(PlatformDraw, MaskedImagesTakeTheNeighbourMean) {
