@@ -1,0 +1,383 @@
+#include <gtest/gtest.h>
+
+#include "match/collision.hpp"
+#include "match/effects.hpp"
+#include "match/spawn.hpp"
+#include "tests/match_harness.hpp"
+
+namespace {
+
+int32_t Step(int32_t state) {
+  return static_cast<int32_t>((static_cast<int64_t>(state) * 48271) % 2147483647);
+}
+int32_t Steps(int32_t state, int n) {
+  for (int i = 0; i < n; ++i) state = Step(state);
+  return state;
+}
+
+class MatchStepTest : public ::testing::Test {
+ protected:
+  void SetUp() override { harness::ResetMatchWorld(); }
+
+  // Two human slots of teams 1 and 2 with the given fleets, started live.
+  void StartDuel(std::vector<int32_t> a, std::vector<int32_t> b, int32_t control2 = CONTROL_HUMAN) {
+    harness::MatchSetup setup;
+    setup.slots[1] = {CONTROL_HUMAN, 1, std::move(a)};
+    setup.slots[2] = {control2, 2, std::move(b)};
+    harness::ApplySetup(setup);
+    StartMatch();
+  }
+
+  // The slot's chosen member flying at (x, y), as a warp-in leaves it.
+  Ref<TShip> Fly(int32_t slot, float x, float y) {
+    slotTable[slot][SLOT_ARENA] = ARENA_FLYING;
+    SpawnShip(x, y, slot);
+    RankBySize();
+    return currentShip;
+  }
+
+  void Frame() {
+    PollInput();
+    MatchUpdate();
+    ReplaySyncCheck();
+  }
+};
+
+TEST_F(MatchStepTest, TheFirstRecordedFrameIs36) {
+  StartDuel({15}, {24});
+  EXPECT_EQ(currentScreen, SCREEN_MATCH);
+  EXPECT_EQ(matchFrame, 35);
+  EXPECT_EQ(launchTimer[1], 75);
+  EXPECT_EQ(matchStats[1][1][STAT_SHIP_TYPE], 15.0f);
+  EXPECT_EQ(matchStats[1][1][STAT_STATUS], 1.0f);
+  EXPECT_EQ(matchStats[1][2][STAT_STATUS], 0.0f);
+  EXPECT_EQ(replayData[0][1][1], CONTROL_HUMAN);
+  EXPECT_EQ(replayData[0][2][2], 2);
+  EXPECT_EQ(replayData[1][2][0], 24);
+  // A step key pressed while choosing records as a press.
+  PollInput();  // the keys have been seen up
+  HeadlessSetKey(harness::SlotKey(1, INPUT_TURN_LEFT), true);
+  HeadlessSetKey(harness::SlotKey(1, INPUT_THRUST), true);
+  Frame();
+  EXPECT_EQ(matchFrame, 36);
+  EXPECT_EQ(replayData[36][1][INPUT_TURN_LEFT], 1);
+  EXPECT_EQ(replayData[36][1][INPUT_THRUST], 0);  // only steps count while choosing
+  EXPECT_EQ(replayData[36][0][6], GetRandomSeed());
+  Frame();
+  EXPECT_EQ(replayData[37][1][INPUT_TURN_LEFT], 0);  // held, not pressed again
+  HeadlessSetKey(harness::SlotKey(1, INPUT_TURN_LEFT), false);
+  HeadlessSetKey(harness::SlotKey(1, INPUT_THRUST), false);
+}
+
+TEST_F(MatchStepTest, LaunchesAreForcedAt750AndShipsArrive34FramesLater) {
+  StartDuel({15, 24}, {25, 34}, CONTROL_COMPUTER);
+  int32_t humanLaunch = 0, computerLaunch = 0, arrival = 0;
+  for (int32_t f = 1; f <= 700 && (!humanLaunch || !arrival); ++f) {
+    Frame();
+    if (!humanLaunch && slotTable[1][SLOT_ARENA] == ARENA_FLYING) humanLaunch = f;
+    if (!computerLaunch && slotTable[2][SLOT_ARENA] == ARENA_FLYING) computerLaunch = f;
+    if (!arrival && ListCount(*shipList) > 0) arrival = f;
+  }
+  EXPECT_EQ(computerLaunch, 150);  // the computer picks after 150 frames
+  EXPECT_EQ(arrival, 150 + 33);    // created in the 34th warp-in update
+  EXPECT_EQ(launchTimer[2], 225);  // a launch leaves the timer alone
+  EXPECT_EQ(humanLaunch, 675);     // 75 + 675 = 750: forced
+  EXPECT_EQ(launchTimer[1], 750);
+}
+
+TEST_F(MatchStepTest, FleetStepsWrapAndCancel) {
+  StartDuel({15, 24, 25}, {34});
+  playerInput[1][INPUT_TURN_LEFT] = 1;
+  launchTimer[1] = 80;
+  NextShipChoice();
+  EXPECT_EQ(fleetTable[1][1][0], 3);  // from 1 to the last
+  playerInput[1][INPUT_TURN_RIGHT] = 1;
+  NextShipChoice();
+  EXPECT_EQ(fleetTable[1][1][0], 3);  // both in one frame: left, then right
+  playerInput[1][INPUT_TURN_LEFT] = 0;
+  NextShipChoice();
+  EXPECT_EQ(fleetTable[1][1][0], 1);
+  // Locked during the first 75 frames after a death.
+  launchTimer[1] = 10;
+  NextShipChoice();
+  EXPECT_EQ(fleetTable[1][1][0], 1);
+}
+
+TEST_F(MatchStepTest, ArenaEdgesReflectOnlyBeyondTheEdge) {
+  StartDuel({15}, {24});
+  Ref<TShip> a = Fly(1, 1279, 500);
+  a->velocityX = 1;
+  Ref<TShip> b = Fly(2, 1279.5f, 1023);
+  b->velocityX = 1.5f;
+  b->velocityY = 2;
+  b->speed = 2.5f;
+  ShipUpdate();
+  EXPECT_EQ(a->x, 1280.0f);
+  EXPECT_EQ(a->velocityX, 1.0f);
+  EXPECT_EQ(b->x, 1280.0f);
+  EXPECT_EQ(b->velocityX, -1.5f);
+  EXPECT_EQ(b->y, 1024.0f);
+  EXPECT_EQ(b->velocityY, -2.0f);
+  EXPECT_EQ(b->speed, 2.5f);
+  a->x = 0.5f;
+  a->velocityX = -1;
+  ShipUpdate();
+  EXPECT_EQ(a->x, 0.0f);
+  EXPECT_EQ(a->velocityX, 1.0f);
+}
+
+TEST_F(MatchStepTest, SnipingAndTurning) {
+  StartDuel({15}, {24});
+  Ref<TShip> ship = Fly(1, 500, 500);
+  slotShipValue[1][GROUP_HULL][HULL_TURN_RATE] = 4;
+  ship->heading = 1;
+  playerInput[1][INPUT_SNIPING] = 1;
+  playerInput[1][INPUT_TURN_LEFT] = 1;
+  ShipUpdate();
+  EXPECT_EQ(ship->sniping, 1);
+  EXPECT_EQ(ship->heading, 359.5f);  // 1.5 a frame while sniping, wrapped
+  slotShipValue[1][GROUP_HULL][HULL_TURN_RATE] = 1.4f;
+  playerInput[1][INPUT_TURN_LEFT] = 0;
+  ShipUpdate();  // toggles off
+  ShipUpdate();  // a slow turner cannot enter it
+  EXPECT_EQ(ship->sniping, 0);
+}
+
+TEST_F(MatchStepTest, EnergyRechargesUpToTheCap) {
+  StartDuel({15}, {24});
+  Ref<TShip> ship = Fly(1, 500, 500);
+  float* hull = slotShipValue[1][GROUP_HULL];
+  hull[HULL_MAX_ENERGY] = 10.5f;
+  hull[HULL_RECHARGE_TIME] = 2;
+  hull[HULL_RECHARGE_AMOUNT] = 3;
+  ship->energy = 9;
+  ship->rechargeTimer = 0;
+  ShipUpdate();
+  EXPECT_EQ(ship->rechargeTimer, 1);
+  ShipUpdate();
+  EXPECT_EQ(ship->energy, 10.0f);  // the cap is Int(10.5)
+  EXPECT_EQ(ship->rechargeTimer, 0);
+  ShipUpdate();
+  EXPECT_EQ(ship->rechargeTimer, 0);  // at the cap the timer rests
+}
+
+TEST_F(MatchStepTest, ShotsBeyondTheMarginAreRemoved) {
+  StartDuel({15}, {24});
+  auto shot = [](float x, float y) {
+    Ref<TShot> s = NewRecord<TShotPlain>();
+    s->x = x;
+    s->y = y;
+    s->stationary = 1;
+    s->noShipHits = 1;
+    ListAppend(*shotList, s);
+    return s;
+  };
+  Ref<TShot> keep1 = shot(-256, 0), keep2 = shot(1536, 1280);
+  shot(-256.5f, 0);
+  shot(0, 1280.5f);
+  Ref<TShot> aged = shot(10, 10);
+  aged->lifetime = 2;
+  aged->hitExplosion = 3;
+  ShotUpdate();
+  EXPECT_EQ(ListCount(*shotList), 3);
+  ShotUpdate();
+  EXPECT_EQ(ListCount(*shotList), 2);  // out of time, without an explosion
+  EXPECT_EQ(ListCount(*explosionList), 0);
+}
+
+TEST_F(MatchStepTest, DamageArrivesOneFrameAfterTheHit) {
+  StartDuel({15}, {24});
+  Ref<TShip> target = Fly(2, 500, 500);
+  slotShipValue[2][GROUP_HULL][HULL_CANNON_RESISTANCE] = 0.5f;
+  target->armour = 10;
+  Ref<TShot> s = NewRecord<TShotPlain>();
+  s->x = 500;
+  s->y = 500;
+  s->slot = 1;
+  s->team = 1;
+  s->memberIndex = 1;
+  s->damage = 4;
+  s->damageType = 1;
+  s->stationary = 1;
+  ListAppend(*shotList, s);
+  ShotUpdate();
+  ResolveDamage();
+  EXPECT_EQ(target->armour, 10.0f);
+  EXPECT_EQ(damageQueue[2][1][1][1], 4.0f);  // moved up for the next frame
+  ResolveDamage();
+  EXPECT_EQ(target->armour, 8.0f);
+  EXPECT_EQ(matchStats[1][1][1], 2.0f);
+  EXPECT_NEAR(target->resistGlow[1], 0.55, 1e-6);
+  EXPECT_NEAR(target->resistGlow[2], 0.55 - 0.55 / 20, 1e-6);
+}
+
+TEST_F(MatchStepTest, ResistancesGlowsAndKillCredit) {
+  StartDuel({15}, {24});
+  Ref<TShip> target = Fly(1, 500, 500);
+  float* hull = slotShipValue[1][GROUP_HULL];
+  hull[HULL_CANNON_RESISTANCE] = 1.0f;
+  hull[HULL_BEAM_RESISTANCE] = -0.5f;
+  target->armour = 10;
+  matchStats[2][1][STAT_SHIP_TYPE] = 24;
+  matchStats[3][4][STAT_SHIP_TYPE] = 7;
+  damageQueue[1][2][1][1] = 5;  // cannon: fully resisted, glow 1.05 limited to 0.85
+  ResolveDamage();
+  EXPECT_EQ(target->armour, 10.0f);
+  EXPECT_EQ(matchStats[2][1][1], 0.0f);
+  EXPECT_EQ(target->resistGlow[1], 0.85f);
+
+  target->resistGlow[1] = target->resistGlow[2] = 0;
+  damageQueue[1][2][1][2] = 4;  // beam: raised by half, no glow
+  ResolveDamage();
+  EXPECT_EQ(target->armour, 4.0f);
+  EXPECT_EQ(target->resistGlow[2], 0.0f);
+
+  // Two blows in one frame: slot 2 comes first, its 4.5 (3 of beam raised
+  // by half) empties the 4 left and takes the kill; slot 3 gets nothing.
+  damageQueue[1][2][1][2] = 3;
+  damageQueue[1][3][4][4] = 6;
+  ResolveDamage();
+  EXPECT_EQ(target->armour, 0.0f);
+  EXPECT_EQ(matchStats[2][1][2], 6.0f + 4.0f);  // 6 before, 4 left now
+  EXPECT_EQ(matchStats[2][1][STAT_KILLS], 1.0f);
+  EXPECT_EQ(matchStats[3][4][4], 0.0f);
+  EXPECT_EQ(matchStats[1][1][STAT_KILLER_SLOT], 2.0f);
+  EXPECT_EQ(matchStats[1][1][STAT_KILLER_TYPE], 24.0f);
+}
+
+TEST_F(MatchStepTest, ExactlyEmptyingBlowKillsAndSpecialDamageIsCredited) {
+  StartDuel({15}, {24});
+  Ref<TShip> target = Fly(1, 500, 500);
+  target->armour = 5;
+  damageQueue[1][SPECIAL_ATTACKER][1][4] = 5;
+  ResolveDamage();
+  EXPECT_EQ(target->armour, 0.0f);
+  EXPECT_EQ(matchStats[SPECIAL_ATTACKER][1][4], 5.0f);
+  EXPECT_EQ(matchStats[SPECIAL_ATTACKER][1][STAT_KILLS], 1.0f);
+  EXPECT_EQ(matchStats[1][1][STAT_KILLER_SLOT], 5.0f);
+}
+
+TEST_F(MatchStepTest, IndestructibleShipsKeepTheirQueue) {
+  StartDuel({15}, {24});
+  Ref<TShip> target = Fly(1, 500, 500);
+  target->armour = 20;
+  target->indestructible = 1;
+  damageQueue[1][2][1][4] = 3;
+  damageQueue[1][2][1][8] = 2;
+  ResolveDamage();
+  ResolveDamage();
+  EXPECT_EQ(target->armour, 20.0f);
+  EXPECT_EQ(damageQueue[1][2][1][8], 2.0f);
+  target->indestructible = 0;
+  ResolveDamage();
+  EXPECT_EQ(target->armour, 17.0f);
+  ResolveDamage();
+  EXPECT_EQ(target->armour, 15.0f);
+}
+
+TEST_F(MatchStepTest, ShipDeathExplodesShiftsTheFleetAndKeepsSpecialDamage) {
+  StartDuel({15, 24, 25}, {34});
+  fleetTable[1][1][0] = 2;
+  Ref<TShip> ship = Fly(1, 500, 500);
+  ship->shipType = 24;
+  damageQueue[1][2][1][5] = 1;
+  damageQueue[1][SPECIAL_ATTACKER][1][8] = 9;
+  slotEffectState[1][3] = 4;
+  SetRandomSeed(7);
+  currentShip = ship;
+  ShipDeath();
+  EXPECT_EQ(GetRandomSeed(), Steps(7, 2 + 30 * 6));
+  EXPECT_EQ(ListCount(*sparkList), 30);
+  EXPECT_EQ(ListCount(*explosionList), 1);
+  EXPECT_GE(currentExplosion->explosionType, 20);
+  EXPECT_LE(currentExplosion->explosionType, 22);
+  // Dront's body is 58 x 70: size 64, sparks of speed 3 to 9.
+  ForEachInList(*sparkList, [](const Ref<TSpark>& s) {
+    EXPECT_GE(s->speed, 3.0f);
+    EXPECT_LE(s->speed, 9.0f);
+  });
+  EXPECT_EQ(ListCount(*shipList), 0);
+  EXPECT_EQ(fleetTable[1][1][1], 2);
+  EXPECT_EQ(fleetTable[1][2][1], 15);
+  EXPECT_EQ(fleetTable[1][2][2], 25);
+  EXPECT_EQ(fleetTable[1][2][3], 0);
+  EXPECT_EQ(fleetTable[1][3][2], 3);
+  EXPECT_EQ(fleetTable[1][1][0], 1);
+  EXPECT_EQ(slotTable[1][SLOT_ARENA], ARENA_CHOOSING);
+  EXPECT_EQ(slotTable[1][SLOT_TARGETABLE], 0);
+  EXPECT_EQ(launchTimer[1], 0);
+  EXPECT_EQ(matchStats[1][2][STAT_STATUS], 2.0f);
+  EXPECT_EQ(damageQueue[1][2][1][5], 0.0f);
+  EXPECT_EQ(damageQueue[1][SPECIAL_ATTACKER][1][8], 9.0f);
+  EXPECT_EQ(slotEffectState[1][3], 0);
+}
+
+TEST_F(MatchStepTest, TheLastMemberLeavesTheSlotOut) {
+  StartDuel({15}, {24});
+  Ref<TShip> ship = Fly(1, 500, 500);
+  currentShip = ship;
+  ShipDeath();
+  EXPECT_EQ(slotTable[1][SLOT_ARENA], ARENA_OUT);
+  EXPECT_EQ(fleetTable[1][1][1], 0);
+}
+
+TEST_F(MatchStepTest, TheMatchEnds375FramesAfterTheDecidingDeath) {
+  StartDuel({15}, {24});
+  Fly(1, 200, 200);
+  Ref<TShip> loser = Fly(2, 900, 900);
+  loser->armour = 0;
+  int32_t death = 0, decided = 0, over = 0;
+  for (int32_t f = 1; f <= 500 && !over; ++f) {
+    Frame();
+    if (!death && ListCount(*shipList) == 1) death = f;
+    if (!decided && matchWinner != 0) decided = f;
+    if (matchOver == 1) over = f;
+  }
+  EXPECT_EQ(death, 1);
+  EXPECT_EQ(decided, 2);
+  EXPECT_EQ(matchWinner, 1);
+  EXPECT_EQ(over, death + 375);
+  EXPECT_EQ(pendingScreen, SCREEN_MATCH_INTERRUPT);
+  EXPECT_EQ(matchOverDelay, 0);
+}
+
+TEST_F(MatchStepTest, TwoTeamsGoneInOneFrameIsADraw) {
+  StartDuel({15}, {24});
+  Fly(1, 200, 200)->armour = 0;
+  Fly(2, 900, 900)->armour = -3;
+  Frame();
+  EXPECT_EQ(matchWinner, 0);
+  Frame();
+  EXPECT_EQ(matchWinner, WINNER_DRAW);
+  EXPECT_EQ(teamAlive[1] + teamAlive[2], 0);
+}
+
+TEST_F(MatchStepTest, StartMatchClearsTheWholeDamageQueue) {
+  damageQueue[3][SPECIAL_ATTACKER][2][8] = 5;
+  damageQueue[1][2][1][1] = 4;
+  StartDuel({15}, {24});
+  EXPECT_EQ(damageQueue[3][SPECIAL_ATTACKER][2][8], 0.0f);
+  EXPECT_EQ(damageQueue[1][2][1][1], 0.0f);
+}
+
+TEST_F(MatchStepTest, EffectsAgeAndGo) {
+  SpawnExplosion(0, 0, 0, 3, 0, 0);
+  const int32_t life = currentExplosion->frameCount * currentExplosion->frameDelay;
+  SpawnDebris(100, 100, 0, 1, 100);
+  currentDebris->heading = 90;
+  SpawnSpark(100, 100, 90, 2, 1);
+  const int32_t state = GetRandomSeed();
+  for (int32_t f = 1; f <= 30; ++f) {
+    EffectsUpdate();
+    if (f == 1) {
+      EXPECT_NEAR(currentDebris->x, 104.0f, 1e-4);  // 4 pixels along its heading
+      EXPECT_NEAR(currentSpark->x, 102.0f, 1e-4);
+    }
+    EXPECT_EQ(ListCount(*explosionList), f < life ? 1 : 0);
+    EXPECT_EQ(ListCount(*debrisList), f < 20 ? 1 : 0);
+    EXPECT_EQ(ListCount(*sparkList), f < 30 ? 1 : 0);
+  }
+  EXPECT_EQ(GetRandomSeed(), state);
+}
+
+}  // namespace
