@@ -49,6 +49,10 @@ const ScreenEntry* FindScreen(int32_t number) {
 
 namespace {
 
+// Texts of the overlays, made once: a frame allocates nothing.
+const Text versionText = u"v1.15";
+const Text standByText = u"PLEASE STAND BY";
+
 void FrameHead() {
   PollInput();
   optionTable[0][0] = 1;
@@ -78,7 +82,7 @@ void ScreenOverlays() {
     DrawImageFrame(versionBarImage, 0, 1010, 0);
     SetDrawAlpha(1);
     SetBlendMode(BLEND_MASK);
-    DrawTextFixed(2, 1012, 0, 255, 0, u"v1.15");
+    DrawTextFixed(2, 1012, 0, 255, 0, versionText);
   }
   if (currentScreen != SCREEN_MATCH) {
     cursorFrame += 1;
@@ -119,7 +123,7 @@ void FadeRedraw() {
       SetBlendMode(BLEND_ALPHA);
       SetDrawAlpha(alpha);
       SetDrawColour(255, 200, 100);
-      DrawTextProp(640, 491, u"PLEASE STAND BY", 1);
+      DrawTextProp(640, 491, standByText, 1);
       SetDrawColour(255, 255, 255);
       SetDrawAlpha(1);
       SetBlendMode(BLEND_MASK);

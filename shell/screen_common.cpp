@@ -119,7 +119,8 @@ void DrawCheatModeText() {
   if (cheatModeActive != 1) return;
   SetBlendMode(BLEND_ALPHA);
   SetDrawAlpha(1.0f - pulseTimer / 100.0f * 3.0f);
-  DrawTextFixed(0, 0, 255, 200, 100, u"CHEAT MODE ACTIVE");
+  static const Text cheatText = u"CHEAT MODE ACTIVE";
+  DrawTextFixed(0, 0, 255, 200, 100, cheatText);
   SetBlendMode(BLEND_MASK);
   SetDrawAlpha(1);
   SetDrawColour(255, 255, 255);

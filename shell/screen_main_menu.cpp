@@ -17,7 +17,7 @@
 namespace {
 
 struct MenuItem {
-  const char16_t* text;
+  Text text;
   int32_t x, y;
 };
 // menuGlow rows 1 to 5.
@@ -140,7 +140,8 @@ void MainMenuBlock() {
 void MainMenuDraw() {
   DrawTitleBackdrop();
   DrawMenuBorder(mainMenuBorderImage, 640, 512);
-  DrawTextProp2(640, 276, u"MAIN MENU", 1);
+  static const Text title = u"MAIN MENU";
+  DrawTextProp2(640, 276, title, 1);
   for (int32_t item = 1; item <= 5; ++item) {
     SetGlowColour(item);
     DrawTextProp(static_cast<float>(menuGlow[item][1]), static_cast<float>(menuGlow[item][2]),
