@@ -241,18 +241,50 @@ CopyFn CopyFor(int32_t blend, bool modulate, bool alpha) {
 constexpr double kLimit = 1.0e9;
 inline double Bound(double v) { return v < -kLimit ? -kLimit : (v > kLimit ? kLimit : v); }
 
-// The pixels X (integers) for which 0 <= a + k X < limit, as [lo, hi).
-inline void SolveRange(double a, double k, double limit, int64_t& lo, int64_t& hi) {
-  if (k > 0) {
-    lo = std::max(lo, int64_t(std::ceil(Bound(-a / k))));
-    hi = std::min(hi, int64_t(std::ceil(Bound((limit - a) / k))));
-  } else if (k < 0) {
-    lo = std::max(lo, int64_t(std::floor(Bound((limit - a) / k))) + 1);
-    hi = std::min(hi, int64_t(std::floor(Bound(-a / k))) + 1);
-  } else if (!(a >= 0 && a < limit)) {
-    hi = lo;
-  }
+inline int64_t FloorInt(double v) {
+  v = Bound(v);
+  int64_t t = int64_t(v);
+  return t - (double(t) > v);
 }
+
+inline int64_t CeilInt(double v) {
+  v = Bound(v);
+  int64_t t = int64_t(v);
+  return t + (double(t) < v);
+}
+
+// The pixels X of row Y for which 0 <= a0 + a1 Y + k X < limit, as
+// [lo, hi): the two bounds are linear in Y, so each row costs two
+// multiply-adds and no division.
+struct RowRange {
+  int32_t kind = 0;  // 1 k > 0, -1 k < 0, 0 k == 0
+  double p0 = 0, p1 = 0, q0 = 0, q1 = 0;  // -a / k and (limit - a) / k
+  double a0 = 0, a1 = 0, limit = 0;
+
+  RowRange(double a0_, double a1_, double k, double limit_) : a0(a0_), a1(a1_), limit(limit_) {
+    kind = k > 0 ? 1 : (k < 0 ? -1 : 0);
+    if (kind) {
+      p0 = -a0 / k;
+      p1 = -a1 / k;
+      q0 = (limit - a0) / k;
+      q1 = p1;
+    }
+  }
+
+  void Clip(int64_t y, int64_t& lo, int64_t& hi) const {
+    double yy = double(y);
+    if (kind > 0) {
+      lo = std::max(lo, CeilInt(p0 + p1 * yy));
+      hi = std::min(hi, CeilInt(q0 + q1 * yy));
+    } else if (kind < 0) {
+      lo = std::max(lo, FloorInt(q0 + q1 * yy) + 1);
+      hi = std::min(hi, FloorInt(p0 + p1 * yy) + 1);
+    } else {
+      double a = a0 + a1 * yy;
+      if (!(a >= 0 && a < limit)) hi = lo;
+    }
+  }
+};
 
 inline int64_t ToFixed(double v) { return int64_t(Bound(v) * 4294967296.0); }
 
@@ -346,14 +378,17 @@ void SoftDraw(SoftTarget& target, const ImageData& image, int32_t frame, double 
   if (rowA >= rowB || colA >= colB) return;
 
   const int64_t du = ToFixed(dudx), dv = ToFixed(dvdx);
+  // u and v at the centre of pixel (0, row): a0 + a1 * row.
+  const double u0 = au + dudx * (0.5 - x) + dudy * (0.5 - y);
+  const double v0 = av + dvdx * (0.5 - x) + dvdy * (0.5 - y);
+  const RowRange uRange(u0, dudy, dudx, tw), vRange(v0, dvdy, dvdx, th);
   for (int64_t Y = rowA; Y < rowB; ++Y) {
-    double dy = double(Y) + 0.5 - y;
-    double uRow = au + dudx * (0.5 - x) + dudy * dy;
-    double vRow = av + dvdx * (0.5 - x) + dvdy * dy;
     int64_t lo = colA, hi = colB;
-    SolveRange(uRow, dudx, tw, lo, hi);
-    SolveRange(vRow, dvdx, th, lo, hi);
+    uRange.Clip(Y, lo, hi);
+    vRange.Clip(Y, lo, hi);
     if (lo >= hi) continue;
+    double uRow = u0 + dudy * double(Y);
+    double vRow = v0 + dvdy * double(Y);
     Span sp;
     sp.dst = target.pixels + size_t(Y) * target.width + lo;
     sp.count = int32_t(hi - lo);
