@@ -27,15 +27,13 @@
 namespace harness {
 
 // The ship pictures at the sizes of the game's media (radii come from them).
+// The tables are written on every call: other tests may have reset them.
 inline void LoadShipImages() {
-  static bool loaded = false;
-  if (loaded) return;
-  loaded = true;
-  std::map<std::pair<int, int>, int32_t> made;
+  static std::map<std::pair<int, int>, int32_t> made;
   auto image = [&](qw2media::PictureSize size) {
     auto key = std::make_pair(size.width, size.height);
     auto found = made.find(key);
-    if (found != made.end()) return found->second;
+    if (found != made.end() && ImageExists(found->second)) return found->second;
     std::vector<uint8_t> pixels(static_cast<size_t>(size.width) * size.height * 4, 200);
     int32_t handle = ImageFromPixels(pixels.data(), size.width, size.height, true, size.width,
                                      size.height, 1, 0);
@@ -43,6 +41,8 @@ inline void LoadShipImages() {
     return handle;
   };
   for (int32_t t = 1; t <= shipCount; ++t) {
+    for (int32_t v = 1; v <= 4; ++v)
+      for (int32_t k = 0; k <= 50; ++k) shipImages[t][v][k] = 0;
     const qw2media::ShipPictureSizes& p = qw2media::kShipPictures[t];
     for (int32_t k = 1; k <= p.bodyFrames; ++k) shipImages[t][1][k] = image(p.body);
     shipImages[t][1][0] = p.bodyFrames;
