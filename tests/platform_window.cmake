@@ -9,3 +9,7 @@ else()
   add_test(NAME platform_real_window COMMAND $<TARGET_FILE:qw2_tests> --gtest_filter=PlatformWindow.*)
 endif()
 set_tests_properties(platform_real_window PROPERTIES TIMEOUT 120)
+if(QW2_SANITIZE)
+  set_tests_properties(platform_real_window PROPERTIES
+                       ENVIRONMENT "LSAN_OPTIONS=suppressions=${CMAKE_CURRENT_SOURCE_DIR}/platform_window.supp")
+endif()
