@@ -20,14 +20,14 @@ std::string FontPath(const char* file) { return std::string(QW2_FONT_DIR) + "/" 
 }  // namespace
 
 // A glyph's coverage at a pixel size, with its pen metrics.
-GlyphMask RasterGlyph(const char* fontFile, char32_t code, int pixelSize, bool hinted) {
+GlyphMask RasterGlyph(const char* fontFile, char32_t code, int pixelSize, bool hinted, int pixelWidth) {
   std::lock_guard<std::mutex> lock(gFtMutex);
   static FT_Library lib = nullptr;
   if (!lib) FT_Init_FreeType(&lib);
   GlyphMask g;
   FT_Face face;
   if (FT_New_Face(lib, FontPath(fontFile).c_str(), 0, &face)) return g;
-  FT_Set_Pixel_Sizes(face, 0, pixelSize);
+  FT_Set_Pixel_Sizes(face, static_cast<FT_UInt>(pixelWidth), static_cast<FT_UInt>(pixelSize));
   FT_Int32 flags = FT_LOAD_RENDER | (hinted ? FT_LOAD_TARGET_LIGHT : FT_LOAD_NO_HINTING);
   if (FT_Load_Char(face, code, flags) == 0) {
     FT_GlyphSlot s = face->glyph;
@@ -219,10 +219,11 @@ std::vector<uint8_t> MakeFixedFont() {
     char32_t ch = static_cast<char32_t>(f + 32);
     if (ch >= 127 && ch < 160) continue;  // control codes have no glyph
     if (ch > 255) continue;
-    GlyphMask g = RasterGlyph("DejaVuSansMono-Bold.ttf", ch, 10, true);
+    // A little wider than tall, so the 10-pixel pitch reads as one word.
+    GlyphMask g = RasterGlyph("DejaVuSansMono-Bold.ttf", ch, 11, true, 16);
     if (g.mask.w == 0) continue;
     int baseline = 8;
-    int ox = f * 10 + g.left;
+    int ox = f * 10 + static_cast<int>(std::floor((10 - g.advance) / 2)) + g.left;
     int oy = ch == U'_' ? 8 : baseline - g.top;
     for (int y = 0; y < g.mask.h; ++y)
       for (int x = 0; x < g.mask.w; ++x) {

@@ -12,7 +12,7 @@ struct GlyphMask {
 };
 
 // fontFile is a DejaVu file name, such as "DejaVuSans-Bold.ttf".
-GlyphMask RasterGlyph(const char* fontFile, char32_t code, int pixelSize, bool hinted);
+GlyphMask RasterGlyph(const char* fontFile, char32_t code, int pixelSize, bool hinted, int pixelWidth = 0);
 Mask InkOnly(const Mask& m, int* x0, int* y0);
 Mask ResampleMask(const Mask& m, int w, int h);
 

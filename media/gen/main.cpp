@@ -8,6 +8,8 @@
 //
 // The output is the same, byte for byte, on every run.
 #include <algorithm>
+#include <cstdlib>
+#include <cmath>
 #include <atomic>
 #include <cstdio>
 #include <filesystem>
@@ -15,6 +17,7 @@
 #include <map>
 #include <thread>
 
+#include "media/gen/fonts.hpp"
 #include "media/gen/media.hpp"
 
 namespace fs = std::filesystem;
@@ -178,9 +181,126 @@ int MakeSheet(const fs::path& file) {
   return 0;
 }
 
+// A magnified sheet of a few pictures, for looking at details.
+int MakeView(const fs::path& file, int scale, const std::string& names) {
+  gen::MediaList all = gen::AllMediaFiles();
+  std::vector<gen::Image> pics;
+  size_t start = 0;
+  while (start < names.size()) {
+    size_t comma = names.find(',', start);
+    std::string n = names.substr(start, comma == std::string::npos ? std::string::npos : comma - start);
+    start = comma == std::string::npos ? names.size() : comma + 1;
+    for (auto& f : all)
+      if (f.name == n) {
+        gen::Image img;
+        gen::DecodePng(f.make(), img);
+        gen::Col m = MaskFor(f.name);
+        for (auto& c : img.pixels())
+          if (c.a >= 1 && std::lround(c.r * 255) == std::lround(m.r * 255) && std::lround(c.g * 255) == std::lround(m.g * 255) &&
+              std::lround(c.b * 255) == std::lround(m.b * 255))
+            c.a = 0;
+        pics.push_back(img);
+      }
+  }
+  int w = 8, h = 0;
+  for (auto& p : pics) {
+    w += p.w() * scale + 8;
+    h = std::max(h, p.h() * scale);
+  }
+  gen::Image sheet(std::min(w, 4000), h + 16, gen::rgb(60, 60, 68));
+  int x = 8;
+  for (auto& p : pics) {
+    for (int yy = 0; yy < p.h() * scale; ++yy)
+      for (int xx = 0; xx < p.w() * scale; ++xx) sheet.blend(x + xx, 8 + yy, p.at(xx / scale, yy / scale), 1.0f);
+    x += p.w() * scale + 8;
+  }
+  return WriteFile(file, gen::EncodePngRgb(sheet)) ? 0 : 1;
+}
+
+// Text set in the game's fonts the way the game sets it, for review.
+int GlyphFrame(char c) {
+  if (c >= 'A' && c <= 'Z') return c - 'A' + 1;
+  if (c >= 'a' && c <= 'z') return c - 'a' + 1;
+  if (c >= '0' && c <= '9') return 30 + c - '0';
+  const char* p = "?/:.;,-_()!%'";
+  for (int i = 0; p[i]; ++i)
+    if (p[i] == c) return 40 + i;
+  return 0;
+}
+
+gen::Image Strip(const std::string& name) {
+  for (auto& f : gen::AllMediaFiles())
+    if (f.name == name) {
+      gen::Image img;
+      gen::DecodePng(f.make(), img);
+      gen::Col m = MaskFor(name);
+      for (auto& c : img.pixels())
+        if (std::lround(c.r * 255) == std::lround(m.r * 255) && std::lround(c.g * 255) == std::lround(m.g * 255) &&
+            std::lround(c.b * 255) == std::lround(m.b * 255))
+          c.a = 0;
+      return img;
+    }
+  return {};
+}
+
+void Tinted(gen::Image& dst, const gen::Image& src, int sx, int sy, int w, int h, float dx, float dy, float scale,
+            gen::Col tint) {
+  for (int y = 0; y < static_cast<int>(h * scale); ++y)
+    for (int x = 0; x < static_cast<int>(w * scale); ++x) {
+      gen::Col c = scale == 1.0f ? src.at(sx + x, sy + y) : src.sample(sx + (x + 0.5f) / scale, sy + (y + 0.5f) / scale);
+      if (scale == 1.0f && c.a < 0.5f) continue;
+      c = {c.r * tint.r, c.g * tint.g, c.b * tint.b, c.a};
+      dst.blend(static_cast<int>(dx) + x, static_cast<int>(dy) + y, c, 1.0f);
+    }
+}
+
+int MakeTextDemo(const fs::path& file) {
+  gen::Image med = Strip("gfx\\medfont.png"), big = Strip("gfx\\bigfont.png"), fixed = Strip("gfx\\font.png");
+  gen::Image out(1280, 560, gen::rgb(8, 10, 20));
+  const int* mw = gen::MediumFontWidths();
+  const int* bw = gen::BigFontWidths();
+  auto prop = [&](const std::string& t, float x, float y, float scale, gen::Col c) {
+    float o = 0;
+    for (char ch : t) {
+      int f = GlyphFrame(ch);
+      Tinted(out, med, f * 55, 0, 55, 42, x + o, y, scale, c);
+      o = scale == 1.0f ? o + mw[f] : std::trunc(o + mw[f] * 0.5f);
+    }
+  };
+  auto big2 = [&](const std::string& t, float x, float y, gen::Col c) {
+    float o = 0;
+    for (char ch : t) {
+      int f = GlyphFrame(ch);
+      if (f >= 30) f = 0;
+      Tinted(out, big, f * 79, 0, 79, 56, x + o, y, 1.0f, c);
+      o += bw[f] + 1;
+    }
+  };
+  auto fix = [&](const std::string& t, float x, float y, gen::Col c) {
+    for (size_t k = 0; k < t.size(); ++k) {
+      int f = static_cast<unsigned char>(t[k]) - 32;
+      Tinted(out, fixed, f * 10, 0, 10, 10, x + 10 * (k + 1), y, 1.0f, c);
+    }
+  };
+  big2("MAIN MENU", 20, 10, gen::rgb(255, 255, 255));
+  big2("STATISTICS WAX QUORVEX", 20, 70, gen::rgb(255, 200, 100));
+  prop("NEW GAME SHIP DATABASE 0123456789", 20, 140, 1.0f, gen::rgb(0, 255, 0));
+  prop("ACCEPT THIS WEXLOR? (Y/N) 100% !", 20, 190, 1.0f, gen::rgb(255, 200, 100));
+  prop("RUN GAME  GRAPHICS DRIVER  QUIT  OPENGL", 20, 240, 0.5f, gen::rgb(0, 255, 0));
+  prop("SAVE REPLAY: 12:30 - PLAYER 1, TEAM A. JUMP_IT'S", 20, 270, 0.5f, gen::rgb(0, 255, 255));
+  fix("SHIP.......................Regal", 20, 310, gen::rgb(255, 255, 0));
+  fix("MAXIMUM SPEED (1-100)......60", 20, 326, gen::rgb(0, 200, 0));
+  fix("The regal can launch moderately powerful missiles; 3/12 {x} #@", 20, 342, gen::rgb(0, 200, 0));
+  fix("Unable to set screen mode. Please make sure:", 20, 358, gen::rgb(255, 0, 0));
+  fix("CHEAT MODE ACTIVE v1.15", 20, 374, gen::rgb(255, 200, 100));
+  return WriteFile(file, gen::EncodePngRgb(out)) ? 0 : 1;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+  if (argc == 3 && std::string(argv[1]) == "--textdemo") return MakeTextDemo(argv[2]);
+  if (argc == 5 && std::string(argv[1]) == "--view") return MakeView(argv[2], std::atoi(argv[3]), argv[4]);
   int rc = 0;
   for (int i = 1; i + 1 < argc; i += 2) {
     std::string opt = argv[i];

@@ -129,12 +129,39 @@ std::vector<uint8_t> MakeShipShopBack() {
 }
 
 // The title: "QUORVEX WEXLOR" in 975 x 150 frames, and "2" in 130 x 150.
-Image TitleFrame(const std::u32string& text, int w, int h, int frame, int pixelSize) {
+// One line of large title letters as coverage, at 1:1, at most maxW wide.
+Mask TitleWord(const std::u32string& text, int pixelSize, int maxW) {
   int tw, base;
   Mask m = RasterText("DejaVuSans-Bold.ttf", text, pixelSize * 3, 6.0f * 3, &tw, &base);
-  Mask small = ResampleMask(m, m.w / 3, m.h / 3);
+  if (m.w / 3 > maxW) {
+    int fit = pixelSize * maxW * 3 / (m.w / 3);
+    m = RasterText("DejaVuSans-Bold.ttf", text, fit, 6.0f * fit / pixelSize, &tw, &base);
+  }
+  return ResampleMask(m, m.w / 3, m.h / 3);
+}
+
+// The words of the title stand apart so that the big "2" can sit between
+// and below them. dy moves the letters down inside the frame.
+Image TitleFrame(const std::u32string& text, int w, int h, int frame, int pixelSize, int dy = 0) {
+  Mask small;
+  size_t space = text.find(U' ');
+  if (space == std::u32string::npos) {
+    small = TitleWord(text, pixelSize, w - 24);
+  } else {
+    const int gap = 96;
+    Mask a = TitleWord(text.substr(0, space), pixelSize, (w - gap) / 2 - 12);
+    Mask b = TitleWord(text.substr(space + 1), pixelSize, (w - gap) / 2 - 12);
+    small = Mask(w, std::max(a.h, b.h));
+    auto put = [&](const Mask& m, int ox) {
+      for (int y = 0; y < m.h; ++y)
+        for (int x = 0; x < m.w; ++x)
+          if (ox + x >= 0 && ox + x < small.w) small.at(ox + x, y) = std::max(small.at(ox + x, y), m.at(x, y));
+    };
+    put(a, w / 2 - gap / 2 - a.w);
+    put(b, w / 2 + gap / 2);
+  }
   Image img(w, h);
-  int ox = (w - small.w) / 2, oy = (h - small.h) / 2;
+  int ox = (w - small.w) / 2, oy = (h - small.h) / 2 + dy;
   float pulse = 0.5f + 0.5f * std::sin(frame / 5.0f * 2 * kPi);
   // Glow behind the letters.
   Image glow(w, h);
@@ -174,7 +201,7 @@ std::vector<uint8_t> MakeTitleText() {
 std::vector<uint8_t> MakePartTwo() {
   Image strip(650, 150);
   for (int f = 0; f < 5; ++f) {
-    Image fr = TitleFrame(U"2", 130, 150, f, 100);
+    Image fr = TitleFrame(U"2", 130, 150, f, 118, 4);
     // The "2" burns hotter.
     for (auto& p : fr.pixels())
       if (p.a > 0) p = withAlpha(mix(p, rgb(255, 80, 40), 0.25f), p.a);
@@ -469,9 +496,10 @@ std::vector<uint8_t> MakePointer() {
 // The start-up window.
 std::vector<uint8_t> MakeStartTitle() {
   int tw, base;
-  Mask m = RasterText("DejaVuSans-Bold.ttf", U"QUORVEX WEXLOR 2", 46 * 3, 3 * 3, &tw, &base);
-  Mask small = ResampleMask(m, m.w / 3, m.h / 3);
   int w = 440, h = 80;
+  Mask m = RasterText("DejaVuSans-Bold.ttf", U"QUORVEX WEXLOR 2", 46 * 3, 3 * 3, &tw, &base);
+  if (m.w / 3 > w - 16) m = RasterText("DejaVuSans-Bold.ttf", U"QUORVEX WEXLOR 2", 46 * 3 * (w - 16) / (m.w / 3), 3 * 3, &tw, &base);
+  Mask small = ResampleMask(m, m.w / 3, m.h / 3);
   Image img(w, h);
   Mask placed(w, h);
   int ox = (w - small.w) / 2, oy = (h - small.h) / 2;

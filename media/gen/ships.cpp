@@ -27,7 +27,7 @@ const Look kLooks[41] = {
     {DELTA, rgb(104, 124, 82), rgb(200, 170, 60), rgb(255, 190, 90), 0.5f, 1},     // 2 Garm
     {BLOCK, rgb(150, 150, 158), rgb(230, 120, 30), rgb(255, 160, 60), 0.62f, 2},   // 3 Coboth
     {CLAW, rgb(120, 36, 36), rgb(40, 40, 46), rgb(255, 80, 60), 0.5f, 1},          // 4 Urbatron
-    {BLOCK, rgb(96, 120, 150), rgb(220, 220, 230), rgb(120, 190, 255), 0.6f, 2},   // 5 Nalen
+    {CLAW, rgb(96, 120, 150), rgb(200, 204, 214), rgb(120, 190, 255), 0.6f, 2},    // 5 Nalen
     {SAUCER, rgb(110, 70, 150), rgb(220, 180, 60), rgb(200, 140, 255), 0.9f, 0},   // 6 Darber
     {CLAW, rgb(84, 86, 92), rgb(230, 190, 40), rgb(255, 210, 90), 0.5f, 2},        // 7 Avrax
     {BLOCK, rgb(140, 96, 60), rgb(240, 150, 40), rgb(255, 170, 80), 0.85f, 0},     // 8 Faser
@@ -79,6 +79,9 @@ struct Design {
   std::vector<std::pair<V2, float>> glows;  // ship coords, radius
   Col glowColour;
   std::vector<std::pair<V2, V2>> seams;     // panel lines
+  std::vector<std::pair<V2, Col>> lights;   // small lamps
+  std::vector<std::pair<V2, V2>> vents;     // dark grilles: centre, half size
+  float stripeFrom = 0, stripeTo = 0;       // wing stripe band, as |x| in ship pixels
 };
 
 void Mirror(Design& d, const Part& p) {
@@ -321,8 +324,18 @@ Design BuildDesign(int type, int frame) {
       float br = std::clamp(len * 0.025f, 1.0f, 2.5f);
       V2 tip{g.x, g.y};
       V2 back = tip - dir * bl;
+      if (std::abs(g.x) > fw * 0.7f && look.family != SAUCER) {
+        // A strut from the hull carries a gun that sits outside it.
+        float sx = g.x > 0 ? 1.0f : -1.0f;
+        float pw = std::max(1.2f, len * 0.025f);
+        float ya = std::clamp(back.y + bl * 0.6f, nose + len * 0.25f, rear - len * 0.2f);
+        d.parts.push_back(Poly(0,
+                               {{back.x - pw, back.y - pw}, {back.x + pw, back.y - pw}, {back.x + pw, back.y + pw * 2.5f},
+                                {sx * fw * 0.5f, ya + pw * 3}, {sx * fw * 0.5f, ya - pw * 1.5f}},
+                               scaled(trim, 0.75f), 1.0f));
+      }
       d.parts.push_back(Cap(3, back, tip, br, gun, 0.8f));
-      d.parts.push_back(Ell(3, back, br * 1.9f, br * 1.9f, scaled(trim, 0.8f), br));
+      d.parts.push_back(Ell(3, back, br * 1.8f, br * 1.8f, mix(gun, trim, 0.3f), br));
     }
   };
   if (type != 4 && type != 3) addGuns(m.primary, true);
@@ -340,14 +353,36 @@ Design BuildDesign(int type, int frame) {
                  type == 22;
   if (secGuns) addGuns(m.secondary, false);
 
+  if (type == 22) {
+    // The flagship: a bridge tower, a hangar slot and turret domes.
+    d.parts.push_back(Poly(2, {{-12, 8}, {12, 8}, {14, 30}, {-14, 30}}, scaled(hull, 1.1f), 3.0f));
+    d.parts.push_back(Poly(2, {{-7, 12}, {7, 12}, {8, 24}, {-8, 24}}, scaled(hull, 1.25f), 2.0f));
+    d.vents.push_back({{0, -20}, {9, 2}});
+    for (float y : {-50.0f, -10.0f, 44.0f})
+      for (float sx : {-1.0f, 1.0f}) {
+        V2 c{sx * 19, y};
+        d.parts.push_back(Ell(3, c, 5, 5, rgb(110, 116, 128), 2.0f));
+        d.parts.push_back(Cap(3, c, {c.x, c.y - 9}, 1.2f, rgb(80, 84, 94), 0.6f));
+      }
+  }
+  if (type == 35) {
+    // The merchantman carries rows of cargo containers.
+    const Col cargo[3] = {rgb(170, 70, 50), rgb(70, 120, 160), rgb(190, 160, 70)};
+    for (int i = 0; i < 6; ++i)
+      for (float sx : {-1.0f, 1.0f}) {
+        float y = -24 + i * 13.0f;
+        d.parts.push_back(Poly(2, {{sx * 33, y}, {sx * 46, y}, {sx * 46, y + 11}, {sx * 33, y + 11}}, cargo[(i + (sx > 0)) % 3], 1.5f));
+      }
+    d.parts.push_back(Poly(2, {{-10, 30}, {10, 30}, {11, 48}, {-11, 48}}, scaled(hull, 1.15f), 3.0f));
+  }
   // Canopy: a glass dome behind the nose.
   if (type != 27 && type != 17) {
-    float cw = std::clamp(fw * 0.42f, 1.5f, 10.0f);
-    float ch = std::clamp(len * 0.12f, 2.0f, 16.0f);
+    float cw = std::clamp(fw * 0.42f, 1.5f, len > 100 ? 6.0f : 10.0f);
+    float ch = std::clamp(len * 0.12f, 2.0f, len > 100 ? 9.0f : 16.0f);
     float cy = nose + len * (look.family == SAUCER ? 0.5f : 0.26f);
     if (look.family == SAUCER) ch = cw;
     if (type == 40) cy = nose + 26;
-    d.parts.push_back(Ell(4, {0, cy}, cw, ch, rgb(40, 70, 120), std::max(1.0f, cw * 0.8f)));
+    d.parts.push_back(Ell(4, {0, cy}, cw, ch, mix(rgb(24, 44, 90), look.glow, 0.22f), std::max(1.0f, cw * 0.8f)));
   }
   if (type == 17) {
     // The demon's eyes glow under its turret.
@@ -366,8 +401,34 @@ Design BuildDesign(int type, int frame) {
       d.seams.push_back({{-w, y + 1}, {w, y - 1}});
     }
   }
-  // Running lights and stripes.
-  d.parts.push_back(Cap(5, {0, nose + len * 0.5f}, {0, rear - len * 0.12f}, std::max(0.5f, fw * 0.08f), trim, 0.5f));
+  // Panel seams across the fuselage and down its spine.
+  if (look.family != SAUCER) {
+    for (float f : {0.42f, 0.6f, 0.78f}) d.seams.push_back({{-fw, nose + len * f}, {fw, nose + len * f}});
+    d.seams.push_back({{0, nose + len * 0.4f}, {0, rear - len * 0.05f}});
+  }
+  // Grilles by the engines.
+  if (len > 26) {
+    float vy = rear - len * 0.26f;
+    float vx = std::max(2.0f, fw * 0.45f);
+    d.vents.push_back({{vx, vy}, {std::max(0.8f, fw * 0.12f), std::max(0.5f, len * 0.022f)}});
+    d.vents.push_back({{-vx, vy}, {std::max(0.8f, fw * 0.12f), std::max(0.5f, len * 0.022f)}});
+  }
+  // Navigation lamps at the tips of the wings (red to port, green to starboard).
+  float tipX = 0, tipY = 0;
+  for (auto& p : d.parts)
+    if (p.layer == 0 && p.kind == Part::POLY)
+      for (auto& v : p.pts)
+        if (v.x > tipX) {
+          tipX = v.x;
+          tipY = v.y;
+        }
+  if (tipX > fw * 1.2f) {
+    float inset = std::min(2.5f, tipX * 0.08f);
+    d.lights.push_back({{tipX - inset, tipY + inset * 0.5f}, rgb(90, 255, 110)});
+    d.lights.push_back({{-(tipX - inset), tipY + inset * 0.5f}, rgb(255, 70, 60)});
+    d.stripeFrom = fw + (tipX - fw) * 0.45f;
+    d.stripeTo = fw + (tipX - fw) * 0.62f;
+  }
   (void)rng;
   (void)dark;
   return d;
@@ -388,16 +449,20 @@ Image RenderShipPicture(int type, int frame, float scale, bool detailed) {
   Design d = BuildDesign(type, frame);
   Image img(w, h);
   Rng noise(static_cast<uint64_t>(type) * 131u + 7);
-  // Panel tone: coarse deterministic blotches give the plating some life.
+  // Plating: panels of slightly different brightness and a fine mottle,
+  // laid out in ship coordinates so every size shows the same plates.
   std::vector<float> tone(static_cast<size_t>(w) * h);
-  {
-    int cell = std::max(2, static_cast<int>(std::lround(4 * scale)));
-    int cw = w / cell + 2, ch = h / cell + 2;
-    std::vector<float> grid(static_cast<size_t>(cw) * ch);
-    for (auto& g : grid) g = noise.range(0.9f, 1.06f);
-    for (int y = 0; y < h; ++y)
-      for (int x = 0; x < w; ++x) tone[static_cast<size_t>(y) * w + x] = grid[static_cast<size_t>(y / cell) * cw + x / cell];
-  }
+  for (int y = 0; y < h; ++y)
+    for (int x = 0; x < w; ++x) {
+      float sx = (x + 0.5f - w / 2.0f) / scale, sy = (y + 0.5f - h / 2.0f) / scale;
+      int px = static_cast<int>(std::floor(std::abs(sx) / 7.0f)), py = static_cast<int>(std::floor((sy + 100) / 9.0f));
+      uint32_t hsh = static_cast<uint32_t>(px * 73856093) ^ static_cast<uint32_t>(py * 19349663) ^ static_cast<uint32_t>(type * 83492791);
+      hsh = (hsh ^ (hsh >> 13)) * 1274126177u;
+      float panel = 0.95f + 0.09f * ((hsh >> 8) & 255) / 255.0f;
+      float mottle = 0.94f + 0.12f * Fbm(sx * 0.35f, sy * 0.35f, static_cast<uint32_t>(type), 3);
+      tone[static_cast<size_t>(y) * w + x] = panel * mottle;
+    }
+  (void)noise;
   for (int layer = 0; layer <= 5; ++layer) {
     // Parts of a layer are lit one colour group at a time.
     std::vector<const Part*> group;
@@ -440,6 +505,10 @@ Image RenderShipPicture(int type, int frame, float scale, bool detailed) {
       }
       PaintLit(img, mk, mat, [&](int x, int y) {
         float t = layer <= 1 ? tone[static_cast<size_t>(y) * w + x] : 1.0f;
+        if (layer == 0 && d.stripeTo > 0) {
+          float ax = std::abs((x + 0.5f - w / 2.0f) / scale);
+          if (ax >= d.stripeFrom && ax <= d.stripeTo) t *= 0.55f;
+        }
         // Slightly darker toward the stern.
         float fy = static_cast<float>(y) / h;
         return t * (1.06f - 0.14f * fy);
@@ -454,6 +523,21 @@ Image RenderShipPicture(int type, int frame, float scale, bool detailed) {
         for (size_t i = 0; i < mk.v.size(); ++i) hullOnly.v[i] = img.pixels()[i].a > 0.5f ? mk.v[i] : 0.0f;
         PaintMask(img, hullOnly, rgb(0, 0, 0, 0.35f));
       }
+      for (auto& v : d.vents) {
+        V2 c = ToImage(v.first, scale, w, h);
+        float hx = v.second.x * scale, hy = v.second.y * scale;
+        Mask mk(w, h);
+        MaskRect(mk, c.x - hx, c.y - hy, c.x + hx, c.y + hy);
+        PaintMask(img, mk, rgb(10, 10, 14, 0.5f));
+        if (scale >= 2) {
+          // Louvres.
+          for (float yy = c.y - hy + scale; yy < c.y + hy; yy += 1.5f * scale) {
+            Mask l(w, h);
+            MaskRect(l, c.x - hx + 0.5f, yy, c.x + hx - 0.5f, yy + 0.5f * scale);
+            PaintMask(img, l, rgb(120, 120, 130, 0.6f));
+          }
+        }
+      }
     }
   }
   // Engine glow inside the nozzles.
@@ -461,6 +545,14 @@ Image RenderShipPicture(int type, int frame, float scale, bool detailed) {
     V2 c = ToImage(g.first, scale, w, h);
     Glow(img, c, g.second * scale, d.glowColour, 0.9f, 1.5f);
     Glow(img, c, g.second * scale * 0.5f, rgb(255, 255, 240), 0.8f, 1.2f);
+  }
+  for (auto& l : d.lights) {
+    V2 c = ToImage(l.first, scale, w, h);
+    if (c.x < 0 || c.y < 0 || c.x >= w || c.y >= h || img.at(static_cast<int>(c.x), static_cast<int>(c.y)).a < 0.5f) continue;
+    Mask mk(w, h);
+    MaskEllipse(mk, c, std::max(0.7f, 0.8f * scale), std::max(0.7f, 0.8f * scale));
+    PaintMask(img, mk, l.second);
+    if (scale >= 2) Glow(img, c, 2.2f * scale, l.second, 0.6f, 1.5f);
   }
   if (detailed) {
     // Rivets along the hull edge for the large pictures.
