@@ -1,0 +1,76 @@
+// The match step without drawing, on a busy four-ship match: four human
+// slots of four teams with large fleets, their keys played back from a
+// recording so that the script costs nothing.
+#include <benchmark/benchmark.h>
+
+#include <cstring>
+
+#include "tests/match_harness.hpp"
+
+namespace {
+
+harness::MatchRecord Recording(const int32_t (&types)[5]) {
+  harness::MatchSetup setup;
+  setup.seed = 424242;
+  setup.scriptSeed = 8;
+  setup.maxFrames = 20000;
+  for (int32_t s = 1; s <= 4; ++s) {
+    setup.slots[s].control = CONTROL_HUMAN;
+    setup.slots[s].team = s;
+    for (int32_t m = 0; m < 30; ++m) setup.slots[s].fleet.push_back(types[(m + s) % 5]);
+  }
+  return harness::RecordMatch(setup);
+}
+
+// Ship types whose weapons are all generic.
+const harness::MatchRecord& BusyRecording() {
+  static const harness::MatchRecord record = Recording({15, 24, 25, 34, 35});
+  return record;
+}
+
+// Volleys of up to 15 shots and homing shots (their types' own code aside).
+const harness::MatchRecord& HeavyFireRecording() {
+  static const harness::MatchRecord record = Recording({3, 13, 25, 24, 6});
+  return record;
+}
+
+// Playback of the recording from its start, straight from memory.
+void StartPlayback(const harness::MatchRecord& record) {
+  harness::ResetMatchWorld();
+  std::memcpy(&replayData[0][0][0], record.data.data() + 8, record.data.size() - 8);
+  playbackMode = 1;
+  StartMatch();
+}
+
+void RunPlayback(benchmark::State& state, const harness::MatchRecord& record) {
+  StartPlayback(record);
+  int64_t frames = 0, shots = 0, ships = 0, effects = 0, mismatches = 0;
+  for (auto _ : state) {
+    if (matchFrame >= record.lastFrame) {
+      state.PauseTiming();
+      StartPlayback(record);
+      state.ResumeTiming();
+    }
+    MatchUpdate();
+    ReplaySyncCheck();
+    ++frames;
+    shots += ListCount(*shotList);
+    ships += ListCount(*shipList);
+    effects += ListCount(*debrisList) + ListCount(*sparkList) + ListCount(*explosionList);
+    mismatches += replaySyncMismatches;
+  }
+  playbackMode = 0;
+  state.SetItemsProcessed(frames);
+  state.counters["shots_per_frame"] = static_cast<double>(shots) / static_cast<double>(frames);
+  state.counters["ships_per_frame"] = static_cast<double>(ships) / static_cast<double>(frames);
+  state.counters["effects_per_frame"] = static_cast<double>(effects) / static_cast<double>(frames);
+  state.counters["sync_warnings"] = static_cast<double>(mismatches);
+  state.counters["match_frames"] = record.frames;
+}
+void BM_MatchStepBusyFourShips(benchmark::State& state) { RunPlayback(state, BusyRecording()); }
+BENCHMARK(BM_MatchStepBusyFourShips)->Unit(benchmark::kMicrosecond);
+
+void BM_MatchStepHeavyFire(benchmark::State& state) { RunPlayback(state, HeavyFireRecording()); }
+BENCHMARK(BM_MatchStepHeavyFire)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
