@@ -218,8 +218,9 @@ void WindowToGame(int32_t wx, int32_t wy, int32_t& gx, int32_t& gy) {
     gy = wy;
     return;
   }
-  gx = int32_t(std::floor((wx - display.viewX) * double(display.width) / display.viewW));
-  gy = int32_t(std::floor((wy - display.viewY) * double(display.height) / display.viewH));
+  // By pixel centres, so a pointer moved to a game pixel reads back as it.
+  gx = int32_t(std::floor((wx + 0.5 - display.viewX) * double(display.width) / display.viewW));
+  gy = int32_t(std::floor((wy + 0.5 - display.viewY) * double(display.height) / display.viewH));
   gx = std::clamp(gx, 0, display.width - 1);
   gy = std::clamp(gy, 0, display.height - 1);
 }
@@ -230,8 +231,8 @@ void GameToWindow(int32_t gx, int32_t gy, int32_t& wx, int32_t& wy) {
     wy = gy;
     return;
   }
-  wx = display.viewX + int32_t(std::lround((gx + 0.5) * display.viewW / display.width - 0.5));
-  wy = display.viewY + int32_t(std::lround((gy + 0.5) * display.viewH / display.height - 0.5));
+  wx = display.viewX + int32_t(std::floor((gx + 0.5) * display.viewW / display.width));
+  wy = display.viewY + int32_t(std::floor((gy + 0.5) * display.viewH / display.height));
 }
 
 void* SdlWindowHandle() { return display.window; }

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <cstdio>
+#include <thread>
 #include <vector>
 
 #include "platform/display.hpp"
@@ -165,6 +166,30 @@ TEST(PlatformWindow, OpenGLMatchesTheSoftwareRenderer) {
   EXPECT_LT(off, soft.size() / 100);
   EXPECT_LT(far, soft.size() / 500);
   EXPECT_LT(mean, 1.0);
+}
+
+// On any monitor the game is 1280 x 1024 pixels: a pointer moved to a game
+// pixel comes back from the window events as that pixel.
+TEST(PlatformWindow, PointerInGamePixelsOnAnyMonitor) {
+  if (!std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY")) GTEST_SKIP() << "no display to open";
+  UseHeadlessBackend(false);
+  ResetPlatformDisplay();
+  for (int32_t renderer : {Direct3D7Renderer(), OpenGLRenderer()}) {
+    SelectRenderer(renderer);
+    if (!OpenDisplay(1280, 1024, 32, 75, 0)) continue;
+    for (auto [x, y] : {std::pair{1000, 700}, std::pair{3, 1020}, std::pair{640, 512}}) {
+      MovePointerTo(x, y);
+      for (int32_t i = 0; i < 10; ++i) {
+        PumpWindowEvents();
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+      }
+      EXPECT_EQ(PointerX(), x) << renderer;
+      EXPECT_EQ(PointerY(), y) << renderer;
+    }
+    CloseDisplay();
+  }
+  ResetPlatformDisplay();
+  UseHeadlessBackend(true);
 }
 
 }  // namespace
