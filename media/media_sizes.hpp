@@ -122,7 +122,8 @@ inline constexpr ShipPictureSizes kShipPictures[41] = {
      0},
 };
 
-// The large shop picture of every type fits inside the card frame's window.
-inline constexpr PictureSize kBigPictureMax = {232, 200};
+// The large shop picture of every type fits inside the card frame's window,
+// below the price plate (cards are 268 x 236, the picture centred 118 down).
+inline constexpr PictureSize kBigPictureMax = {228, 168};
 
 }  // namespace qw2media

@@ -296,9 +296,155 @@ int MakeTextDemo(const fs::path& file) {
   return WriteFile(file, gen::EncodePngRgb(out)) ? 0 : 1;
 }
 
+// Mock screens made of the pictures, placed as the game places them, so the
+// whole can be judged before the game itself draws them.
+struct Canvas {
+  gen::Image img{1280, 1024, gen::rgb(0, 0, 0)};
+  void put(const gen::Image& src, int fx, int fy, int fw, int fh, float x, float y, bool centre, float alpha = 1,
+           gen::Col tint = {1, 1, 1, 1}, bool additive = false) {
+    int ox = static_cast<int>(x) - (centre ? fw / 2 : 0), oy = static_cast<int>(y) - (centre ? fh / 2 : 0);
+    for (int j = 0; j < fh; ++j)
+      for (int i = 0; i < fw; ++i) {
+        gen::Col c = src.at(fx + i, fy + j);
+        if (c.a < 0.5f && src.w() > 0) {
+          if (c.a <= 0) continue;
+        }
+        c = {c.r * tint.r, c.g * tint.g, c.b * tint.b, c.a};
+        if (additive)
+          img.add(ox + i, oy + j, c, alpha);
+        else
+          img.blend(ox + i, oy + j, c, alpha);
+      }
+  }
+  void whole(const gen::Image& src, float x, float y, bool centre, float alpha = 1, gen::Col tint = {1, 1, 1, 1}) {
+    put(src, 0, 0, src.w(), src.h(), x, y, centre, alpha, tint);
+  }
+  void tile(const gen::Image& src) {
+    for (int y = 0; y < 1024; y += src.h())
+      for (int x = 0; x < 1280; x += src.w()) whole(src, static_cast<float>(x), static_cast<float>(y), false);
+  }
+};
+
+int MakeMock(const fs::path& file, int which) {
+  Canvas c;
+  gen::Image med = Strip("gfx\\medfont.png"), big = Strip("gfx\\bigfont.png"), fixed = Strip("gfx\\font.png");
+  const int* mw = gen::MediumFontWidths();
+  const int* bw = gen::BigFontWidths();
+  auto prop = [&](const std::string& t, float x, float y, gen::Col col, bool centre, float scale = 1.0f) {
+    int w = 0;
+    for (char ch : t) w = scale == 1.0f ? w + mw[GlyphFrame(ch)] : static_cast<int>(w + mw[GlyphFrame(ch)] * 0.5f);
+    float o = centre ? -(w / 2) : 0;
+    for (char ch : t) {
+      int f = GlyphFrame(ch);
+      Tinted(c.img, med, f * 55, 0, 55, 42, x + 0.5f + o, y, scale, col);
+      o = scale == 1.0f ? o + mw[f] : std::trunc(o + mw[f] * 0.5f);
+    }
+  };
+  auto big2 = [&](const std::string& t, float x, float y, gen::Col col) {
+    int w = 0;
+    for (char ch : t) w += bw[GlyphFrame(ch)] + 1;
+    float o = -(w / 2);
+    for (char ch : t) {
+      int f = GlyphFrame(ch);
+      Tinted(c.img, big, f * 79, 0, 79, 56, x + 0.5f + o, y, 1.0f, col);
+      o += bw[f] + 1;
+    }
+  };
+  auto fix = [&](const std::string& t, float x, float y, gen::Col col) {
+    for (size_t k = 0; k < t.size(); ++k)
+      Tinted(c.img, fixed, (static_cast<unsigned char>(t[k]) - 32) * 10, 0, 10, 10, x + 10 * (k + 1), y, 1.0f, col);
+  };
+  if (which == 1) {
+    c.tile(Strip("gfx\\titleback.png"));
+    gen::Image title = Strip("gfx\\titletext.png"), two = Strip("gfx\\parttwo.png");
+    c.put(title, 0, 0, 975, 150, 640, 80, true);
+    c.put(two, 0, 0, 130, 150, 640, 140, true);
+    c.whole(Strip("gfx\\bord_mainmenu.png"), 640, 512, true, 0.66f);
+    big2("MAIN MENU", 640, 276, gen::rgb(255, 255, 255));
+    const char* items[5] = {"NEW GAME", "SHIP DATABASE", "REPLAYS", "OPTIONS", "QUIT"};
+    for (int i = 0; i < 5; ++i) prop(items[i], 640, 383 + 80 * i, gen::rgb(0, i == 1 ? 255 : 100, 0), true);
+    c.whole(Strip("gfx\\secret.png"), 1046, 931, true);
+    c.whole(Strip("gfx\\ver.png"), 0, 1010, false, 0.5f);
+    fix("v1.15", 2, 1012, gen::rgb(0, 255, 0));
+    c.put(Strip("gfx\\mouse.png"), 58, 0, 29, 29, 700, 480, false);
+  } else if (which == 2) {
+    c.tile(Strip("gfx\\shipshop.png"));
+    gen::Image card = Strip("gfx\\ss_shipbord.png"), plate = Strip("gfx\\priceplate.png");
+    for (int i = 1; i <= 7; ++i) {
+      float x = 252.0f * i - 502;
+      c.whole(card, x, 219, false, 1, i == 1 ? gen::rgb(255, 255, 0) : gen::Col{1, 1, 1, 1});
+      int types[8] = {0, 12, 22, 40, 5, 9, 35, 1};
+      c.whole(Strip("gfx\\ship" + std::to_string(types[i]) + "-b.png"), x + 134, 337, true);
+      c.whole(plate, x + 16, 219, false, 0.5f);
+      prop(std::to_string(types[i] * 3 % 50), x + 134, 221, gen::rgb(255, 200, 100), true);
+    }
+    c.whole(Strip("gfx\\ss_shipbord2.png"), 506, 219, false, 1, gen::rgb(0, 255, 0));
+    gen::Image arrow = Strip("gfx\\arrow.png");
+    c.whole(arrow, 43, 336, true, 0.25f);
+    c.whole(Strip("gfx\\ss_hbord.png"), 0, 189, false);
+    c.whole(Strip("gfx\\ss_hbord.png"), 0, 451, false);
+    gen::Image mini = Strip("gfx\\miniborderx.png"), pics = Strip("gfx\\minpics.png");
+    for (int r = 0; r < 3; ++r)
+      for (int k = 0; k < 10; ++k) {
+        c.whole(mini, 607 + 66.0f * k, 500 + 66.0f * r, false, 0.5f, gen::rgb(255, 200, 100));
+        int t = (r * 10 + k) % 40 + 1;
+        if (r * 10 + k < 17) c.put(pics, (t - 1) * 56, 0, 56, 56, 611 + 66.0f * k, 504 + 66.0f * r, false);
+      }
+    c.whole(Strip("gfx\\ss_bigplate.png"), 26, 499, false);
+    fix("SHIP.......................Sjuog", 32, 515, gen::rgb(255, 255, 0));
+    fix("NICKNAME...................Flagship", 32, 531, gen::rgb(255, 255, 0));
+    fix("MAXIMUM SPEED (1-100)......20", 32, 563, gen::rgb(0, 200, 0));
+    fix("ACCELERATION (1-100).......35", 32, 579, gen::rgb(0, 200, 0));
+    c.whole(Strip("gfx\\ss_smallplate.png"), 764, 739, false);
+    fix("SPECIAL WEAPON DESCRIPTION", 876, 754, gen::rgb(255, 255, 0));
+    fix("The annihilator cannon charges for two", 770, 786, gen::rgb(0, 200, 0));
+  } else {
+    // A match: stars, ships, shots, effects and the HUD of slots 1 and 3.
+    gen::Rng rng(2475492);
+    gen::Image s1 = Strip("gfx\\star1.png"), s2 = Strip("gfx\\star2.png");
+    for (int i = 0; i < 33; ++i) c.whole(s1, rng.irange(1, 1280), rng.irange(1, 1024), true);
+    for (int i = 0; i < 100; ++i) c.whole(s2, rng.irange(1, 1280), rng.irange(1, 1024), true);
+    int ships[6] = {22, 4, 12, 36, 40, 17};
+    float pos[6][2] = {{400, 500}, {700, 380}, {880, 640}, {560, 760}, {1000, 300}, {300, 250}};
+    for (int i = 0; i < 6; ++i) c.whole(Strip("gfx\\ship" + std::to_string(ships[i]) + "_1.png"), pos[i][0], pos[i][1], true);
+    c.whole(Strip("gfx\\ship4s_1.png"), 700, 351, true, 1, gen::rgb(255, 60, 40));
+    for (int i = 0; i < 6; ++i) c.whole(Strip("gfx\\ship12a_1.png"), 880, 560 - i * 22.0f, true);
+    for (int i = 0; i < 4; ++i) c.whole(Strip("gfx\\ship1b_1.png"), 300 + i * 30.0f, 200 - i * 15.0f, true);
+    gen::Image flash = Strip("gfx\\Flashes\\mainx.png");
+    gen::Image e20 = Strip("gfx\\exp20.png");
+    c.put(e20, 114 * 5, 0, 114, 114, 760, 560, true);
+    c.put(Strip("gfx\\exp9.png"), 44 * 3, 0, 44, 42, 620, 420, true);
+    gen::Image warp = Strip("gfx\\warp.png");
+    c.put(warp, 110 * 2, 110 * 3, 110, 110, 1050, 820, true, 1, gen::rgb(0, 160, 255));
+    for (int i = 0; i < 5; ++i) c.put(Strip("gfx\\spark2.png"), 16 * i, 0, 16, 16, 600 + 18.0f * i, 300, true);
+    gen::Image targ = Strip("gfx\\targ1.png");
+    for (int d = 1; d <= 35; ++d)
+      c.whole(targ, 700, 380 - 41 - 8.0f * d, true, 1 - std::max(d / 45.0f, 0.33f), gen::rgb(255, 60, 60));
+    prop("A", 700, 380 - 44 - 36, gen::rgb(255, 60, 60), true, 0.5f);
+    for (int slot : {1, 3}) {
+      float px = slot == 1 ? 0 : 1208;
+      gen::Col col = slot == 1 ? gen::rgb(255, 60, 60) : gen::rgb(60, 120, 255);
+      c.whole(Strip("gfx\\statborderx.png"), px, 0, false, 0.33f, col);
+      c.whole(Strip("gfx\\miniborderx.png"), px + 4, 342, false, 0.33f, gen::rgb(255, 200, 100));
+      c.put(Strip("gfx\\minpics.png"), (slot == 1 ? 3 : 11) * 56, 0, 56, 56, px + 8, 346, false);
+      c.put(Strip("gfx\\gauge_slots.png"), 29 * 14, 0, 14, 302, px + 16, 4, false);
+      c.put(Strip("gfx\\Gauge_armor.png"), 41 * 14, 0, 14, 302, px + 16, 4, false);
+      c.put(Strip("gfx\\gauge_slots.png"), 39 * 14, 0, 14, 302, px + 42, 4, false);
+      c.put(Strip("gfx\\Gauge_batt.png"), 66 * 14, 0, 14, 302, px + 42, 4, false);
+      c.whole(Strip("gfx\\relbg.png"), px + 36, 326, true);
+      gen::Image rel = Strip("gfx\\reload.png");
+      c.put(rel, 0, 0, 58, 6, px + 7, 320, false, 1, gen::rgb(0, 255, 0));
+      c.put(rel, 0, 0, 30, 6, px + 7, 330, false, 1, gen::rgb(255, 0, 0));
+    }
+    (void)flash;
+  }
+  return WriteFile(file, gen::EncodePngRgb(c.img)) ? 0 : 1;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+  if (argc == 4 && std::string(argv[1]) == "--mock") return MakeMock(argv[2], std::atoi(argv[3]));
   if (argc == 3 && std::string(argv[1]) == "--textdemo") return MakeTextDemo(argv[2]);
   if (argc == 5 && std::string(argv[1]) == "--view") return MakeView(argv[2], std::atoi(argv[3]), argv[4]);
   int rc = 0;

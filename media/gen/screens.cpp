@@ -75,21 +75,21 @@ std::vector<uint8_t> MakeMenuBorder(int w, int h) {
 }
 
 std::vector<uint8_t> MakeTitleBack() {
-  // A seamless 256 x 256 tile of deep space: nebula clouds and stars.
-  const int s = 256;
+  // A seamless 512 x 512 tile of deep space: nebula clouds and stars.
+  const int s = 512;
   Image img(s, s);
   for (int y = 0; y < s; ++y)
     for (int x = 0; x < s; ++x) {
-      float fx = x / 64.0f, fy = y / 64.0f;
-      float n = Fbm(fx, fy, 71, 5, 4);
-      float m = Fbm(fx + 3.1f, fy + 1.7f, 93, 4, 4);
+      float fx = x / 128.0f, fy = y / 128.0f;
+      float n = Fbm(fx, fy, 71, 6, 4);
+      float m = Fbm(fx + 3.0f, fy + 1.0f, 93, 5, 4);
       float neb = smooth(0.45f, 0.85f, n);
       Col c = mix(rgb(3, 4, 12), rgb(36, 16, 58), neb);
       c = mix(c, rgb(14, 40, 70), smooth(0.5f, 0.9f, m) * 0.7f);
       img.at(x, y) = withAlpha(c, 1);
     }
   Rng rng(5);
-  for (int i = 0; i < 140; ++i) {
+  for (int i = 0; i < 420; ++i) {
     int x = rng.irange(0, s - 1), y = rng.irange(0, s - 1);
     float b = rng.range(0.25f, 1.0f);
     b = b * b;
@@ -319,7 +319,7 @@ std::vector<uint8_t> MakeArrowButton(int dir) {
     }
     if (dir == 4) {
       rx = -y;
-      ry = x;
+      ry = -x;
     }
     p = {21 + rx, 21 + ry};
   }

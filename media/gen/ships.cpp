@@ -578,7 +578,7 @@ float BigScale(int type) {
   const auto& sz = qw2media::kShipPictures[type].body;
   float s = std::min(static_cast<float>(qw2media::kBigPictureMax.width) / sz.width,
                      static_cast<float>(qw2media::kBigPictureMax.height) / sz.height);
-  return std::min(s, 5.0f);
+  return std::min(s, 4.5f);
 }
 
 std::vector<uint8_t> MakeMiniPictures() {
