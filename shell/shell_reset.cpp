@@ -6,6 +6,7 @@
 #include "match/shell_tables.hpp"
 #include "shell/frame_internal.hpp"
 #include "shell/screens.hpp"
+#include "shell/setup_screens.hpp"
 
 void ResetShell() {
   ResetShellTables();
@@ -17,4 +18,5 @@ void ResetShell() {
   ResetScreenCommon();
   ResetMainMenu();
   ResetStartup();
+  ResetSetupScreens();
 }

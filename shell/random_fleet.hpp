@@ -1,0 +1,9 @@
+// Random fleets: bought by the set-up screens for every slot whose fleet kind
+// is random, before the match starts.
+#pragma once
+#include <cstdint>
+
+// Buys ships for the slot from the available ship types with its money left
+// (fleetTable[slot][1][2]), appending them after its fleet size
+// (fleetTable[slot][1][1]). Draws from the random generator once per ship.
+void BuyRandomFleet(int32_t slot);
