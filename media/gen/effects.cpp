@@ -57,23 +57,46 @@ Image ExplosionFrame(int type, int f) {
   float cx = e.w / 2.0f, cy = e.h / 2.0f;
   float rmax = std::min(e.w, e.h) / 2.0f - 0.5f;
   bool big = e.w >= 40;
-  float grow = 0.35f + 0.65f * std::sqrt(t);
-  float R = rmax * grow;
+  (void)0;
+  // Fireballs: the main one and, for big blasts, later bursts beside it.
+  struct Ball {
+    float x, y, r, start;
+  };
+  std::vector<Ball> balls = {{0, 0, 1.0f, 0.0f}};
+  if (big) {
+    Rng br(static_cast<uint64_t>(type) * 7 + 3);
+    int extra = e.w >= 100 ? 4 : 2;
+    for (int i = 0; i < extra; ++i) {
+      float a = br.range(0, 2 * kPi), d = br.range(0.3f, 0.55f);
+      balls.push_back({std::cos(a) * d * rmax, std::sin(a) * d * rmax, br.range(0.45f, 0.6f), br.range(0.1f, 0.4f)});
+    }
+  }
   float scale = big ? 5.0f / rmax : 2.2f / rmax;
-  float breakup = big ? smooth(0.45f, 1.0f, t) : smooth(0.3f, 1.0f, t);
   for (int y = 0; y < e.h; ++y)
     for (int x = 0; x < e.w; ++x) {
       float dx = (x + 0.5f - cx), dy = (y + 0.5f - cy);
       if (type == 10) dy *= 0.55f;  // a tall blast column
-      float d = std::sqrt(dx * dx + dy * dy) / R;
-      // Churning gas: noise drifts outward with time.
       float n = Fbm(dx * scale + t * 1.7f, dy * scale - t * 1.3f, seed, 4);
-      float density = (1.0f - d) + (n - 0.5f) * 0.9f;
-      if (density <= 0.02f + breakup * 0.45f) continue;
-      float heat = density * 1.25f - t * 0.75f + 0.15f;
-      if (type == 29) heat = 1.0f - d;
+      float density = -1, heatBoost = 0;
+      for (auto& b : balls) {
+        float lt = (t - b.start) / (1 - b.start);
+        if (lt <= 0) continue;
+        float R = rmax * b.r * (0.3f + 0.7f * std::sqrt(lt));
+        float bx = dx - b.x, by = dy - b.y;
+        float d = std::sqrt(bx * bx + by * by) / R;
+        float dens = (1.0f - d) + (n - 0.5f) * 0.9f;
+        if (dens > density) {
+          density = dens;
+          heatBoost = (1 - lt) * 0.35f;
+        }
+      }
+      // The gas cools from white through orange to smoke, then thins out.
+      float cut = 0.02f + smooth(0.35f, 1.0f, t) * 0.55f;
+      if (density <= cut) continue;
+      float heat = density * 1.3f - t * 1.1f + 0.2f + heatBoost;
+      if (type == 29) heat = density + 0.3f;
       Col c = FireRamp(heat, tint, fire);
-      float a = smooth(0.02f + breakup * 0.45f, 0.12f + breakup * 0.45f, density);
+      float a = smooth(cut, cut + 0.1f, density);
       img.blend(x, y, c, a);
     }
   if (big && type >= 20 && type <= 22) {

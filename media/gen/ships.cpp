@@ -438,7 +438,28 @@ V2 ToImage(V2 p, float scale, int w, int h) { return {p.x * scale + w / 2, p.y *
 
 }  // namespace
 
+namespace {
+Image RenderShipRaw(int type, int frame, float scale, bool detailed);
+}
+
 Image RenderShipPicture(int type, int frame, float scale, bool detailed) {
+  if (!detailed) {
+    Image img = RenderShipRaw(type, frame, scale, false);
+    Outline(img, rgb(14, 14, 20, 0.9f), 0.45f);
+    return img;
+  }
+  // Large pictures are drawn twice as big and reduced, for smooth edges.
+  const auto& sz = qw2media::kShipPictures[type].body;
+  int w = static_cast<int>(std::lround(sz.width * scale));
+  int h = static_cast<int>(std::lround(sz.height * scale));
+  Image img = RenderShipRaw(type, frame, scale * 2, true).scaledTo(w, h);
+  Outline(img, rgb(14, 14, 20, 0.9f), 0.45f);
+  return img;
+}
+
+namespace {
+
+Image RenderShipRaw(int type, int frame, float scale, bool detailed) {
   const auto& sz = qw2media::kShipPictures[type].body;
   int w = static_cast<int>(std::lround(sz.width * scale));
   int h = static_cast<int>(std::lround(sz.height * scale));
@@ -565,10 +586,10 @@ Image RenderShipPicture(int type, int frame, float scale, bool detailed) {
       }
     }
   }
-  // A dark rim keeps the outline readable on any background.
-  Outline(img, rgb(14, 14, 20, 0.9f), 0.45f);
   return img;
 }
+
+}  // namespace
 
 namespace {
 
