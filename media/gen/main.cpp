@@ -367,6 +367,20 @@ int MakeMock(const fs::path& file, int which) {
     c.whole(Strip("gfx\\ver.png"), 0, 1010, false, 0.5f);
     fix("v1.15", 2, 1012, gen::rgb(0, 255, 0));
     c.put(Strip("gfx\\mouse.png"), 58, 0, 29, 29, 700, 480, false);
+  } else if (which == 4) {
+    // The start-up window, in the top-left corner.
+    gen::Image back = Strip("gfx\\StartBack.png");
+    for (int y = 0; y < 360; y += back.h())
+      for (int x = 0; x < 480; x += back.w()) c.put(back, 0, 0, std::min(back.w(), 480 - x), std::min(back.h(), 360 - y), x, y, false);
+    c.whole(Strip("gfx\\StartBorder.png"), 0, 0, false);
+    c.put(Strip("gfx\\Ticker.png"), 0, 0, 17, 17, 457, 6, false);
+    c.whole(Strip("gfx\\StartTitle.png"), 240, 60, true);
+    prop("RUN GAME", 240, 182, gen::rgb(0, 255, 0), true, 0.5f);
+    prop("GRAPHICS DRIVER", 240, 232, gen::rgb(0, 150, 0), true, 0.5f);
+    prop("OpenGL", 240, 262, gen::rgb(0, 255, 255), true, 0.5f);
+    prop("Quit", 240, 312, gen::rgb(0, 150, 0), true, 0.5f);
+    fix("Unable to set screen mode. Please make sure:", 8, 128, gen::rgb(255, 0, 0));
+    fix("-Your system supports 1280 x 1024 x 32", 8, 143, gen::rgb(255, 0, 0));
   } else if (which == 2) {
     c.tile(Strip("gfx\\shipshop.png"));
     gen::Image card = Strip("gfx\\ss_shipbord.png"), plate = Strip("gfx\\priceplate.png");

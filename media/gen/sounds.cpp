@@ -45,6 +45,17 @@ struct Recipe {
 
 float Noise(Rng& r) { return r.uni() * 2 - 1; }
 
+// Removes any constant offset, so sounds start and end at rest.
+void DcBlock(Buffer& b) {
+  float x1 = 0, y1 = 0;
+  for (float& x : b.s) {
+    float y = x - x1 + 0.995f * y1;
+    x1 = x;
+    y1 = y;
+    x = y;
+  }
+}
+
 Buffer Make(const Recipe& rc, uint64_t seed) {
   Rng rng(seed);
   float p = rc.pitch, L = rc.length;
@@ -283,6 +294,7 @@ Buffer Make(const Recipe& rc, uint64_t seed) {
       break;
     }
   }
+  DcBlock(b);
   b.fadeOut(0.01f);
   b.normalise(0.85f);
   return b;
@@ -314,6 +326,7 @@ Buffer Explosion(float weight, uint64_t seed, Col tint) {
     b.s[i] = SoftClip((v + crackle) * Env(t, 0.001f, len) * 1.3f);
   }
   if (weight > 0.5f) Reverb(b, 0.2f, 0.75f, 0.5f);
+  DcBlock(b);
   b.fadeOut(0.05f);
   b.normalise(0.9f);
   return b;
