@@ -77,6 +77,24 @@ TEST_F(ReplaySync, RecordedMatchesPlayBackInStepInEveryFrame) {
   }
 }
 
+TEST_F(ReplaySync, ComputerSlotsAreComputedAgainInPlayback) {
+  harness::MatchSetup setup;
+  setup.seed = 8080;
+  setup.scriptSeed = 3;
+  setup.maxFrames = 3000;
+  setup.slots[1] = {CONTROL_HUMAN, 1, {15, 35}};
+  setup.slots[2] = {CONTROL_COMPUTER, 2, {24, 25, 34}};
+  setup.slots[3] = {CONTROL_COMPUTER, 2, {35, 15}};
+  harness::MatchRecord record = harness::RecordMatch(setup);
+  // Computer rows are never recorded.
+  for (int32_t f = 36; f <= record.lastFrame; ++f)
+    for (int32_t c = 1; c <= 6; ++c) ASSERT_EQ(replayData[f][2][c], 0);
+  harness::PlaybackResult played = PlayThroughReplayFile(record);
+  ASSERT_TRUE(played.started);
+  EXPECT_EQ(played.frames, record.frames);
+  EXPECT_EQ(played.mismatches, 0);
+}
+
 TEST_F(ReplaySync, AlteredChecksumWarnsInExactlyThatFrame) {
   harness::MatchRecord record = harness::RecordMatch(Duel(2024, {15}, {24}));
   ASSERT_TRUE(record.ended);
