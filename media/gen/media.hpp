@@ -39,5 +39,7 @@ MediaList AllMediaFiles();
 
 // Shared by several groups: renders a ship picture at a scale.
 Image RenderShipPicture(int type, int bodyFrame, float scale, bool detailed);
+// Only the engines, guns, canopy and lamps of a ship's body picture.
+Image RenderShipDetails(int type, int bodyFrame);
 
 }  // namespace gen

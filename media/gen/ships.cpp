@@ -268,10 +268,13 @@ Design BuildDesign(int type, int frame) {
         Mirror(d, Poly(0, {{fw * 0.6f, nose + len * 0.3f}, {hw, nose + len * 0.55f}, {hw * 0.8f, nose + len * 0.7f},
                            {fw * 0.6f, nose + len * 0.6f}},
                        trim, 1.5f));
-      if (look.wings == 3)
-        Mirror(d, Poly(0, {{fw * 0.6f, nose + len * 0.55f}, {hw, nose + len * 0.2f}, {hw * 0.9f, nose + len * 0.4f},
-                           {fw * 0.6f, nose + len * 0.75f}},
+      if (look.wings == 3) {
+        // Type 17's wings sweep back as it changes mode (body frames 1 to 7).
+        float sweep = type == 17 ? 0.06f * (std::max(1, frame) - 1) : 0.0f;
+        Mirror(d, Poly(0, {{fw * 0.6f, nose + len * 0.55f}, {hw, nose + len * (0.2f + sweep)},
+                           {hw * 0.9f, nose + len * (0.4f + sweep)}, {fw * 0.6f, nose + len * 0.75f}},
                        trim, 1.5f));
+      }
       break;
     }
     case ARROW: {
@@ -376,7 +379,7 @@ Design BuildDesign(int type, int frame) {
     d.parts.push_back(Poly(2, {{-10, 30}, {10, 30}, {11, 48}, {-11, 48}}, scaled(hull, 1.15f), 3.0f));
   }
   // Canopy: a glass dome behind the nose.
-  if (type != 27 && type != 17) {
+  if (type != 17) {
     float cw = std::clamp(fw * 0.42f, 1.5f, len > 100 ? 6.0f : 10.0f);
     float ch = std::clamp(len * 0.12f, 2.0f, len > 100 ? 9.0f : 16.0f);
     float cy = nose + len * (look.family == SAUCER ? 0.5f : 0.26f);
@@ -439,7 +442,12 @@ V2 ToImage(V2 p, float scale, int w, int h) { return {p.x * scale + w / 2, p.y *
 }  // namespace
 
 namespace {
-Image RenderShipRaw(int type, int frame, float scale, bool detailed);
+Image RenderShipRaw(int type, int frame, float scale, bool detailed, int minLayer = 0);
+}
+
+Image RenderShipDetails(int type, int frame) {
+  Image img = RenderShipRaw(type, frame, 1.0f, false, 2);
+  return img;
 }
 
 Image RenderShipPicture(int type, int frame, float scale, bool detailed) {
@@ -459,7 +467,7 @@ Image RenderShipPicture(int type, int frame, float scale, bool detailed) {
 
 namespace {
 
-Image RenderShipRaw(int type, int frame, float scale, bool detailed) {
+Image RenderShipRaw(int type, int frame, float scale, bool detailed, int minLayer) {
   const auto& sz = qw2media::kShipPictures[type].body;
   int w = static_cast<int>(std::lround(sz.width * scale));
   int h = static_cast<int>(std::lround(sz.height * scale));
@@ -484,7 +492,7 @@ Image RenderShipRaw(int type, int frame, float scale, bool detailed) {
       tone[static_cast<size_t>(y) * w + x] = panel * mottle;
     }
   (void)noise;
-  for (int layer = 0; layer <= 5; ++layer) {
+  for (int layer = minLayer; layer <= 5; ++layer) {
     // Parts of a layer are lit one colour group at a time.
     std::vector<const Part*> group;
     for (auto& p : d.parts)

@@ -118,17 +118,6 @@ void Blob(Image& img, Col c, uint64_t seed) {
   PaintLit(img, m, Material{c, r * 0.5f, 0.55f, 0.7f, 0.8f, 12, 0.4f});
 }
 
-// Shading for a ship-sized overlay: the ship's own picture kept only where
-// keep(x, y) holds.
-Image ShipOverlay(int type, int frame, const std::function<bool(const Image&, int, int)>& keep) {
-  Image ship = RenderShipPicture(type, frame, 1.0f, false);
-  Image out(ship.w(), ship.h());
-  for (int y = 0; y < ship.h(); ++y)
-    for (int x = 0; x < ship.w(); ++x)
-      if (keep(ship, x, y)) out.at(x, y) = ship.at(x, y);
-  return out;
-}
-
 Image Primary(int t, int k, PictureSizeRef sz) {
   Image img(sz.width, sz.height);
   switch (t) {
@@ -476,15 +465,9 @@ Image Special(int t, int k, PictureSizeRef sz) {
     }
     case 25: Glow(img, c, 6, rgb(255, 170, 60), 1.0f, 1.0f); break;
     case 27: {
-      // Kabata's own details, drawn untinted over its tinted hull.
-      Image ov = ShipOverlay(27, 1, [](const Image& s, int x, int y) {
-        const Col& p = s.at(x, y);
-        return p.a > 0.5f && (p.b > p.r + 0.12f || p.r > 0.9f);
-      });
-      img = ov;
-      Mask m(img.w(), img.h());
-      MaskEllipse(m, {c.x, c.y - 10}, 5, 8);
-      PaintLit(img, m, Material{rgb(40, 70, 120), 4.0f, 0.6f, 0.75f, 0.9f, 30, 0.6f});
+      // Kabata's own details (engines, guns, canopy, lamps), drawn untinted
+      // over its tinted hull.
+      img = RenderShipDetails(27, 1);
       break;
     }
     case 38: Glow(img, c, 12, rgb(255, 255, 220), 1.0f, 1.2f); break;
@@ -504,18 +487,19 @@ Image Special(int t, int k, PictureSizeRef sz) {
       }
       break;
     case 40: {
-      // Rocket racks under the wings: k salvos still to fire.
-      for (int side = -1; side <= 1; side += 2)
-        for (int i = 0; i < 10; ++i) {
-          if (i >= k) break;
-          float x = c.x + side * (50.0f + i * 3.8f);
-          float y = c.y - 16 + (i % 2) * 3;
+      // Rocket racks under the wings: k salvos still to fire, one rocket a
+      // salvo on each of the four pylons.
+      const float pylons[4] = {-86, -48, 48, 86};
+      for (float px : pylons)
+        for (int i = 0; i < k; ++i) {
+          float x = c.x + px + ((i % 2) ? 2.5f : -2.5f);
+          float y = c.y - 22 + (i / 2) * 5.0f;
           Mask m(img.w(), img.h());
-          MaskCapsule(m, {x, y}, {x, y + 10}, 1.5f);
-          PaintLit(img, m, Material{rgb(60, 60, 66), 0.8f});
+          MaskCapsule(m, {x, y}, {x, y + 12}, 1.7f);
+          PaintLit(img, m, Material{rgb(70, 70, 76), 0.9f});
           Mask tip(img.w(), img.h());
-          MaskEllipse(tip, {x, y}, 1.5f, 1.8f);
-          PaintMask(img, tip, rgb(200, 40, 30));
+          MaskEllipse(tip, {x, y}, 1.7f, 2.0f);
+          PaintMask(img, tip, rgb(210, 40, 30));
         }
       break;
     }
