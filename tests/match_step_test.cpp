@@ -3,6 +3,7 @@
 #include "match/collision.hpp"
 #include "match/effects.hpp"
 #include "match/spawn.hpp"
+#include "shell/special_frame.hpp"
 #include "tests/match_harness.hpp"
 
 namespace {
@@ -378,6 +379,44 @@ TEST_F(MatchStepTest, EffectsAgeAndGo) {
     EXPECT_EQ(ListCount(*sparkList), f < 30 ? 1 : 0);
   }
   EXPECT_EQ(GetRandomSeed(), state);
+}
+
+TEST_F(MatchStepTest, SharedHelpersOfTheShipTypeCode) {
+  float x, y;
+  PointAhead(100, 100, 90, 10, x, y);
+  EXPECT_NEAR(x, 110.0f, 1e-4);
+  EXPECT_NEAR(y, 100.0f, 1e-4);
+  PointAhead(100, 100, 0, 10, x, y);
+  EXPECT_NEAR(y, 90.0f, 1e-4);  // heading 0 points up the screen
+  PointToRight(100, 100, 0, 10, x, y);
+  EXPECT_NEAR(x, 110.0f, 1e-4);
+  PointToRight(100, 100, 0, -10, x, y);
+  EXPECT_NEAR(x, 90.0f, 1e-4);
+
+  TShotPlain attacker;
+  attacker.slot = 3;
+  attacker.memberIndex = 4;
+  attacker.damage = 8;
+  attacker.damageType = 3;
+  QueueSpecialDamage(2, attacker, 1.5f);
+  QueueSpecialDamage(2, attacker, 1.5f);
+  EXPECT_EQ(damageQueue[2][3][4][8], 3.0f);
+  QueueSpecialDamage(9, attacker, 1);  // no such slot: nothing
+  TShotSpecial struck;
+  struck.hitPoints = 10;
+  struck.resistances[3] = 0.5f;
+  DamageShotWithResistance(struck, attacker);
+  EXPECT_EQ(struck.hitPoints, 6.0f);
+
+  Ref<TShotPlain> sub = NewSubMunition();
+  EXPECT_EQ(newShotPlain, sub);
+  EXPECT_EQ(shotList->last->value.get(), sub.get());
+
+  SetRandomSeed(3);
+  SparkBurst(5, 6, 2, 4, 2);
+  EXPECT_EQ(GetRandomSeed(), Steps(3, 4));  // heading, then speed
+  EXPECT_GE(currentSpark->speed, 2.0f);
+  EXPECT_LE(currentSpark->speed, 4.0f);
 }
 
 }  // namespace
