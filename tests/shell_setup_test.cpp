@@ -220,6 +220,7 @@ TEST_F(SetupScreens, ChallengeChoicesStartAtOneAndAreKeptForTheRun) {
   PressKey(27);
   EXPECT_EQ(pendingScreen, SCREEN_MAIN_MENU);
   EXPECT_EQ(fadePhase, FADE_NONE);
+  EXPECT_EQ(TablesSnapshot(), tables);
   RunFrame();
   EXPECT_EQ(currentScreen, SCREEN_MAIN_MENU);
   OpenChallenge();
@@ -229,7 +230,6 @@ TEST_F(SetupScreens, ChallengeChoicesStartAtOneAndAreKeptForTheRun) {
   Click(440, 720);  // CANCEL
   EXPECT_EQ(pendingScreen, SCREEN_MAIN_MENU);
   EXPECT_EQ(TablesSnapshot(), afterMenu);
-  (void)tables;
 }
 
 TEST_F(SetupScreens, ChallengeBoxesTakeLeftAndTopEdgesIn) {
