@@ -131,6 +131,12 @@ Mask PropGlyphMask(const PropStyle& st, char32_t ch, int advance) {
   float targetH = inkH / ss;
   float topY = st.baseline - inkTop / ss;
   if (ch == U'_') topY = st.baseline + 1.0f;  // keep the underscore inside the cell
+  if (topY < 1.0f && targetH > 0) {
+    // Accented capitals (Å, Ä, Ö) are squeezed to keep their marks inside.
+    float bottom = topY + targetH;
+    topY = 1.0f;
+    targetH = bottom - topY;
+  }
   // Horizontal: fill the advance less the padding, within limits.
   float natW = static_cast<float>(ink.w) / ss;
   float room = static_cast<float>(std::max(2, advance - st.sidePad));

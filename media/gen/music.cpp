@@ -145,86 +145,99 @@ void Echo(Mix& m, float delaySec, float feedback, float wet) {
   }
 }
 
+// A written-out piece: per bar a chord, an optional melody bar and what
+// plays. Melody notes are semitones above root + 12 with lengths in beats;
+// kRest is a rest.
+const int kRest = -99;
+
+struct Note {
+  int semi;
+  float beats;
+};
+
+struct Bar {
+  std::vector<int> chord;   // semitones from the root, lowest first
+  std::vector<Note> tune;   // empty: no melody in this bar
+  bool drums;
+  bool bass;
+  bool arp;
+};
+
 struct Song {
   float bpm;
-  int root;                              // MIDI note of the key's root
-  std::vector<std::vector<int>> chords;  // per bar: chord tones, semitones from root
-  std::vector<int> scale;
-  int bars;
+  int root;  // MIDI note of the key's root
+  std::vector<Bar> bars;
   uint64_t seed;
   int style;  // 0 menu, 1 shop, 2 in-game
 };
 
 std::vector<float> Render(const Song& s) {
   float beat = 60.0f / s.bpm, bar = beat * 4;
-  float total = bar * s.bars;
+  int count = static_cast<int>(s.bars.size());
+  float total = bar * count;
   size_t n = static_cast<size_t>(total * kRate);
   Mix m(n + static_cast<size_t>(3 * kRate));
-  Rng rng(s.seed);
   Rng drums(s.seed + 1);
-  // A motif per section, repeated with variation, gives the melody shape.
-  std::vector<int> motif(16);
-  for (auto& v : motif) v = rng.irange(0, 4);
-  for (int b = 0; b < s.bars; ++b) {
+  for (int b = 0; b < count; ++b) {
     float t0 = b * bar;
-    const std::vector<int>& ch = s.chords[b % s.chords.size()];
-    int section = (b / 8) % 4;  // intro, A, B, A'
-    bool full = section != 0 || s.style == 2;
-    // Pad.
+    const Bar& B = s.bars[b];
+    const std::vector<int>& ch = B.chord;
+    // Pad: the chord held through the bar.
     std::vector<float> padNotes;
     for (int c : ch) padNotes.push_back(static_cast<float>(s.root + 12 + c));
-    Pad(m, t0, bar, padNotes, s.style == 2 ? 0.16f : 0.22f, s.style == 1 ? 0.2f : 0.5f);
+    Pad(m, t0, bar, padNotes, s.style == 2 ? 0.15f : 0.21f, s.style == 1 ? 0.2f : 0.5f);
     // Bass.
     float broot = static_cast<float>(s.root - 12 + ch[0]);
-    if (s.style == 2) {
-      for (int e = 0; e < 8; ++e) {
-        float nn = broot + ((e % 4 == 3) ? 12.0f : 0.0f);
-        Bass(m, t0 + e * beat / 2, beat / 2 * 0.8f, nn, 0.32f, 900);
-      }
-    } else if (s.style == 1) {
-      int walk[4] = {0, ch.size() > 1 ? ch[1] - ch[0] : 4, 7, ch.size() > 2 ? ch[2] - ch[0] : 7};
-      for (int q = 0; q < 4; ++q) Bass(m, t0 + q * beat, beat * 0.9f, broot + walk[q], 0.3f, 700);
-    } else if (full) {
-      Bass(m, t0, beat * 1.5f, broot, 0.3f, 600);
-      Bass(m, t0 + beat * 2, beat * 0.9f, broot, 0.25f, 600);
-      Bass(m, t0 + beat * 3, beat * 0.9f, broot + 7, 0.25f, 600);
-    }
-    // Arpeggio.
-    int steps = s.style == 2 ? 16 : 8;
-    for (int k = 0; k < steps; ++k) {
-      if (s.style == 1 && k % 2 == 1) continue;
-      int tone = ch[(k + (b % 2)) % ch.size()] + ((k / static_cast<int>(ch.size())) % 2) * 12;
-      float when = t0 + k * bar / steps;
-      float g = (s.style == 0 ? 0.09f : 0.07f) * (k % 4 == 0 ? 1.2f : 0.9f);
-      Pluck(m, when, static_cast<float>(s.root + 24 + tone), g, (k % 2) ? 0.5f : -0.5f, s.style == 1 ? 0.5f : 0.3f);
-    }
-    // Melody in sections A and B.
-    if (section == 1 || section == 2 || section == 3) {
-      int phraseBar = b % 4;
-      for (int q = 0; q < 4; ++q) {
-        int idx = (phraseBar * 4 + q) % 16;
-        if (phraseBar == 3 && q >= 2) break;  // breathe at the phrase end
-        bool strong = q % 2 == 0;
-        int deg;
-        if (strong) {
-          deg = ch[motif[idx] % ch.size()];
-        } else {
-          int si = (motif[idx] + (section == 2 ? 2 : 0)) % static_cast<int>(s.scale.size());
-          deg = s.scale[si];
+    if (B.bass) {
+      if (s.style == 2) {
+        for (int e = 0; e < 8; ++e) {
+          float nn = broot + ((e % 4 == 3) ? 12.0f : 0.0f);
+          Bass(m, t0 + e * beat / 2, beat / 2 * 0.8f, nn, 0.32f, 900);
         }
-        float len = beat * (q == 1 && phraseBar == 2 ? 2.0f : 0.95f);
-        int octave = section == 2 ? 36 : 24;
-        Lead(m, t0 + q * beat, len * 0.9f, static_cast<float>(s.root + octave + deg), s.style == 2 ? 0.11f : 0.1f,
-             0.15f, s.style != 2);
-        if (q == 1 && phraseBar == 2) break;
+      } else if (s.style == 1) {
+        int fifth = 7, third = ch.size() > 1 ? ch[1] - ch[0] : 3;
+        int walk[4] = {0, third, fifth, b % 2 ? fifth + 2 : third};
+        for (int q = 0; q < 4; ++q) Bass(m, t0 + q * beat, beat * 0.85f, broot + walk[q], 0.3f, 700);
+      } else {
+        Bass(m, t0, beat * 1.5f, broot, 0.3f, 600);
+        Bass(m, t0 + beat * 1.5f, beat * 0.45f, broot, 0.2f, 600);
+        Bass(m, t0 + beat * 2, beat * 0.9f, broot + 7, 0.25f, 600);
+        Bass(m, t0 + beat * 3, beat * 0.9f, broot + 12, 0.22f, 600);
       }
+    }
+    // Arpeggio over the chord.
+    if (B.arp) {
+      int steps = s.style == 2 ? 16 : 8;
+      for (int k = 0; k < steps; ++k) {
+        if (s.style == 1 && k % 2 == 1) continue;
+        int tone = ch[k % ch.size()] + ((k / static_cast<int>(ch.size())) % 2) * 12;
+        float when = t0 + k * bar / steps;
+        float g = (s.style == 0 ? 0.085f : 0.065f) * (k % 4 == 0 ? 1.2f : 0.9f);
+        Pluck(m, when, static_cast<float>(s.root + 24 + tone), g, (k % 2) ? 0.5f : -0.5f, s.style == 1 ? 0.6f : 0.3f);
+      }
+    }
+    // Melody.
+    float at = t0;
+    for (const Note& nt : B.tune) {
+      if (nt.semi != kRest) {
+        float note = static_cast<float>(s.root + 12 + nt.semi);
+        if (s.style == 1) {
+          // The shop's tune: a soft vibraphone-like pluck doubled by a quiet sine.
+          Pluck(m, at, note, 0.12f, 0.1f, 0.9f);
+          Lead(m, at, nt.beats * beat * 0.8f, note, 0.05f, -0.1f, true);
+        } else {
+          Lead(m, at, nt.beats * beat * 0.92f, note, s.style == 2 ? 0.11f : 0.1f, 0.12f, s.style != 2);
+        }
+      }
+      at += nt.beats * beat;
     }
     // Drums.
-    if (full) {
+    if (B.drums) {
       for (int q = 0; q < 4; ++q) {
         float when = t0 + q * beat;
         if (s.style == 2 || q % 2 == 0) Kick(m, when, s.style == 2 ? 0.55f : 0.4f);
-        if (q % 2 == 1) Snare(m, when, s.style == 2 ? 0.32f : 0.2f, drums);
+        if (s.style == 2 && q == 3) Kick(m, when + beat / 2, 0.35f);
+        if (q % 2 == 1) Snare(m, when, s.style == 2 ? 0.32f : (s.style == 1 ? 0.14f : 0.2f), drums);
         Hat(m, when + beat / 2, 0.06f, s.style != 0 && q == 3, drums);
         if (s.style == 2) Hat(m, when, 0.04f, false, drums);
       }
@@ -262,19 +275,82 @@ std::vector<uint8_t> MakeSong(const Song& s) {
   return EncodeOgg(l, r, kRate, 0.25f);
 }
 
+// Appends bars: chords with their melody bars (same count), and what plays.
+void Section(Song& s, const std::vector<std::vector<int>>& chords, const std::vector<std::vector<Note>>& tune,
+             bool drums, bool bass, bool arp) {
+  for (size_t i = 0; i < chords.size(); ++i)
+    s.bars.push_back({chords[i], i < tune.size() ? tune[i] : std::vector<Note>{}, drums, bass, arp});
+}
+
 }  // namespace
 
 std::vector<MusicFile> MusicFiles() {
-  const std::vector<int> minor = {0, 2, 3, 5, 7, 8, 10};
-  const std::vector<int> dorian = {0, 2, 3, 5, 7, 9, 10};
-  // Menu: spacious A minor, 100 BPM, 32 bars (76.8 s).
-  Song menu{100, 57, {{0, 3, 7}, {-4, 0, 3}, {-7, -3, 0}, {-5, -1, 2}, {0, 3, 7}, {-4, 0, 3}, {-2, 2, 5}, {-5, -1, 2}},
-            minor, 32, 11, 0};
-  // Ship shop: relaxed D dorian groove, 96 BPM, 32 bars (80 s).
-  Song shop{96, 50, {{0, 3, 7, 10}, {5, 9, 12, 15}, {0, 3, 7, 10}, {-2, 2, 5, 9}}, dorian, 32, 22, 1};
-  // In game: driving E minor, 136 BPM, 40 bars (70.6 s).
-  Song game{136, 52, {{0, 3, 7}, {0, 3, 7}, {-4, 0, 3}, {-2, 2, 5}, {0, 3, 7}, {0, 3, 7}, {-7, -3, 0}, {-5, -1, 2}},
-            minor, 40, 33, 2};
+  const int R = kRest;
+  // Chord shapes, semitones above the key's root.
+  const std::vector<int> i_ = {0, 3, 7}, iv_ = {5, 8, 12}, bVI = {-4, 0, 3}, bIII = {3, 7, 10}, bVII = {-2, 2, 5},
+                         V_ = {-5, -1, 2}, Vm = {-5, -2, 2}, iim = {2, 5, 9};
+
+  // Menu: A minor, 100 BPM, 32 bars (76.8 s). Intro, theme, rising second
+  // theme, theme again with drums.
+  Song menu{100, 57, {}, 11, 0};
+  std::vector<std::vector<int>> menuA = {i_, bVI, bIII, bVII, i_, bVI, bVII, V_};
+  std::vector<std::vector<int>> menuB = {bVI, bVII, Vm, i_, bVI, bVII, i_, V_};
+  std::vector<std::vector<Note>> themeA = {
+      {{7, 1.5f}, {5, 0.5f}, {3, 1}, {2, 1}}, {{0, 2}, {3, 1}, {8, 1}},       {{7, 1.5f}, {10, 0.5f}, {7, 1}, {3, 1}},
+      {{5, 3}, {2, 1}},                       {{7, 1.5f}, {5, 0.5f}, {3, 1}, {7, 1}}, {{12, 2}, {10, 1}, {8, 1}},
+      {{10, 1.5f}, {8, 0.5f}, {7, 1}, {5, 1}}, {{7, 4}}};
+  std::vector<std::vector<Note>> themeB = {
+      {{15, 2}, {12, 1}, {8, 1}},  {{14, 2}, {10, 1}, {5, 1}},           {{10, 1.5f}, {7, 0.5f}, {10, 1}, {14, 1}},
+      {{12, 3}, {R, 1}},           {{15, 1}, {14, 1}, {12, 1}, {8, 1}},  {{17, 2}, {14, 1}, {10, 1}},
+      {{15, 1.5f}, {14, 0.5f}, {12, 1}, {7, 1}}, {{11, 4}}};
+  Section(menu, menuA, {}, false, true, true);
+  Section(menu, menuA, themeA, false, true, true);
+  Section(menu, menuB, themeB, true, true, true);
+  Section(menu, menuA, themeA, true, true, true);
+
+  // Ship shop: D dorian, 96 BPM, 32 bars (80 s), an easy groove.
+  Song shop{96, 50, {}, 22, 1};
+  const std::vector<int> dm7 = {0, 3, 7, 10}, g7 = {5, 9, 12, 15}, em7 = {2, 5, 9, 12}, am7 = {7, 10, 14, 17},
+                         bbmaj7 = {-4, 0, 3, 7}, cmaj = {-2, 2, 5, 9};
+  std::vector<std::vector<int>> shopA = {dm7, g7, em7, am7, dm7, g7, em7, am7};
+  std::vector<std::vector<int>> shopB = {bbmaj7, cmaj, dm7, dm7, bbmaj7, cmaj, em7, am7};
+  std::vector<std::vector<Note>> tuneA = {
+      {{R, 0.5f}, {7, 0.5f}, {10, 0.5f}, {12, 1}, {15, 0.5f}, {14, 1}}, {{12, 1.5f}, {9, 0.5f}, {5, 1}, {R, 1}},
+      {{R, 0.5f}, {14, 0.5f}, {17, 0.5f}, {19, 1}, {17, 0.5f}, {14, 1}}, {{10, 2}, {7, 2}},
+      {{R, 0.5f}, {7, 0.5f}, {10, 0.5f}, {12, 1}, {15, 0.5f}, {14, 1}}, {{12, 1}, {9, 1}, {12, 1}, {14, 1}},
+      {{17, 1.5f}, {15, 0.5f}, {14, 1}, {12, 1}},                       {{14, 3}, {R, 1}}};
+  std::vector<std::vector<Note>> tuneB = {
+      {{15, 1}, {19, 1}, {17, 0.5f}, {15, 0.5f}, {12, 1}}, {{14, 2}, {17, 1}, {14, 1}}, {{12, 1.5f}, {10, 0.5f}, {7, 2}},
+      {{R, 4}},                                           {{19, 1}, {22, 1}, {21, 0.5f}, {19, 0.5f}, {17, 1}},
+      {{16, 2}, {19, 1}, {16, 1}},                        {{14, 1.5f}, {12, 0.5f}, {14, 1}, {17, 1}}, {{19, 4}}};
+  Section(shop, shopA, tuneA, true, true, true);
+  Section(shop, shopB, tuneB, true, true, true);
+  Section(shop, shopA, tuneA, true, true, true);
+  Section(shop, shopB, {}, false, true, true);
+
+  // In game: E minor, 136 BPM, 40 bars (70.6 s), driving.
+  Song game{136, 52, {}, 33, 2};
+  const std::vector<int> bVI6 = {-4, 0, 3}, bVII7 = {-2, 2, 5}, V7 = {-5, -1, 2}, vm = {-5, -2, 2};
+  std::vector<std::vector<int>> gameA = {i_, i_, bVI6, bVII7, i_, i_, bVI6, V7};
+  std::vector<std::vector<int>> gameB = {bVI6, bVII7, vm, i_, bVI6, bVII7, vm, i_};
+  std::vector<std::vector<Note>> riffA = {
+      {{12, 0.5f}, {12, 0.5f}, {15, 0.5f}, {12, 0.5f}, {19, 1}, {17, 0.5f}, {15, 0.5f}},
+      {{14, 1}, {15, 1}, {12, 2}},
+      {{12, 0.5f}, {12, 0.5f}, {15, 0.5f}, {12, 0.5f}, {20, 1}, {19, 0.5f}, {17, 0.5f}},
+      {{17, 2}, {14, 1}, {10, 1}},
+      {{12, 0.5f}, {12, 0.5f}, {15, 0.5f}, {12, 0.5f}, {19, 1}, {17, 0.5f}, {15, 0.5f}},
+      {{19, 1}, {17, 1}, {15, 1}, {14, 1}},
+      {{15, 1}, {12, 1}, {8, 1}, {12, 1}},
+      {{11, 2}, {14, 2}}};
+  std::vector<std::vector<Note>> riffB = {{{15, 2}, {12, 2}}, {{14, 2}, {17, 2}}, {{19, 3}, {17, 1}}, {{15, 4}},
+                                          {{20, 2}, {19, 1}, {17, 1}}, {{17, 2}, {22, 2}}, {{19, 2}, {14, 2}},
+                                          {{12, 4}}};
+  Section(game, gameA, {}, true, true, true);
+  Section(game, gameA, riffA, true, true, true);
+  Section(game, gameB, riffB, true, true, true);
+  Section(game, gameA, riffA, true, true, true);
+  Section(game, gameB, {}, false, false, true);
+
   return {
       {"menu.ogg", [menu] { return MakeSong(menu); }},
       {"shipshop.ogg", [shop] { return MakeSong(shop); }},
