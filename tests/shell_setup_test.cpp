@@ -293,6 +293,10 @@ TEST_F(SetupScreens, ChallengeOnePlayerCustomFleet) {
   EXPECT_EQ(musicTrack, TRACK_SHIPSHOP);
   for (int32_t i = 0; i < 100; ++i) ASSERT_TRUE(RunFrame());
   EXPECT_EQ(currentScreen, SCREEN_SHIP_SHOP);
+  // Escape leads out of the shop, back to the main menu.
+  PressKey(27);
+  RunFrame();
+  EXPECT_EQ(currentScreen, SCREEN_MAIN_MENU);
 }
 
 TEST_F(SetupScreens, ChallengeTwoPlayersRandomFleetsStartTheMatch) {
