@@ -455,9 +455,50 @@ int MakeMock(const fs::path& file, int which) {
   return WriteFile(file, gen::EncodePngRgb(c.img)) ? 0 : 1;
 }
 
+// Spectrograms of a few sounds, one row each (time across, pitch up).
+int MakeSpectro(const fs::path& file, const std::string& names) {
+  gen::MediaList all = gen::AllMediaFiles();
+  std::vector<std::vector<float>> sounds;
+  size_t start = 0;
+  while (start < names.size()) {
+    size_t comma = names.find(',', start);
+    std::string n = names.substr(start, comma == std::string::npos ? std::string::npos : comma - start);
+    start = comma == std::string::npos ? names.size() : comma + 1;
+    for (auto& f : all)
+      if (f.name == n) {
+        std::vector<uint8_t> b = f.make();
+        std::vector<float> x;
+        for (size_t i = 44; i + 1 < b.size(); i += 2) x.push_back(static_cast<int16_t>(b[i] | (b[i + 1] << 8)) / 32768.0f);
+        sounds.push_back(x);
+      }
+  }
+  const int H = 128, hop = 64, win = 256;
+  int W = 0;
+  for (auto& x : sounds) W = std::max(W, static_cast<int>(x.size()) / hop);
+  gen::Image img(std::min(W, 2000), H * static_cast<int>(sounds.size()), gen::rgb(0, 0, 0));
+  for (size_t k = 0; k < sounds.size(); ++k) {
+    auto& x = sounds[k];
+    for (int c = 0; c * hop + win < static_cast<int>(x.size()) && c < img.w(); ++c)
+      for (int f = 0; f < H; ++f) {
+        float re = 0, im = 0;
+        for (int i = 0; i < win; ++i) {
+          float wv = 0.5f - 0.5f * std::cos(6.2831853f * i / win);
+          float ph = 6.2831853f * f * i / win;
+          re += x[c * hop + i] * wv * std::cos(ph);
+          im += x[c * hop + i] * wv * std::sin(ph);
+        }
+        float mag = std::sqrt(re * re + im * im);
+        float v = gen::clamp01((20 * std::log10(mag + 1e-6f) + 30) / 50);
+        img.at(c, static_cast<int>(k) * H + (H - 1 - f)) = gen::rgb(static_cast<int>(v * 255), static_cast<int>(v * v * 255), static_cast<int>(std::sqrt(v) * 120));
+      }
+  }
+  return WriteFile(file, gen::EncodePngRgb(img)) ? 0 : 1;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+  if (argc == 4 && std::string(argv[1]) == "--spectro") return MakeSpectro(argv[2], argv[3]);
   if (argc == 4 && std::string(argv[1]) == "--mock") return MakeMock(argv[2], std::atoi(argv[3]));
   if (argc == 3 && std::string(argv[1]) == "--textdemo") return MakeTextDemo(argv[2]);
   if (argc == 5 && std::string(argv[1]) == "--view") return MakeView(argv[2], std::atoi(argv[3]), argv[4]);

@@ -61,8 +61,33 @@ Image MetalFrame(int w, int h, float thick, Col metal, float fillAlpha = 0.0f, C
 
 // Menu frames are drawn at 0.66 alpha, centred: a dark glassy panel in a
 // steel frame with lit corner studs.
+// A faint technical grid and corner brackets inside a panel.
+void PanelDetail(Image& img, int inset, int cell) {
+  int w = img.w(), h = img.h();
+  for (int y = inset; y < h - inset; ++y)
+    for (int x = inset; x < w - inset; ++x) {
+      Col& c = img.at(x, y);
+      if (c.a < 0.5f) continue;
+      bool line = ((x - inset) % cell == 0) || ((y - inset) % cell == 0);
+      if (line) c = withAlpha(mix(c, rgb(60, 110, 160), 0.18f), c.a);
+      // Soft light from the top.
+      float v = 1.0f + 0.25f * std::max(0.0f, 1.0f - static_cast<float>(y - inset) / (h * 0.35f));
+      c = withAlpha(scaled(c, v), c.a);
+    }
+  const int arm = std::min(40, std::min(w, h) / 6);
+  Col b = rgb(120, 190, 240);
+  for (int sx = 0; sx < 2; ++sx)
+    for (int sy = 0; sy < 2; ++sy) {
+      int x0 = sx ? w - inset - 6 - arm : inset + 6, y0 = sy ? h - inset - 6 : inset + 6;
+      int xc = sx ? w - inset - 7 : inset + 6, yc = sy ? h - inset - 6 - arm : inset + 6;
+      FillRect(img, x0, y0 - (sy ? 1 : 0), x0 + arm, y0 + (sy ? 0 : 1), withAlpha(b, 0.8f));
+      FillRect(img, xc, yc, xc + 1, yc + arm, withAlpha(b, 0.8f));
+    }
+}
+
 std::vector<uint8_t> MakeMenuBorder(int w, int h) {
   Image img = MetalFrame(w, h, 8, kFrameLight, 0.92f, kPanel, 22);
+  PanelDetail(img, 12, 24);
   float studs[4][2] = {{16, 16}, {w - 16.0f, 16}, {16, h - 16.0f}, {w - 16.0f, h - 16.0f}};
   for (auto& s : studs) {
     Mask m(w, h);
@@ -364,6 +389,7 @@ std::vector<uint8_t> MakeSlicer() {
 
 std::vector<uint8_t> MakePlate(int w, int h, float alphaFill, Col frame) {
   Image img = MetalFrame(w, h, 3, frame, alphaFill, kPanel, 6);
+  if (h > 100) PanelDetail(img, 6, 16);
   return EncodePngMasked(img, kMagenta);
 }
 
