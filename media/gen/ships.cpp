@@ -352,7 +352,7 @@ Design BuildDesign(int type, int frame) {
     Mirror(d, Cap(3, {32, -24}, {32, -40}, 2.5f, gun, 1.0f));
   }
   bool secGuns = type == 1 || type == 8 || type == 10 || type == 15 || type == 21 || type == 24 || type == 25 ||
-                 type == 28 || type == 29 || type == 33 || type == 34 || type == 35 || type == 40 || type == 12 ||
+                 type == 28 || type == 29 || type == 33 || type == 34 || type == 35 || type == 40 ||
                  type == 22;
   if (secGuns) addGuns(m.secondary, false);
 
