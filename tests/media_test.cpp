@@ -11,6 +11,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -21,6 +22,7 @@
 #include <string>
 #include <vector>
 
+#include "catalogue/ships.hpp"
 #include "media/embedded_media.hpp"
 #include "media/media_sizes.hpp"
 #include "platform/files.hpp"
@@ -426,6 +428,36 @@ TEST_F(MediaTest, ShipBodiesMatchTheSizeTableAndTheirMountPoints) {
       for (int dx = -1; dx <= 0; ++dx)
         if (!IsMask(pic.at(cx + dx, cy + noseY[t] + dy), 255, 0, 255)) noseOnHull = true;
     EXPECT_TRUE(noseOnHull) << "ship " << t << " has no hull at its nose";
+  }
+}
+
+TEST_F(MediaTest, EnginesAndMuzzlesSitOnTheHull) {
+  // Every engine point and every muzzle a weapon fires from (by the
+  // catalogue's own points) has hull within a few pixels.
+  ResetCatalogue();
+  InitShipCatalogue();
+  auto nearHull = [](const Picture& pic, float x, float y, int reach) {
+    int cx = pic.w / 2 + static_cast<int>(std::lround(x)), cy = pic.h / 2 + static_cast<int>(std::lround(y));
+    for (int dy = -reach; dy <= reach; ++dy)
+      for (int dx = -reach; dx <= reach; ++dx) {
+        int px = cx + dx, py = cy + dy;
+        if (px >= 0 && py >= 0 && px < pic.w && py < pic.h && !IsMask(pic.at(px, py), 255, 0, 255)) return true;
+      }
+    return false;
+  };
+  for (int t = 1; t <= 40; ++t) {
+    Picture pic;
+    ASSERT_TRUE(Decode(Embedded("data\\gfx\\ship" + S(t) + "_1.png"), pic));
+    int engines = static_cast<int>(shipValue[t][GROUP_HULL][HULL_ENGINE_POINT_COUNT]);
+    for (int k = 1; k <= engines; ++k)
+      EXPECT_TRUE(nearHull(pic, shipPoint[t][GROUP_HULL][k][ENGINE_X], shipPoint[t][GROUP_HULL][k][ENGINE_Y], 3))
+          << "ship " << t << " engine " << k;
+    for (int group : {GROUP_PRIMARY, GROUP_SECONDARY}) {
+      int shots = static_cast<int>(shipValue[t][group][WEAPON_SHOT_COUNT]);
+      for (int k = 1; k <= shots; ++k)
+        EXPECT_TRUE(nearHull(pic, shipPoint[t][group][k][MUZZLE_X], shipPoint[t][group][k][MUZZLE_Y], 4))
+            << "ship " << t << " group " << group << " muzzle " << k;
+    }
   }
 }
 

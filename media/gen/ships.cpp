@@ -356,6 +356,20 @@ Design BuildDesign(int type, int frame) {
                  type == 22;
   if (secGuns) addGuns(m.secondary, false);
 
+  if (type == 3) {
+    // The shield projector reaches ahead of the gun row.
+    d.parts.push_back(Cap(2, {0, -13}, {0, -30}, 1.8f, metal, 0.8f));
+    d.parts.push_back(Ell(5, {0, -30.5f}, 2.4f, 2.4f, rgb(120, 200, 255), 1.0f));
+  }
+  if (type == 12) {
+    // A crystal spike that launches the spinner.
+    d.parts.push_back(Poly(2, {{0, -31}, {3, -16}, {-3, -16}}, rgb(170, 240, 255), 1.2f));
+  }
+  if (type == 39) {
+    // The station is released from a boom behind the engine.
+    d.parts.push_back(Poly(1, {{-4, rear - 4}, {4, rear - 4}, {3, 38}, {-3, 38}}, scaled(hull, 0.9f), 1.5f));
+    d.parts.push_back(Ell(2, {0, 37}, 6, 3, metal, 1.5f));
+  }
   if (type == 22) {
     // The flagship: a bridge tower, a hangar slot and turret domes.
     d.parts.push_back(Poly(2, {{-12, 8}, {12, 8}, {14, 30}, {-14, 30}}, scaled(hull, 1.1f), 3.0f));
