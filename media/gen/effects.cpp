@@ -57,7 +57,29 @@ Image ExplosionFrame(int type, int f) {
   float cx = e.w / 2.0f, cy = e.h / 2.0f;
   float rmax = std::min(e.w, e.h) / 2.0f - 0.5f;
   bool big = e.w >= 40;
-  (void)0;
+  if (!fire && type != 24) {
+    // Energy blasts: a white-hot core that fades while a shock ring of the
+    // blast's colour races outward, with wisps torn from it.
+    float ringR = rmax * (0.25f + 0.75f * std::sqrt(t));
+    float ringW = std::max(1.0f, rmax * (0.35f - 0.22f * t));
+    float coreR = rmax * 0.55f * (1 - t);
+    for (int y = 0; y < e.h; ++y)
+      for (int x = 0; x < e.w; ++x) {
+        float dx = x + 0.5f - cx, dy = y + 0.5f - cy;
+        if (type == 10) dy *= 0.55f;
+        float d = std::sqrt(dx * dx + dy * dy);
+        float a = std::atan2(dy, dx);
+        float n = Fbm(std::cos(a) * 2.5f + t * 3, std::sin(a) * 2.5f + d / rmax * 2, seed, 3);
+        float ring = 1 - std::abs(d - ringR) / (ringW * (0.7f + 0.6f * n));
+        float core = coreR > 0.5f ? 1 - d / coreR : -1;
+        float v = std::max(ring * (1.0f - 0.55f * t), core);
+        if (v <= 0.15f) continue;
+        Col c = core >= ring ? mix(mix(tint, rgb(255, 255, 255), 0.6f), rgb(255, 255, 255), clamp01(core))
+                             : mix(scaled(tint, 0.55f), mix(tint, rgb(255, 255, 255), 0.45f), clamp01(ring));
+        img.blend(x, y, c, smooth(0.15f, 0.35f, v));
+      }
+    return img;
+  }
   // Fireballs: the main one and, for big blasts, later bursts beside it.
   struct Ball {
     float x, y, r, start;
@@ -199,10 +221,11 @@ std::vector<uint8_t> MakeWarp() {
         if (rr < 1.0f) {
           float arms = 0.5f + 0.5f * std::cos(a * 4 - rr * 7 + spin);
           float ring = std::exp(-std::pow((rr - (1 - collapse * 0.6f) * 0.8f) * 6, 2));
-          alpha = (arms * 0.55f * (1 - rr) + ring * 0.6f) * (0.4f + 0.6f * t);
+          alpha = (arms * 0.55f * (1 - rr) * (1 - collapse) + ring * 0.6f) * (0.4f + 0.6f * t);
         }
-        float core = std::exp(-d * d / (2 * std::pow(4 + 26 * collapse * collapse, 2))) * (0.2f + 0.8f * collapse);
-        alpha = clamp01(alpha + core);
+        float core = std::exp(-d * d / (2 * std::pow(4 + 14 * collapse * collapse, 2))) * (0.2f + 0.8f * collapse);
+        // Nothing reaches the cell's edge, so the enlarged picture stays round.
+        alpha = clamp01(alpha + core) * (1 - smooth(38.0f, 53.0f, d));
         if (alpha <= 0.003f) continue;
         float white = clamp01(core * 1.2f);
         Col c = mix(rgb(200, 210, 230), rgb(255, 255, 255), white);
