@@ -356,6 +356,13 @@ Design BuildDesign(int type, int frame) {
                  type == 22;
   if (secGuns) addGuns(m.secondary, false);
 
+  if (type == 16) {
+    // The spiker bristles with thorns along its flanks.
+    for (int i = 0; i < 3; ++i) {
+      float y = nose + len * (0.35f + 0.2f * i);
+      Mirror(d, Poly(0, {{fw * 0.8f, y - 2.5f}, {hw, y + 1.5f - i}, {fw * 0.8f, y + 2.5f}}, rgb(220, 230, 235), 0.8f));
+    }
+  }
   if (type == 3) {
     // The shield projector reaches ahead of the gun row.
     d.parts.push_back(Cap(2, {0, -13}, {0, -30}, 1.8f, metal, 0.8f));
