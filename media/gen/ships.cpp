@@ -605,15 +605,35 @@ Image RenderShipRaw(int type, int frame, float scale, bool detailed, int minLaye
     if (scale >= 2) Glow(img, c, 2.2f * scale, l.second, 0.6f, 1.5f);
   }
   if (detailed) {
-    // Rivets along the hull edge for the large pictures.
-    for (int y = 2; y < h - 2; y += std::max(3, static_cast<int>(scale * 3))) {
-      for (int x = 2; x < w - 2; ++x) {
-        if (img.at(x, y).a > 0.9f && img.at(x - 2, y).a < 0.1f) {
-          img.blend(x + 2, y, rgb(255, 255, 255, 0.25f), 1.0f);
-          break;
-        }
+    // Rivets along the panel seams of the hull, and scuffs on the plating.
+    Rng wear(static_cast<uint64_t>(type) * 977 + 5);
+    for (auto& sm : d.seams) {
+      V2 a = ToImage(sm.first, scale, w, h), b = ToImage(sm.second, scale, w, h);
+      float L = std::hypot(b.x - a.x, b.y - a.y);
+      float step = std::max(6.0f, 3.0f * scale);
+      for (float u = step * 0.5f; u < L; u += step) {
+        V2 p = a + (b - a) * (u / L);
+        V2 q = {p.x + (b.y - a.y) / L * 0.9f * scale, p.y - (b.x - a.x) / L * 0.9f * scale};
+        int px = static_cast<int>(q.x), py = static_cast<int>(q.y);
+        if (px < 1 || py < 1 || px >= w - 1 || py >= h - 1 || img.at(px, py).a < 0.95f) continue;
+        Mask mk(w, h);
+        MaskEllipse(mk, q, 0.35f * scale, 0.35f * scale);
+        PaintMask(img, mk, rgb(255, 255, 255, 0.3f));
       }
     }
+    for (int i = 0; i < 40; ++i) {
+      V2 p{wear.range(0, static_cast<float>(w)), wear.range(0, static_cast<float>(h))};
+      int px = static_cast<int>(p.x), py = static_cast<int>(p.y);
+      if (px < 0 || py < 0 || px >= w || py >= h || img.at(px, py).a < 0.95f) continue;
+      float ang = wear.range(0, 6.2831853f), len2 = wear.range(1.0f, 3.0f) * scale;
+      Mask mk(w, h);
+      MaskCapsule(mk, p, {p.x + std::cos(ang) * len2, p.y + std::sin(ang) * len2}, 0.2f * scale);
+      for (size_t k = 0; k < mk.v.size(); ++k)
+        if (img.pixels()[k].a < 0.95f) mk.v[k] = 0;
+      PaintMask(img, mk, rgb(0, 0, 0, 0.18f));
+    }
+    // Engine halos.
+    for (auto& g : d.glows) Glow(img, ToImage(g.first, scale, w, h), g.second * scale * 2.2f, d.glowColour, 0.35f, 2.0f);
   }
   return img;
 }
