@@ -497,7 +497,32 @@ int MakeSpectro(const fs::path& file, const std::string& names) {
 
 }  // namespace
 
+int MakeMusicSpectro(const fs::path& file, const std::string& which) {
+  std::vector<float> x = gen::MusicPreview(which);
+  // 24 seconds, 2048-point frames every 1470 samples, log-frequency rows.
+  const int W = 720, H = 256, win = 2048;
+  gen::Image img(W, H, gen::rgb(0, 0, 0));
+  for (int c = 0; c < W; ++c) {
+    size_t at = static_cast<size_t>(c) * 1470 + 44100 * 20;
+    if (at + win >= x.size()) break;
+    for (int r = 0; r < H; ++r) {
+      float hz = 40.0f * std::pow(2.0f, r / 256.0f * 9.0f);  // 40 Hz .. 20 kHz
+      float re = 0, im = 0;
+      for (int i = 0; i < win; i += 2) {
+        float wv = 0.5f - 0.5f * std::cos(6.2831853f * i / win);
+        float ph = 6.2831853f * hz * i / 44100.0f;
+        re += x[at + i] * wv * std::cos(ph);
+        im += x[at + i] * wv * std::sin(ph);
+      }
+      float v = gen::clamp01((20 * std::log10(std::sqrt(re * re + im * im) + 1e-6f) + 10) / 50);
+      img.at(c, H - 1 - r) = gen::rgb(static_cast<int>(v * 255), static_cast<int>(v * v * 255), static_cast<int>(std::sqrt(v) * 120));
+    }
+  }
+  return WriteFile(file, gen::EncodePngRgb(img)) ? 0 : 1;
+}
+
 int main(int argc, char** argv) {
+  if (argc == 4 && std::string(argv[1]) == "--musicspectro") return MakeMusicSpectro(argv[2], argv[3]);
   if (argc == 4 && std::string(argv[1]) == "--spectro") return MakeSpectro(argv[2], argv[3]);
   if (argc == 4 && std::string(argv[1]) == "--mock") return MakeMock(argv[2], std::atoi(argv[3]));
   if (argc == 3 && std::string(argv[1]) == "--textdemo") return MakeTextDemo(argv[2]);

@@ -34,6 +34,8 @@ struct MusicFile {
   std::function<std::vector<uint8_t>()> make;
 };
 std::vector<MusicFile> MusicFiles();
+// A piece rendered to mono samples at 44100 Hz, for review ("menu", "shop", "game").
+std::vector<float> MusicPreview(const std::string& which);
 
 MediaList AllMediaFiles();
 

@@ -265,6 +265,8 @@ std::vector<float> Render(const Song& s) {
   return inter;
 }
 
+std::vector<float> gPreview;  // set by MusicPreview
+
 std::vector<uint8_t> MakeSong(const Song& s) {
   std::vector<float> inter = Render(s);
   std::vector<float> l(inter.size() / 2), r(inter.size() / 2);
@@ -283,6 +285,15 @@ void Section(Song& s, const std::vector<std::vector<int>>& chords, const std::ve
 }
 
 }  // namespace
+
+std::string gPreviewName;
+
+std::vector<float> MusicPreview(const std::string& which) {
+  gPreviewName = which;
+  MusicFiles();
+  gPreviewName.clear();
+  return gPreview;
+}
 
 std::vector<MusicFile> MusicFiles() {
   const int R = kRest;
@@ -351,6 +362,12 @@ std::vector<MusicFile> MusicFiles() {
   Section(game, gameA, riffA, true, true, true);
   Section(game, gameB, {}, false, false, true);
 
+  if (!gPreviewName.empty()) {
+    const Song& pick = gPreviewName == "menu" ? menu : (gPreviewName == "shop" ? shop : game);
+    std::vector<float> inter = Render(pick);
+    gPreview.clear();
+    for (size_t i = 0; i + 1 < inter.size(); i += 2) gPreview.push_back(0.5f * (inter[i] + inter[i + 1]));
+  }
   return {
       {"menu.ogg", [menu] { return MakeSong(menu); }},
       {"shipshop.ogg", [shop] { return MakeSong(shop); }},
