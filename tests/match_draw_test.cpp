@@ -404,6 +404,84 @@ TEST_F(MatchDrawing, StationBeamsReachOnlyFriendsFartherThanOneStep) {
   EXPECT_EQ(Pixel(500, 500), (Rgb{0, 0, 0}));
 }
 
+TEST_F(MatchDrawing, ShipTypeLooksFollowTheirStates) {
+  // One 3 x 3 picture per colour, centred.
+  const int32_t red = Solid(3, 3, 0xff0000ffu, true), green = Solid(3, 3, 0x00ff00ffu, true);
+  const int32_t white = Solid(3, 3, WHITE, true);
+  struct Case {
+    int32_t type;
+    float state[6];
+    int32_t variant, index;  // the picture that should show, in green
+    int32_t x, y;            // where (the ship at (400, 400), heading 0)
+    Rgb colour;
+  };
+  const Case cases[] = {
+      // Urbatron's orb at forward 29, mode 0 after 8 steps: (120, 0, 135).
+      {4, {0, 0, 0, 0, 8, 0}, 4, 1, 400, 371, {120, 0, 135}},
+      // Mode 2 after 17 steps: (0, 0, 255) with c = 255.
+      {4, {0, 2, 0, 0, 17, 0}, 4, 1, 400, 371, {0, 0, 255}},
+      // Avrax's bots at back 16, frame trunc(9 / 4 + 0.5) = 2.
+      {7, {0, 9, 0, 0, 0, 0}, 4, 2, 400, 416, {0, 255, 0}},
+      {7, {0, 0, 0, 0, 0, 0}, 4, 1, 400, 416, {0, 255, 0}},
+      // Iwor's turret: frame trunc(2.7).
+      {17, {0, 0, 2.7f, 0, 0, 0}, 4, 2, 400, 400, {0, 255, 0}},
+      // Sjuog's charge at forward 56, frame trunc(3.9).
+      {22, {0, 1, 0, 3.9f, 0, 0}, 4, 3, 400, 344, {0, 255, 0}},
+      // Otros's left plate: 21 to the left, 5 forward.
+      {23, {0, 0, 1, 0, 0, 0}, 3, 1, 379, 395, {0, 255, 0}},
+      // Birken's rockets: frame 10 - 4.
+      {40, {0, 4, 0, 0, 0, 0}, 4, 6, 400, 400, {0, 255, 0}},
+      // Kabata in resistance mode 1 after 5 steps: the body in (255, 180, 0).
+      {27, {0, 1, 5, 0, 0, 0}, 1, 1, 400, 400, {255, 180, 0}},
+  };
+  for (const Case& c : cases) {
+    ResetMatchObjects();
+    ClearBackBuffer();
+    for (int32_t v = 1; v <= 4; ++v)
+      for (int32_t k = 1; k <= 50; ++k) shipImages[c.type][v][k] = red;
+    shipImages[c.type][SHIP_IMAGE_BODY][1] = 0;
+    // Tinted looks show their colour on a white picture.
+    const bool tinted = c.type == 4 || c.type == 27;
+    shipImages[c.type][c.variant][c.index] = tinted ? white : green;
+    if (c.type == 27) shipImages[27][4][1] = 0;
+    scenes::FlyingSlot(1, 1, c.type);
+    for (int32_t v = HULL_AIM_LINE_ANGLE; v <= HULL_AIM_LINE_Y; ++v) slotShipValue[1][GROUP_HULL][v] = 0;
+    Ref<TShip> ship = scenes::AddShip(1, c.type, 400, 400, 0);
+    for (int32_t k = 0; k < 6; ++k) ship->specialState[k] = c.state[k];
+    scenes::Ranks(1, 0, 0, 0);
+    DrawShips();
+    EXPECT_EQ(Pixel(c.x, c.y), c.colour) << "type " << c.type;
+    ExpectStartState("DrawShips");
+  }
+}
+
+TEST_F(MatchDrawing, ShotsDrawTheirPictureFadedScaledAndWithTheirOverlays) {
+  const int32_t white = Solid(4, 4, WHITE, true);
+  shipImages[24][2][2] = white;
+  Ref<TShotPlain> shot = scenes::AddShot(1, 24, 1, 200, 200, 0);
+  shot->imageIndex = 2;
+  shot->fade = 0.25f;  // alpha 0.75: byte 191
+  shot->sizePercent = 500;
+  DrawShots();
+  EXPECT_EQ(Pixel(200 + 9, 200), OverBlack({255, 255, 255}, 191));
+  EXPECT_EQ(Pixel(200 + 11, 200), (Rgb{0, 0, 0}));
+  shot->hidden = 1;
+  ClearBackBuffer();
+  DrawShots();
+  EXPECT_EQ(Pixel(200, 200), (Rgb{0, 0, 0}));
+  ExpectStartState("DrawShots");
+
+  // The trap of type 37 shows picture kindState[1] + 1 at twice its size.
+  ResetMatchObjects();
+  ClearBackBuffer();
+  shipImages[37][3][3] = white;
+  scenes::AddShot(1, 37, 2, 300, 300, 0)->kindState[1] = 2;
+  DrawShotOverlays();
+  EXPECT_EQ(Pixel(303, 300), (Rgb{255, 255, 255}));
+  EXPECT_EQ(Pixel(305, 300), (Rgb{0, 0, 0}));
+  ExpectStartState("DrawShotOverlays");
+}
+
 // Every picture the renderers can reach, small and plain.
 void FillEveryImage() {
   const int32_t plain = Solid(6, 6, 0xc0c0c0ffu, true, 40);
