@@ -231,6 +231,13 @@ TEST_F(ComputerControlTest, WithoutATargetNothingFiresButThrustDecisionsGoOn) {
   EXPECT_EQ(input[INPUT_FIRE_PRIMARY], 0);
   EXPECT_EQ(input[INPUT_FIRE_SECONDARY], 0);
   EXPECT_GE(ship->aiDecisionInterval, 10);
+  // Aiming at target 0 aims at the snapshot's row 0, the arena's centre:
+  // a ship with nothing to fight turns toward the middle. Heading up, the
+  // centre lies exactly behind: no turn.
+  EXPECT_EQ(input[INPUT_TURN_LEFT] + input[INPUT_TURN_RIGHT] + input[INPUT_SNAP_HEADING], 0);
+  ship->heading = 90;  // the centre lies to the right of the nose: turn right
+  input = Control(ship);
+  EXPECT_EQ(input[INPUT_TURN_RIGHT], 1);
 }
 
 struct TacticCase {
