@@ -258,10 +258,13 @@ Design BuildDesign(int type, int frame) {
         Mirror(d, Poly(0, {{fw * 0.4f, nose + len * 0.18f}, {hw, nose + 2}, {hw * 0.9f, nose + 6}, {fw * 0.7f, nose + len * 0.25f}},
                        trim, 1.0f));
       }
-      if (type == 20) {  // tentacles
+      if (type == 20) {  // the xarquid trails its tentacles
         for (int i = 0; i < 3; ++i) {
-          float x = fw * (0.3f + 0.35f * i);
-          Mirror(d, Cap(0, {x * 0.6f, rear - len * 0.3f}, {std::min(hw - 2, x), rear - 2 - i * 2}, 2.0f, trim));
+          V2 a{fw * 0.5f, rear - len * (0.45f - 0.08f * i)};
+          V2 m{hw - 3.0f - 2.0f * i, rear - len * (0.32f - 0.1f * i)};
+          V2 b{hw - 6.0f - 3.0f * i, hh - 1.5f - 3.0f * i};
+          Mirror(d, Cap(0, a, m, 1.8f, trim, 0.8f));
+          Mirror(d, Cap(0, m, b, 1.3f, trim, 0.6f));
         }
       }
       if (look.wings == 1)
