@@ -397,6 +397,7 @@ Buffer Tick() {
     float t = static_cast<float>(i) / b.rate;
     b.s[i] = (std::sin(kTwoPi * 2200 * t) * 0.7f + Noise(rng) * 0.3f) * Env(t, 0.0005f, 0.03f);
   }
+  DcBlock(b);
   b.normalise(0.6f);
   return b;
 }
@@ -456,6 +457,7 @@ void AddSoundFiles(MediaList& list) {
                       float f = (static_cast<int>(t * 8) % 2) ? 660 : 520;
                       b.s[i] = Square(f * t, 0.5f) * 0.5f * Adsr(t, 0.005f, 0.05f, 0.9f, 0.45f, 0.05f);
                     }
+                    DcBlock(b);
                     b.normalise(0.7f);
                     return Wav(b);
                   }});
@@ -468,6 +470,7 @@ void AddSoundFiles(MediaList& list) {
                       ph += (600 * std::pow(0.2f, t / 0.4f)) / b.rate;
                       b.s[i] = (Square(ph) * 0.5f + Noise(rng) * 0.4f * (t < 0.1f)) * Env(t, 0.002f, 0.38f);
                     }
+                    DcBlock(b);
                     b.normalise(0.7f);
                     return Wav(b);
                   }});
