@@ -220,16 +220,14 @@ TEST_F(MediaTest, EmbeddedSetIsExactlyTheGamesList) {
   for (auto& name : sounds) EXPECT_TRUE(EmbeddedFileExists(ToText(name))) << name;
   // The generator's output folder holds exactly the same names.
   std::set<std::string> onDisk;
-  for (auto& entry : fs::recursive_directory_iterator(fs::path(QW2_MEDIA_OUT))) {
-    if (!entry.is_regular_file()) continue;
-    std::string rel = fs::relative(entry.path(), fs::path(QW2_MEDIA_OUT)).generic_string();
-    std::string ext = entry.path().extension().string();
-    if (ext != ".png" && ext != ".wav") continue;
-    if (rel == "contact_sheet.png") continue;
-    for (char& c : rel)
-      if (c == '/') c = '\\';
-    onDisk.insert("data\\" + rel);
-  }
+  for (const char* folder : {"gfx", "sfx"})
+    for (auto& entry : fs::recursive_directory_iterator(fs::path(QW2_MEDIA_OUT) / folder)) {
+      if (!entry.is_regular_file()) continue;
+      std::string rel = fs::relative(entry.path(), fs::path(QW2_MEDIA_OUT)).generic_string();
+      for (char& c : rel)
+        if (c == '/') c = '\\';
+      onDisk.insert("data\\" + rel);
+    }
   std::set<std::string> expected;
   for (auto& [name, e] : pictures) expected.insert(name);
   expected.insert(sounds.begin(), sounds.end());
