@@ -1,5 +1,5 @@
 // What the ship-type cases share: the two dispatchers live in
-// special_frame.cpp, the cases by ship type in their own files.
+// ship_type_code.cpp, the cases by ship type in their own files.
 #pragma once
 #include <cstdint>
 

@@ -1,6 +1,6 @@
 // The ship-type special code: the two dispatchers and their shared helpers.
 // Each case selects on the ship type; a type without a case does nothing.
-#include "shell/special_frame.hpp"
+#include "shell/ship_type_code.hpp"
 
 #include "match/collision.hpp"
 #include "match/effects.hpp"
