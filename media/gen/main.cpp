@@ -247,8 +247,10 @@ void Tinted(gen::Image& dst, const gen::Image& src, int sx, int sy, int w, int h
             gen::Col tint) {
   for (int y = 0; y < static_cast<int>(h * scale); ++y)
     for (int x = 0; x < static_cast<int>(w * scale); ++x) {
-      gen::Col c = scale == 1.0f ? src.at(sx + x, sy + y) : src.sample(sx + (x + 0.5f) / scale, sy + (y + 0.5f) / scale);
-      if (scale == 1.0f && c.a < 0.5f) continue;
+      // Shrinking without mipmaps shows the nearest pixel, as the game's
+      // renderer does for the half-size font.
+      gen::Col c = src.at(sx + static_cast<int>((x + 0.5f) / scale), sy + static_cast<int>((y + 0.5f) / scale));
+      if (c.a < 0.5f) continue;
       c = {c.r * tint.r, c.g * tint.g, c.b * tint.b, c.a};
       dst.blend(static_cast<int>(dx) + x, static_cast<int>(dy) + y, c, 1.0f);
     }
