@@ -258,6 +258,22 @@ int32_t WriteBankToStream(TBank& bank, TStream& stream, int32_t offset, int32_t 
   return WriteStreamBytes(stream, bank.bytes.data() + offset, count);
 }
 
+bool ReadWholeUrl(const Text& url, std::vector<uint8_t>& storage, const uint8_t*& data, size_t& size) {
+  if (HasIncbinPrefix(url)) {
+    data = EmbeddedFileData(url, &size);
+    return data != nullptr;
+  }
+  std::FILE* f = std::fopen(NativePath(url).c_str(), "rb");
+  if (!f) return false;
+  uint8_t buffer[65536];
+  size_t n;
+  while ((n = std::fread(buffer, 1, sizeof buffer, f)) > 0) storage.insert(storage.end(), buffer, buffer + n);
+  std::fclose(f);
+  data = storage.data();
+  size = storage.size();
+  return true;
+}
+
 void EnterProgramFolder() {
   char buf[4096];
   ssize_t n = ::readlink("/proc/self/exe", buf, sizeof buf - 1);

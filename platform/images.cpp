@@ -124,23 +124,6 @@ bool DecodePng(const uint8_t* data, size_t size, Picture& out) {
   return true;
 }
 
-bool ReadWholeUrl(const Text& url, std::vector<uint8_t>& bytes, const uint8_t*& data, size_t& size) {
-  static const Text prefix = u"incbin::";
-  if (url.size() > prefix.size() && url.compare(0, prefix.size(), prefix) == 0) {
-    data = EmbeddedFileData(url.substr(prefix.size()), &size);
-    return data != nullptr;
-  }
-  std::FILE* f = std::fopen(NativePath(url).c_str(), "rb");
-  if (!f) return false;
-  uint8_t buffer[65536];
-  size_t n;
-  while ((n = std::fread(buffer, 1, sizeof buffer, f)) > 0) bytes.insert(bytes.end(), buffer, buffer + n);
-  std::fclose(f);
-  data = bytes.data();
-  size = bytes.size();
-  return true;
-}
-
 // Mask pixels become transparent and take the integer mean colour of their
 // non-mask neighbours, so filtering does not bleed the mask colour in.
 void MaskFrame(std::vector<uint32_t>& px, int32_t w, int32_t h, uint32_t maskRgb) {

@@ -79,23 +79,6 @@ int64_t WavDuration(const uint8_t* data, size_t size) {
   return -1;
 }
 
-bool ReadUrl(const Text& url, std::vector<uint8_t>& bytes, const uint8_t*& data, size_t& size) {
-  static const Text prefix = u"incbin::";
-  if (url.size() > prefix.size() && url.compare(0, prefix.size(), prefix) == 0) {
-    data = EmbeddedFileData(url.substr(prefix.size()), &size);
-    return data != nullptr;
-  }
-  std::FILE* f = std::fopen(NativePath(url).c_str(), "rb");
-  if (!f) return false;
-  uint8_t buffer[65536];
-  size_t n;
-  while ((n = std::fread(buffer, 1, sizeof buffer, f)) > 0) bytes.insert(bytes.end(), buffer, buffer + n);
-  std::fclose(f);
-  data = bytes.data();
-  size = bytes.size();
-  return true;
-}
-
 bool ChannelBusy(const Channel& c) {
   if (c.stopped || c.sound == 0) return false;
   if (deviceOpen && c.mixChannel >= 0) return Mix_Playing(c.mixChannel) != 0;
@@ -159,7 +142,7 @@ int32_t LoadSoundFile(const Text& url, int32_t flags) {
   std::vector<uint8_t> bytes;
   const uint8_t* data = nullptr;
   size_t size = 0;
-  if (!ReadUrl(url, bytes, data, size)) return 0;
+  if (!ReadWholeUrl(url, bytes, data, size)) return 0;
   int64_t duration = WavDuration(data, size);
   if (duration < 0) return 0;
   Sound sound;
