@@ -323,11 +323,11 @@ void PaintLit(Image& img, const Mask& m, const Material& mat, const std::functio
       float hx = lx / ll, hy = ly / ll, hz = lz / ll + 1.0f;
       float hl = std::sqrt(hx * hx + hy * hy + hz * hz);
       float ndh = std::max(0.0f, (nx * hx + ny * hy + nz * hz) / hl);
-      float spec = mat.specular * std::pow(ndh, mat.shininess);
+      float shine = mat.specular * std::pow(ndh, mat.shininess);
       float k = mat.ambient + mat.diffuse * diff;
       if (tone) k *= tone(x, y);
       Col c = mat.base;
-      Col out{clamp01(c.r * k + spec), clamp01(c.g * k + spec), clamp01(c.b * k + spec), c.a};
+      Col out{clamp01(c.r * k + shine), clamp01(c.g * k + shine), clamp01(c.b * k + shine), c.a};
       img.blend(x, y, out, cov);
     }
 }
