@@ -17,6 +17,10 @@ std::array<bool, 256> keys{};
 // even when Num Lock changed meanwhile.
 std::array<uint8_t, SDL_NUM_SCANCODES> downAs{};
 std::array<bool, 4> buttons{};
+// Buttons that were down when a focus change released everything: they are
+// not taken as pressed again until they have really been let go.
+std::array<bool, 4> releasedByFocus{};
+uint32_t lastButtonCheck = 0;
 int32_t pointerX = 0, pointerY = 0;
 int32_t wheelPosition = 0;
 bool closeRequested = false;
@@ -210,21 +214,50 @@ int32_t KeyCodeForScancode(int32_t scancode, bool numLock) {
   }
 }
 
+// A button event can be lost when the window it belongs to closes while the
+// button is held (the start-up window closes on the press of RUN GAME): SDL
+// then still believes the button is down and drops the next press. So the
+// buttons are checked against the pointer's real state, at most once a
+// millisecond since every query pumps the events.
+void platform_detail::InputButtonsActuallyHeld(const bool held[4], bool overOurWindow) {
+  for (size_t b = 1; b <= 3; ++b) {
+    if (!held[b]) {
+      buttons[b] = false;
+      releasedByFocus[b] = false;
+    } else if (!buttons[b] && !releasedByFocus[b] && overOurWindow) {
+      buttons[b] = true;
+    }
+  }
+}
+
+static void CheckButtonsAgainstPointer() {
+  uint32_t now = SDL_GetTicks();
+  if (now == lastButtonCheck) return;
+  lastButtonCheck = now;
+  uint32_t state = SDL_GetGlobalMouseState(nullptr, nullptr);
+  const bool held[4] = {false, (state & SDL_BUTTON_LMASK) != 0, (state & SDL_BUTTON_RMASK) != 0,
+                        (state & SDL_BUTTON_MMASK) != 0};
+  InputButtonsActuallyHeld(held, SDL_GetMouseFocus() != nullptr);
+}
+
 void PumpWindowEvents() {
   if (!RealWindowOpen()) return;
   SDL_Event e;
   while (SDL_PollEvent(&e)) InputHandleSdlEvent(&e);
+  CheckButtonsAgainstPointer();
 }
 
 void ReleaseAllInput() {
   keys.fill(false);
   downAs.fill(0);
+  for (size_t b = 1; b <= 3; ++b) releasedByFocus[b] = releasedByFocus[b] || buttons[b];
   buttons.fill(false);
   wheelPosition = 0;
 }
 
 void ResetInput() {
   ReleaseAllInput();
+  releasedByFocus.fill(false);
   closeRequested = false;
 }
 

@@ -87,6 +87,9 @@ bool HeadlessModeAvailable();
 // Input (input.cpp).
 void InputKeyEvent(int32_t key, bool down);
 void InputButtonEvent(int32_t button, bool down);
+// The buttons really held (index 1 to 3) when some button event may have been
+// lost; a button released by a focus change counts again only after it was let go.
+void InputButtonsActuallyHeld(const bool held[4], bool overOurWindow);
 void InputPointerEvent(int32_t gameX, int32_t gameY);
 void InputWheelEvent(int32_t rawDelta);
 void InputCloseEvent();

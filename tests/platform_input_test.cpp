@@ -163,6 +163,33 @@ TEST_F(PlatformInput, FocusChangesReleaseEverything) {
   EXPECT_FALSE(IsKeyHeld(65));
 }
 
+TEST_F(PlatformInput, LostButtonEventsAreTakenFromThePointersRealState) {
+  using platform_detail::InputButtonEvent;
+  using platform_detail::InputButtonsActuallyHeld;
+  const bool none[4] = {false, false, false, false};
+  const bool left[4] = {false, true, false, false};
+  // A press that never arrived as an event.
+  InputButtonsActuallyHeld(left, true);
+  EXPECT_TRUE(IsMouseButtonHeld(1));
+  EXPECT_FALSE(IsMouseButtonHeld(2));
+  // A release that never arrived.
+  InputButtonsActuallyHeld(none, true);
+  EXPECT_FALSE(IsMouseButtonHeld(1));
+  // Not over the game's window: a press elsewhere is not ours.
+  InputButtonsActuallyHeld(left, false);
+  EXPECT_FALSE(IsMouseButtonHeld(1));
+
+  // A button held through a focus change stays released until let go, then
+  // counts again.
+  InputButtonEvent(1, true);
+  HeadlessFocusChange(true);
+  InputButtonsActuallyHeld(left, true);
+  EXPECT_FALSE(IsMouseButtonHeld(1));
+  InputButtonsActuallyHeld(none, true);
+  InputButtonsActuallyHeld(left, true);
+  EXPECT_TRUE(IsMouseButtonHeld(1));
+}
+
 TEST_F(PlatformInput, CloseRequestStaysUntilReset) {
   EXPECT_FALSE(CloseRequested());
   HeadlessRequestClose();
