@@ -126,3 +126,72 @@ TEST_F(ShellMedia, SoundsChannelsAndLists) {
   }
   EXPECT_EQ(EmbeddedMediaFileCount(), 456);
 }
+
+// What exists per ship type, as the game's loader finds it: body, primary,
+// secondary and special images, then the primary and secondary sounds and
+// the extra sounds. Images and extra sounds are numbered from 1 without gaps,
+// except type 27's one secondary image, which is number 2.
+TEST_F(ShellMedia, EveryShipTypeHasItsOwnMedia) {
+  static const int32_t media[shipCount + 1][7] = {
+      {0, 0, 0, 0, 0, 0, 0},
+      {1, 1, 1, 0, 1, 1, 0},
+      {1, 1, 2, 0, 1, 1, 1},
+      {1, 1, 1, 0, 1, 1, 0},
+      {1, 1, 3, 1, 1, 0, 3},
+      {1, 1, 2, 0, 1, 1, 0},
+      {1, 1, 1, 0, 1, 1, 0},
+      {1, 2, 0, 6, 1, 1, 0},
+      {1, 1, 3, 0, 1, 1, 0},
+      {1, 1, 1, 0, 1, 1, 0},
+      {1, 1, 1, 0, 1, 1, 0},
+      {1, 1, 1, 0, 1, 1, 1},
+      {1, 1, 1, 0, 1, 1, 0},
+      {1, 1, 1, 0, 1, 1, 0},
+      {1, 1, 1, 0, 1, 1, 0},
+      {1, 1, 1, 0, 1, 1, 0},
+      {2, 1, 1, 0, 1, 1, 0},
+      {7, 2, 0, 7, 0, 0, 4},
+      {1, 1, 0, 0, 1, 1, 0},
+      {1, 1, 0, 2, 1, 1, 1},
+      {1, 1, 2, 0, 1, 1, 1},
+      {1, 2, 1, 0, 1, 1, 0},
+      {1, 1, 1, 3, 1, 1, 1},
+      {1, 1, 2, 0, 1, 1, 0},
+      {1, 1, 1, 0, 1, 1, 0},
+      {1, 0, 1, 1, 1, 1, 0},
+      {5, 1, 0, 0, 1, 1, 0},
+      {1, 3, 1, 1, 1, 1, 0},
+      {1, 1, 1, 0, 1, 1, 0},
+      {1, 1, 2, 0, 1, 1, 1},
+      {1, 1, 1, 0, 1, 1, 0},
+      {4, 1, 1, 0, 1, 1, 0},
+      {1, 1, 1, 0, 1, 1, 0},
+      {1, 1, 1, 0, 1, 1, 0},
+      {1, 1, 1, 0, 1, 1, 0},
+      {1, 1, 1, 0, 1, 1, 0},
+      {1, 1, 1, 0, 1, 1, 0},
+      {1, 1, 5, 0, 1, 1, 1},
+      {1, 1, 1, 1, 1, 1, 0},
+      {1, 3, 1, 8, 0, 1, 2},
+      {1, 4, 1, 10, 1, 1, 0},
+  };
+  for (int32_t n = 1; n <= shipCount; ++n) {
+    SCOPED_TRACE(n);
+    const int32_t* m = media[n];
+    for (int32_t variant = 1; variant <= 4; ++variant) {
+      const int32_t count = m[variant - 1];
+      if (variant <= 3) {
+        EXPECT_EQ(shipImages[n][variant][0], count) << "variant " << variant;
+      }
+      const int32_t limit = variant <= 3 ? 20 : 50;
+      for (int32_t k = 1; k <= limit; ++k) {
+        bool present = k <= count;
+        if (n == 27 && variant == 3) present = k == 2;
+        EXPECT_EQ(shipImages[n][variant][k] != 0, present) << "variant " << variant << " k " << k;
+      }
+    }
+    EXPECT_EQ(weaponSounds[n][1][1] != 0, m[4] == 1);
+    EXPECT_EQ(weaponSounds[n][1][2] != 0, m[5] == 1);
+    for (int32_t k = 1; k <= 5; ++k) EXPECT_EQ(weaponSounds[n][2][k] != 0, k <= m[6]) << "sound " << k;
+  }
+}
