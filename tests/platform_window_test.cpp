@@ -16,7 +16,7 @@
 namespace {
 
 struct SceneImages {
-  int32_t tile, sprite, glow, ramp, shade;
+  int32_t tile, sprite, glow, ramp, shade, mipGlow;
 };
 
 SceneImages MakeSceneImages() {
@@ -48,6 +48,8 @@ SceneImages MakeSceneImages() {
     }
   s.glow = ImageFromPixels(px.data(), 32, 32, true, 32, 32, 1, 3);
   CentreImageAnchor(s.glow);
+  s.mipGlow = ImageFromPixels(px.data(), 32, 32, true, 32, 32, 1, IMAGE_FILTERED | IMAGE_MIPMAPPED);
+  CentreImageAnchor(s.mipGlow);
   // A filtered 8 x 8 ramp for enlargement.
   px.clear();
   for (int y = 0; y < 8; ++y)
@@ -101,6 +103,27 @@ void DrawScene(const SceneImages& s) {
   DrawImageFrame(s.shade, 1000, 760);
   SetDrawScale(1, 1);
   SetBlendMode(BLEND_MASK);
+  // Shrunk: the mipmapped glow from its smaller levels, the plain ramp by
+  // nearest texels; at scale 1, turned, a filtered image shows nearest texels.
+  SetBlendMode(BLEND_ALPHA);
+  for (int i = 0; i < 6; ++i) {
+    SetDrawScale(0.9 - i * 0.15, 0.7 - i * 0.1);
+    DrawImageFrame(s.mipGlow, 80 + i * 60, 960);
+  }
+  SetBlendMode(BLEND_SOLID);
+  SetDrawScale(0.6, 0.8);
+  DrawImageFrame(s.ramp, 500, 950);
+  SetDrawScale(1, 1);
+  SetDrawRotation(33);
+  DrawImageFrame(s.ramp, 560.3, 950.6);
+  SetDrawRotation(0);
+  // The mask mode's alpha test takes the draw alpha into account.
+  SetBlendMode(BLEND_MASK);
+  for (int i = 0; i < 6; ++i) {
+    SetDrawAlpha(0.45 + i * 0.1);
+    DrawImageFrame(s.glow, 700 + i * 40, 970);
+  }
+  SetDrawAlpha(1);
   // A full-screen fade at a third.
   SetBlendMode(BLEND_ALPHA);
   SetDrawAlpha(0.33);
