@@ -448,6 +448,46 @@ TEST_F(Tactics, ShieldsRiseAgainstTheFirstCloseEnemyShotWithoutATarget) {
   }
 }
 
+TEST_F(Tactics, WithoutATargetOnlyTheUnguardedRulesAct) {
+  // Alone in the arena: target 0, nothing evaluated.
+  auto alone = [](int32_t type) {
+    ResetMatchObjects();
+    Ref<TShip> ship = Fly(1, 1, type, 640, 512, 0);
+    NoDecision(ship);
+    return ship;
+  };
+  // 27 would read slot 0's primary (damage type 0, not its mode + 1).
+  Ref<TShip> kabata = alone(27);
+  const int32_t* input = Control(kabata);
+  EXPECT_EQ(kabata->aiTarget, 0);
+  for (int32_t v = 1; v <= 4; ++v) EXPECT_EQ(aimResult[v][1], 0.0f) << v;
+  EXPECT_EQ(input[INPUT_FIRE_SECONDARY], 0);
+  // 13 holds both weapons.
+  input = Control(alone(13));
+  EXPECT_EQ(input[INPUT_FIRE_PRIMARY], 0);
+  EXPECT_EQ(input[INPUT_FIRE_SECONDARY], 0);
+  // 17 badly hit: its secondary rule acts, its primary rule needs a target.
+  Ref<TShip> iwor = alone(17);
+  iwor->armour = 1;
+  iwor->specialState[2] = 7;
+  input = Control(iwor);
+  EXPECT_EQ(input[INPUT_FIRE_SECONDARY], 1);
+  EXPECT_EQ(input[INPUT_FIRE_PRIMARY], 0);
+  // 18 charged and badly hit jumps away.
+  Ref<TShip> arubawi = alone(18);
+  arubawi->armour = 1;
+  arubawi->specialState[5] = 200;
+  EXPECT_TRUE(Secondary(arubawi));
+  // 23 rebuilds its plates.
+  Ref<TShip> otros = alone(23);
+  otros->specialState[1] = 1;
+  EXPECT_TRUE(Secondary(otros));
+  // 26 uses its secondary and holds its primary while s3 is 0.
+  input = Control(alone(26));
+  EXPECT_EQ(input[INPUT_FIRE_SECONDARY], 1);
+  EXPECT_EQ(input[INPUT_FIRE_PRIMARY], 0);
+}
+
 TEST_F(Tactics, SidePlatesAreRebuiltWhenNoneOfTheOwnAreLeft) {
   Ref<TShip> otros = Fly(1, 1, 23, 640, 512, 0);
   NoDecision(otros);
