@@ -54,7 +54,7 @@ void MatchInput() {
       }
       for (int32_t c = 1; c <= 6; ++c) recorded[c] = playerInput[slot][c];
     } else {
-      for (int32_t c = 1; c <= 6; ++c) playerInput[slot][c] = recorded[c] != 0 ? 1 : 0;
+      for (int32_t c = 1; c <= 6; ++c) playerInput[slot][c] = recorded[c];
     }
   }
 }

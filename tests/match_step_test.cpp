@@ -70,6 +70,25 @@ TEST_F(MatchStepTest, TheFirstRecordedFrameIs36) {
   HeadlessSetKey(harness::SlotKey(1, INPUT_THRUST), false);
 }
 
+TEST_F(MatchStepTest, PlaybackTakesTheRecordedControlsAsTheyStand) {
+  StartDuel({15, 24}, {25});
+  playbackMode = 1;
+  matchFrame = 40;
+  replayData[41][1][INPUT_TURN_RIGHT] = 1;
+  replayData[41][1][INPUT_FIRE_PRIMARY] = 2;  // not 1: no launch
+  replayData[41][2][INPUT_FIRE_PRIMARY] = 1;
+  slotTable[2][SLOT_CONTROL] = CONTROL_COMPUTER;  // never read from the recording
+  launchTimer[1] = 80;
+  MatchInput();
+  EXPECT_EQ(matchFrame, 41);
+  EXPECT_EQ(playerInput[1][INPUT_FIRE_PRIMARY], 2);
+  EXPECT_EQ(playerInput[2][INPUT_FIRE_PRIMARY], 0);
+  NextShipChoice();
+  EXPECT_EQ(fleetTable[1][1][0], 2);
+  EXPECT_EQ(slotTable[1][SLOT_ARENA], ARENA_CHOOSING);
+  playbackMode = 0;
+}
+
 TEST_F(MatchStepTest, LaunchesAreForcedAt750AndShipsArrive34FramesLater) {
   StartDuel({15, 24}, {25, 34}, CONTROL_COMPUTER);
   int32_t humanLaunch = 0, computerLaunch = 0, arrival = 0;
