@@ -205,6 +205,82 @@ TEST_F(MatchStepTest, ShotsBeyondTheMarginAreRemoved) {
   EXPECT_EQ(ListCount(*explosionList), 0);
 }
 
+TEST_F(MatchStepTest, HomingSpeedChangeAndSpentDestructibleShots) {
+  StartDuel({15}, {24});
+  // The slot-2 ship at rest to the right of a stationary homing shot.
+  shipSnapshot[2][1] = 600;
+  shipSnapshot[2][2] = 500;
+  shipSnapshot[2][6] = 2;
+  slotTable[2][SLOT_TARGETABLE] = 1;
+  shipSnapshot[1][6] = 1;
+  Ref<TShot> homing = NewRecord<TShotPlain>();
+  homing->x = 500;
+  homing->y = 500;
+  homing->team = 1;
+  homing->slot = 1;
+  homing->stationary = 1;
+  homing->noShipHits = 1;
+  homing->homingRate = 2;
+  homing->speed = 3;
+  homing->lifetime = 10;
+  ListAppend(*shotList, homing);
+  ShotUpdate();
+  EXPECT_EQ(homing->target, 2);
+  EXPECT_EQ(homing->targetChosen, 1);
+  EXPECT_EQ(homing->heading, 2.0f);  // turns right toward bearing 90
+  EXPECT_EQ(homing->x, 500.0f);      // stationary, yet it homes and ages
+  EXPECT_EQ(homing->age, 1);
+  // The target's ship is gone: the shot keeps steering at the last snapshot.
+  slotTable[2][SLOT_TARGETABLE] = 0;
+  ShotUpdate();
+  EXPECT_EQ(homing->target, 2);
+  EXPECT_EQ(homing->heading, 4.0f);
+  // The slot's next ship straight ahead: 4 degrees off turns left; within
+  // the rate (1.5 off) the heading snaps to the bearing.
+  shipSnapshot[2][1] = 500;
+  shipSnapshot[2][2] = 300;
+  ShotUpdate();
+  EXPECT_EQ(homing->heading, 2.0f);
+  homing->heading = 1.5f;
+  ShotUpdate();
+  EXPECT_EQ(homing->heading, 0.0f);
+  EXPECT_EQ(aimHeading, 0.0f);
+  homing->dead = 1;
+  ShotUpdate();
+
+  // Speed changes stop at the limit, from below and from above.
+  Ref<TShot> faster = NewRecord<TShotPlain>();
+  faster->noShipHits = 1;
+  faster->stationary = 1;
+  faster->speed = 9.75f;
+  faster->speedChange = 0.5f;
+  faster->speedLimit = 10;
+  ListAppend(*shotList, faster);
+  Ref<TShot> slower = NewRecord<TShotPlain>();
+  slower->noShipHits = 1;
+  slower->stationary = 1;
+  slower->speed = 10.5f;
+  slower->speedChange = -1;
+  slower->speedLimit = 10;
+  ListAppend(*shotList, slower);
+  // A destructible shot shot down: one explosion, gone at the end of its step.
+  Ref<TShot> spent = NewRecord<TShotSpecial>();
+  spent->noShipHits = 1;
+  spent->stationary = 1;
+  spent->destructible = 1;
+  spent->hitExplosion = 3;
+  ListAppend(*shotList, spent);
+  const int32_t state = GetRandomSeed();
+  ShotUpdate();
+  EXPECT_EQ(faster->speed, 10.0f);
+  EXPECT_EQ(slower->speed, 10.0f);
+  EXPECT_EQ(spent->dead, 1);
+  EXPECT_EQ(ListCount(*explosionList), 1);
+  EXPECT_EQ(currentExplosion->heading, 0.0f);
+  EXPECT_EQ(ListCount(*shotList), 2);
+  EXPECT_EQ(GetRandomSeed(), state);
+}
+
 TEST_F(MatchStepTest, DamageArrivesOneFrameAfterTheHit) {
   StartDuel({15}, {24});
   Ref<TShip> target = Fly(2, 500, 500);
