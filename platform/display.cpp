@@ -41,6 +41,10 @@ struct Display {
   // Pacing: frame n is due at paceBase + n * 1e6 / hertz.
   int64_t paceBase = 0;
   int64_t paceFrame = 0;
+  // Vertical sync check: when the last present was, and how many presents in
+  // a row came back well within one refresh.
+  int64_t lastPresent = 0;
+  int32_t quickPresents = 0;
 };
 
 Display display;
@@ -193,8 +197,16 @@ void Pace() {
   int64_t period = 1000000 / display.hertz;
   ++display.paceFrame;
   int64_t due = display.paceBase + display.paceFrame * 1000000 / display.hertz;
-  if (display.vsync && !display.headless) {
-    // The monitor paces; only keep the schedule near the present time.
+  if (display.vsync) {
+    // The monitor paces; only keep the schedule near the present time. A
+    // driver may accept vertical sync and not wait for it: when presents keep
+    // coming back within half a refresh, the layer paces from then on.
+    if (now - display.lastPresent < period / 2) {
+      if (++display.quickPresents >= 8) display.vsync = false;
+    } else {
+      display.quickPresents = 0;
+    }
+    display.lastPresent = now;
     display.paceBase = now;
     display.paceFrame = 0;
     return;
@@ -294,6 +306,7 @@ int32_t OpenDisplay(int32_t width, int32_t height, int32_t depth, int32_t hertz,
     }
   } else {
     display.presented.assign(size_t(width) * height, 0);
+    display.vsync = display.fullScreen && display.hertz > 0 && HeadlessClaimsVerticalSync();
     if (display.fullScreen)
       SetHeadlessWindowPosition(0, 0);
     else
@@ -302,7 +315,7 @@ int32_t OpenDisplay(int32_t width, int32_t height, int32_t depth, int32_t hertz,
   ComputeLetterbox();
   ResetDrawState();
   ResetInput();
-  display.paceBase = PlatformMicroseconds();
+  display.paceBase = display.lastPresent = PlatformMicroseconds();
   display.paceFrame = 0;
   ClearBackBuffer();
   return 1;
@@ -324,6 +337,7 @@ bool DisplayIsOpen() { return display.open; }
 int32_t DisplayWidth() { return display.open ? display.width : 0; }
 int32_t DisplayHeight() { return display.open ? display.height : 0; }
 int32_t PresentRate() { return display.open ? display.hertz : 0; }
+bool PresentWaitsForVerticalSync() { return display.open && display.vsync; }
 
 void SetClearColour(int32_t red, int32_t green, int32_t blue) {
   auto c = [](int32_t v) { return uint32_t(std::clamp(v, 0, 255)); };

@@ -46,3 +46,5 @@ void ClearBackBuffer();
 void PresentFrame();
 // The refresh rate PresentFrame keeps (0 when unpaced).
 int32_t PresentRate();
+// True while the monitor's vertical sync paces PresentFrame.
+bool PresentWaitsForVerticalSync();

@@ -157,9 +157,16 @@ void WriteInt32(TStream& stream, int32_t value) {
 
 Text ReadBytesAsText(TStream& stream, int32_t count) {
   if (count <= 0) return Text();
-  std::string bytes(static_cast<size_t>(count), '\0');
-  if (ReadStreamBytes(stream, reinterpret_cast<uint8_t*>(bytes.data()), count) != count)
-    StreamReadError(stream);
+  // In pieces, so a damaged count in a short file fails without first
+  // reserving gigabytes.
+  std::string bytes;
+  uint8_t piece[65536];
+  while (count > 0) {
+    int32_t want = count < int32_t(sizeof piece) ? count : int32_t(sizeof piece);
+    if (ReadStreamBytes(stream, piece, want) != want) StreamReadError(stream);
+    bytes.append(reinterpret_cast<const char*>(piece), size_t(want));
+    count -= want;
+  }
   return TextFromBytes(bytes);
 }
 

@@ -20,6 +20,7 @@ bool headless = false;
 int64_t virtualMicros = 0;
 int64_t presentedFrames = 0;
 bool modeAvailable = true;
+bool claimVerticalSync = false;
 std::vector<std::string> audioLog;
 std::multimap<int64_t, std::function<void()>> frameActions;
 
@@ -48,6 +49,7 @@ void LogAudioCall(const std::string& line) {
 }
 
 bool HeadlessModeAvailable() { return modeAvailable; }
+bool HeadlessClaimsVerticalSync() { return claimVerticalSync; }
 
 }  // namespace platform_detail
 
@@ -81,6 +83,7 @@ void ResetPlatformDisplay() {
   presentedFrames = 0;
   virtualMicros = 0;
   modeAvailable = true;
+  claimVerticalSync = false;
 }
 
 void HeadlessSetKey(int32_t key, bool held) { InputKeyEvent(key, held); }
@@ -101,6 +104,7 @@ void HeadlessAtFrame(int64_t frame, std::function<void()> action) {
 }
 
 void HeadlessSetDisplayModeAvailable(bool available) { modeAvailable = available; }
+void HeadlessClaimVerticalSync(bool claim) { claimVerticalSync = claim; }
 
 void HeadlessAdvanceClock(int64_t milliseconds) {
   if (milliseconds > 0) virtualMicros += milliseconds * 1000;

@@ -38,6 +38,9 @@ void HeadlessRequestClose();
 void HeadlessAtFrame(int64_t frame, std::function<void()> action);
 // Whether DisplayModeAvailable answers yes (default true).
 void HeadlessSetDisplayModeAvailable(bool available);
+// Full-screen displays opened afterwards claim vertical sync, but presenting
+// takes no time, as with a driver that ignores it (default false).
+void HeadlessClaimVerticalSync(bool claim);
 
 // The virtual clock (starts at 0 after a reset).
 void HeadlessAdvanceClock(int64_t milliseconds);

@@ -197,7 +197,7 @@ int32_t MakeImage(const Picture& pic, int32_t cellWidth, int32_t cellHeight, int
   if (cellWidth > pic.width || cellHeight > pic.height) return 0;
   int32_t across = pic.width / cellWidth;
   int32_t down = pic.height / cellHeight;
-  if (firstCell + cellCount > across * down) return 0;
+  if (int64_t(firstCell) + cellCount > int64_t(across) * down) return 0;
   auto image = std::make_unique<ImageData>();
   image->frameWidth = cellWidth;
   image->frameHeight = cellHeight;

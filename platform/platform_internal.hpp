@@ -83,6 +83,7 @@ int64_t VirtualClockMicros();
 void NoteFramePresented();
 void LogAudioCall(const std::string& line);
 bool HeadlessModeAvailable();
+bool HeadlessClaimsVerticalSync();
 
 // Input (input.cpp).
 void InputKeyEvent(int32_t key, bool down);

@@ -161,6 +161,21 @@ TEST_F(Files, ReadingPastTheEndRaisesAnErrorNamingTheStream) {
         ReadBytesAsText(*in, 3);
       },
       ::testing::ExitedWithCode(1), "short\\.bin");
+  // A damaged text count in a short file fails the same way.
+  EXPECT_EXIT(
+      {
+        auto in = OpenFileForRead(u"short.bin");
+        ReadBytesAsText(*in, INT32_MAX);
+      },
+      ::testing::ExitedWithCode(1), "short\\.bin");
+  // A long text comes back whole.
+  Text longText(70001, u'x');
+  longText[70000] = u'y';
+  out = OpenFileForWrite(u"long.bin");
+  WriteTextBytes(*out, longText);
+  CloseDataStream(out);
+  auto in = OpenFileForRead(u"long.bin");
+  EXPECT_EQ(ReadBytesAsText(*in, 70001), longText);
 }
 
 TEST(System, RuntimeErrorPrintsAndEndsNonZero) {

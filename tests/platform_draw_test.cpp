@@ -382,6 +382,7 @@ TEST_F(PlatformDraw, StripsAreCutRowByRowFromPngFiles) {
   }
   // More cells than the picture holds: no image.
   EXPECT_EQ(LoadImageStrip(TextFromBytes(path), 2, 2, 3, 4, 0), 0);
+  EXPECT_EQ(LoadImageStrip(TextFromBytes(path), 2, 2, 1, INT32_MAX, 0), 0);
 
   std::ifstream in(path, std::ios::binary);
   static std::vector<uint8_t> bytes;

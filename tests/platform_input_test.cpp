@@ -223,6 +223,28 @@ TEST_F(PlatformInput, PresentPacesTheVirtualClockWithoutDrift) {
   EXPECT_EQ(HeadlessClockMicroseconds(), 60 * 1000000);
 }
 
+TEST_F(PlatformInput, VerticalSyncThatDoesNotWaitFallsBackToOwnPacing) {
+  HeadlessClaimVerticalSync(true);
+  ASSERT_EQ(OpenDisplay(1280, 1024, 32, 75, 0), 1);
+  EXPECT_TRUE(PresentWaitsForVerticalSync());
+  // Presents come back at once: after eight of them the layer paces itself.
+  for (int32_t i = 0; i < 8; ++i) PresentFrame();
+  EXPECT_EQ(HeadlessClockMicroseconds(), 0);
+  EXPECT_FALSE(PresentWaitsForVerticalSync());
+  for (int32_t i = 0; i < 75; ++i) PresentFrame();
+  EXPECT_EQ(HeadlessClockMicroseconds(), 1000000);
+  // A monitor that does wait keeps its sync, also after a few quick presents.
+  ASSERT_EQ(OpenDisplay(1280, 1024, 32, 75, 0), 1);
+  for (int32_t i = 0; i < 200; ++i) {
+    if (i % 25 != 0) HeadlessAdvanceClock(13);
+    PresentFrame();
+  }
+  EXPECT_TRUE(PresentWaitsForVerticalSync());
+  // The start-up window has no sync to claim.
+  ASSERT_EQ(OpenDisplay(480, 360, 0, -1, 0), 1);
+  EXPECT_FALSE(PresentWaitsForVerticalSync());
+}
+
 TEST_F(PlatformInput, TickTimersTickEveryTruncatedPeriod) {
   EXPECT_EQ(StartTickTimer(0), 0);
   int32_t timer = StartTickTimer(75);  // every 13 ms
