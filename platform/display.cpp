@@ -301,8 +301,16 @@ int32_t OpenDisplay(int32_t width, int32_t height, int32_t depth, int32_t hertz,
   display.open = true;
   if (!display.headless) {
     if (!OpenRealWindow(width, height, display.fullScreen, display.hertz)) {
+      bool triedOpenGL = display.renderer == RENDERER_OPENGL;
       CloseDisplay();
-      return 0;
+      if (!triedOpenGL) return 0;
+      // The game does not check the display it asked for: without OpenGL it
+      // is shown by the software renderer rather than not at all.
+      int32_t chosen = selectedRenderer;
+      selectedRenderer = RENDERER_SOFTWARE;
+      int32_t opened = OpenDisplay(width, height, depth, hertz, flags);
+      selectedRenderer = chosen;
+      return opened;
     }
   } else {
     display.presented.assign(size_t(width) * height, 0);
