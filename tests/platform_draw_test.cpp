@@ -9,6 +9,7 @@
 #include <fstream>
 #include <iterator>
 #include <limits>
+#include <random>
 #include <vector>
 
 #include "platform/display.hpp"
@@ -236,6 +237,56 @@ TEST_F(PlatformDraw, NonUniformScaleAboutTheAnchor) {
   SetDrawScale(0, 1);
   DrawImageFrame(img, 40, 20);
   EXPECT_EQ(FramebufferPixel(39, 19), 0u);
+}
+
+// Any rotation, scale, anchor and place: a pixel shows the texel its centre
+// maps to by the drawing rule, and nothing when the centre falls outside.
+TEST_F(PlatformDraw, EveryPlacementFollowsTheMappingRule) {
+  std::mt19937 rng(2475492);
+  std::uniform_real_distribution<double> unit(0.0, 1.0);
+  int32_t checked = 0;
+  for (int32_t trial = 0; trial < 400; ++trial) {
+    const int32_t w = 1 + int32_t(rng() % 9), h = 1 + int32_t(rng() % 9);
+    std::vector<Px> px;
+    for (int32_t i = 0; i < w * h; ++i) px.push_back({uint8_t(1 + i), uint8_t(7 * i), uint8_t(100 + i), 255});
+    const int32_t img = MakeImage(w, h, px, 0);
+    const double ax = rng() % 2 ? unit(rng) * w : (rng() % 2 ? w / 2.0 : 0.0);
+    const double ay = rng() % 2 ? unit(rng) * h : (rng() % 2 ? h / 2.0 : 0.0);
+    SetImageAnchor(img, ax, ay);
+    const double rotation = rng() % 4 == 0 ? 90.0 * (rng() % 4) : unit(rng) * 720.0 - 360.0;
+    double sx = rng() % 3 == 0 ? 1.0 : unit(rng) * 8.0 - 4.0;
+    double sy = rng() % 3 == 0 ? 1.0 : unit(rng) * 8.0 - 4.0;
+    if (std::fabs(sx) < 0.05) sx = 0.5;
+    if (std::fabs(sy) < 0.05) sy = -0.5;
+    const double x = rng() % 2 ? double(rng() % 64) : unit(rng) * 64.0;
+    const double y = rng() % 2 ? double(rng() % 48) : unit(rng) * 48.0;
+    Background(0, 0, 0);
+    SetBlendMode(BLEND_SOLID);
+    SetDrawRotation(rotation);
+    SetDrawScale(sx, sy);
+    DrawImageFrame(img, x, y);
+    const double c = std::cos(rotation * 0.017453292519943295), s = std::sin(rotation * 0.017453292519943295);
+    for (int32_t py = 0; py < 48; ++py) {
+      for (int32_t pxl = 0; pxl < 64; ++pxl) {
+        // The inverse of (x + u c sx - v s sy, y + u s sx + v c sy) at the pixel centre.
+        const double dx = pxl + 0.5 - x, dy = py + 0.5 - y;
+        const double u = (c * dx + s * dy) / sx + ax, v = (-s * dx + c * dy) / sy + ay;
+        // Centres on a texel border may fall either way.
+        if (std::fabs(u - std::round(u)) < 1e-6 || std::fabs(v - std::round(v)) < 1e-6) continue;
+        uint32_t want = 0;
+        if (u >= 0 && u < w && v >= 0 && v < h) {
+          const Px& t = px[size_t(std::floor(v)) * w + size_t(std::floor(u))];
+          want = Rgb(t.r, t.g, t.b);
+        }
+        ASSERT_EQ(FramebufferPixel(pxl, py), want)
+            << "size " << w << "x" << h << " rotation " << rotation << " scale " << sx << "," << sy << " at "
+            << x << "," << y << " anchor " << ax << "," << ay << " pixel " << pxl << "," << py;
+        ++checked;
+      }
+    }
+    ReleaseImage(img);
+  }
+  EXPECT_GT(checked, 400 * 3000);
 }
 
 TEST_F(PlatformDraw, FractionalPositionsSamplePixelCentres) {
