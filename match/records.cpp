@@ -25,22 +25,25 @@ void CreateObjectLists() {
   sparkList = NewList<TSpark>();
 }
 
-// Removal one element at a time, as the game empties its lists.
-template <class T>
-static void EmptyList(TList<T>& list) {
+// Removal one element at a time, each taken into the list's current-object
+// variable first, as the game empties its lists: afterwards the variable
+// holds the last element removed.
+template <class T, class C>
+static void EmptyList(TList<T>& list, Ref<C>& current) {
   while (list.first) {
     Ref<T> value = list.first->value;
+    current = value;
     if (!ListRemoveValue(list, value)) break;
   }
 }
 
 void EmptyObjectLists() {
-  EmptyList(*shipList);
-  EmptyList(*shotList);
-  EmptyList(*warpInList);
-  EmptyList(*debrisList);
-  EmptyList(*explosionList);
-  EmptyList(*sparkList);
+  EmptyList(*shipList, currentShip);
+  EmptyList(*shotList, currentShot);
+  EmptyList(*debrisList, currentDebris);
+  EmptyList(*explosionList, currentExplosion);
+  EmptyList(*warpInList, currentWarpIn);
+  EmptyList(*sparkList, currentSpark);
 }
 
 void ResetMatchObjects() {

@@ -395,3 +395,23 @@ TEST_F(MatchRoutines, ShotsAppendedDuringAWalkFollowTheListRules) {
 }
 
 }  // namespace
+
+namespace {
+TEST(MatchLists, EmptyingLeavesTheLastRemovedElementInTheCurrentVariable) {
+  harness::ResetMatchWorld();
+  auto first = NewRecord<TShip>();
+  auto second = NewRecord<TShip>();
+  ListAppend(*shipList, first);
+  ListAppend(*shipList, second);
+  auto shot = NewRecord<TShotPlain>();
+  ListAppend(*shotList, Ref<TShot>(shot));
+  auto spark = NewRecord<TSpark>();
+  currentSpark = spark;  // an empty list leaves its variable alone
+  EmptyObjectLists();
+  EXPECT_EQ(ListCount(*shipList), 0);
+  EXPECT_EQ(ListCount(*shotList), 0);
+  EXPECT_EQ(currentShip, second);
+  EXPECT_EQ(currentShot, shot);
+  EXPECT_EQ(currentSpark, spark);
+}
+}  // namespace
