@@ -64,7 +64,10 @@ void ApplyFilter(GlTexture& tex, const ImageData& image, const DrawParams& p) {
   if (mode == tex.filterMode) return;
   tex.filterMode = mode;
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, mode ? GL_LINEAR : GL_NEAREST);
-  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, mode == 2 ? GL_LINEAR_MIPMAP_NEAREST : GL_NEAREST);
+  // Smoothed also where a window smaller than the game shrinks an enlarged
+  // image again, as the software picture is smoothed before it is scaled.
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER,
+                  mode == 2 ? GL_LINEAR_MIPMAP_NEAREST : (mode == 1 ? GL_LINEAR : GL_NEAREST));
 }
 
 void ApplyBlend(int32_t blend) {
