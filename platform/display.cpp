@@ -26,6 +26,7 @@ struct Display {
   bool headless = false;
   int32_t renderer = RENDERER_OPENGL;  // the renderer of the open display
   int32_t width = 0, height = 0;
+  Text title;  // windowTitle when the display opened
   bool fullScreen = false;
   int32_t hertz = 0;       // pacing rate, 0 unpaced
   bool vsync = false;      // the monitor keeps the rate itself
@@ -249,6 +250,8 @@ void GameToWindow(int32_t gx, int32_t gy, int32_t& wx, int32_t& wy) {
 
 void* SdlWindowHandle() { return display.window; }
 
+const Text& OpenWindowTitle() { return display.title; }
+
 void WindowSizeChanged() {
   if (display.open && !display.headless) ComputeLetterbox();
 }
@@ -294,6 +297,7 @@ int32_t OpenDisplay(int32_t width, int32_t height, int32_t depth, int32_t hertz,
   display.renderer = display.headless ? RENDERER_SOFTWARE : selectedRenderer;
   display.width = width;
   display.height = height;
+  display.title = windowTitle;
   display.fullScreen = depth != 0;
   display.hertz = hertz > 0 ? hertz : 0;
   if (display.renderer == RENDERER_SOFTWARE || display.headless)

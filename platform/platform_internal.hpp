@@ -69,6 +69,8 @@ bool RealWindowOpen();
 void WindowToGame(int32_t wx, int32_t wy, int32_t& gx, int32_t& gy);
 void GameToWindow(int32_t gx, int32_t gy, int32_t& wx, int32_t& wy);
 void* SdlWindowHandle();
+// The title the open display was given (windowTitle at the time it opened).
+const std::u16string& OpenWindowTitle();
 void WindowSizeChanged();
 // Headless window placement.
 void HeadlessWindowPosition(int32_t& x, int32_t& y);

@@ -23,7 +23,7 @@ using namespace platform_detail;
 
 int32_t FindWindowA(const char* className, const char* title) {
   if (!DisplayIsOpen() || !title) return 0;
-  return TextToBytes(windowTitle) == title ? kOpenWindow : 0;
+  return TextToBytes(OpenWindowTitle()) == title ? kOpenWindow : 0;
 }
 
 int32_t GetDesktopWindow() { return kDesktop; }

@@ -274,6 +274,10 @@ TEST_F(PlatformInput, StartupWindowPlacement) {
   int32_t window = FindWindowA(nullptr, "Quorvex Wexlor 2 - Startup Menu");
   ASSERT_NE(window, 0);
   EXPECT_EQ(FindWindowA(nullptr, "Another"), 0);
+  // The window keeps the title it opened with.
+  windowTitle = u"Quorvex Wexlor 2";
+  EXPECT_EQ(FindWindowA(nullptr, "Quorvex Wexlor 2 - Startup Menu"), window);
+  EXPECT_EQ(FindWindowA(nullptr, "Quorvex Wexlor 2"), 0);
   int32_t l, t, r, b;
   ASSERT_TRUE(GetWindowRect(GetDesktopWindow(), l, t, r, b));
   int32_t x = r / 2 - 240, y = b / 2 - 180;
