@@ -156,6 +156,9 @@ void GlClear(uint32_t rgb) {
 void GlDraw(const ImageData& image, int32_t frame, double x, double y, const DrawParams& p) {
   if (!context) return;
   if (p.blend < BLEND_MASK || p.blend > BLEND_SHADE) return;
+  // What the software renderer leaves out, so no driver draws stray shapes.
+  if (!std::isfinite(x) || !std::isfinite(y) || !std::isfinite(p.cosA) || !std::isfinite(p.sinA)) return;
+  if (!(p.scaleX != 0.0 && p.scaleY != 0.0 && std::isfinite(p.scaleX) && std::isfinite(p.scaleY))) return;
   GlTexture& tex = TextureFor(image, frame);
   glBindTexture(GL_TEXTURE_2D, tex.name);
   ApplyFilter(tex, image, p);
