@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <cstdio>
+#include <limits>
 #include <thread>
 #include <vector>
 
@@ -124,6 +125,15 @@ void DrawScene(const SceneImages& s) {
     DrawImageFrame(s.glow, 700 + i * 40, 970);
   }
   SetDrawAlpha(1);
+  // Places and scales that are no numbers draw nothing in either renderer.
+  SetBlendMode(BLEND_SOLID);
+  DrawImageFrame(s.shade, std::nan(""), 300);
+  SetDrawScale(std::numeric_limits<double>::infinity(), 2);
+  DrawImageFrame(s.shade, 640, 300);
+  SetDrawScale(1, 1);
+  SetDrawRotation(std::numeric_limits<double>::quiet_NaN());
+  DrawImageFrame(s.shade, 640, 300);
+  SetDrawRotation(0);
   // A full-screen fade at a third.
   SetBlendMode(BLEND_ALPHA);
   SetDrawAlpha(0.33);
