@@ -107,3 +107,17 @@ TEST(Random, BoundsInEitherOrderAndNegativeRanges) {
   EXPECT_EQ(RandomRealInRange(0.0, 0.0), 0.0);
   EXPECT_EQ(GetRandomSeed(), static_cast<int32_t>(5LL * 48271 % 2147483647 * 48271 % 2147483647));
 }
+
+TEST(Random, RangesAreComputedInExtendedPrecision) {
+  // Here lo + r x (hi - lo + 1) lies 1.0e-7 below 5: in double precision the
+  // product would round up to a whole number and give 5.
+  SetRandomSeed(99999);
+  EXPECT_EQ(RandomIntInRange(-2136273875, 19217305), 4);
+  SetRandomSeed(99999);
+  EXPECT_EQ(RandomIntInRange(19217305, -2136273875), 4);
+  // Reals: rounded once to double at the end, not after every step.
+  SetRandomSeed(29);
+  EXPECT_EQ(RandomRealInRange(-1000.7, 333.3), -997.2216731409632);
+  SetRandomSeed(195);
+  EXPECT_EQ(RandomRealInRange(333.3, -1000.7), -977.3112572851481);
+}
