@@ -14,6 +14,7 @@
 #include <filesystem>
 #include <string>
 
+#include "tests/test_folder.hpp"
 #include "catalogue/ships.hpp"
 #include "match/bitmap_text.hpp"
 #include "match/match_tables.hpp"
@@ -508,19 +509,12 @@ TEST_F(Tactics, SidePlatesAreRebuiltWhenNoneOfTheOwnAreLeft) {
 class ComputerMatches : public ::testing::Test {
  protected:
   void SetUp() override {
-    old_ = std::filesystem::current_path();
-    dir_ = std::filesystem::temp_directory_path() /
-           ("qw2_cpu_" + std::to_string(::getpid()) + "_" +
-            ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    std::filesystem::remove_all(dir_);
-    std::filesystem::create_directories(dir_);
-    std::filesystem::current_path(dir_);
+    folder_.emplace("qw2_cpu_");
   }
   void TearDown() override {
-    std::filesystem::current_path(old_);
-    std::filesystem::remove_all(dir_);
+    folder_.reset();
   }
-  std::filesystem::path old_, dir_;
+  std::optional<TestFolder> folder_;
 };
 
 harness::MatchSetup Computers(int32_t seed, std::initializer_list<std::pair<int32_t, std::vector<int32_t>>> slots,

@@ -7,6 +7,7 @@
 #include <fstream>
 #include <set>
 
+#include "tests/test_folder.hpp"
 #include "platform/files.hpp"
 #include "platform/system.hpp"
 
@@ -17,23 +18,16 @@ namespace {
 class Files : public ::testing::Test {
  protected:
   void SetUp() override {
-    old_ = fs::current_path();
-    dir_ = fs::temp_directory_path() /
-           ("qw2_files_" + std::to_string(::getpid()) + "_" +
-            ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(dir_);
-    fs::create_directories(dir_);
-    fs::current_path(dir_);
+    folder_.emplace("qw2_files_");
   }
   void TearDown() override {
-    fs::current_path(old_);
-    fs::remove_all(dir_);
+    folder_.reset();
   }
   static std::string ReadAll(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), {});
   }
-  fs::path old_, dir_;
+  std::optional<TestFolder> folder_;
 };
 }  // namespace
 

@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <string>
 
+#include "tests/test_folder.hpp"
 #include "match/replay_files.hpp"
 #include "tests/match_harness.hpp"
 
@@ -41,17 +42,12 @@ std::vector<Golden> Goldens() {
 class ReplayGolden : public ::testing::Test {
  protected:
   void SetUp() override {
-    old_ = std::filesystem::current_path();
-    dir_ = std::filesystem::temp_directory_path() / ("qw2_golden_" + std::to_string(::getpid()));
-    std::filesystem::remove_all(dir_);
-    std::filesystem::create_directories(dir_);
-    std::filesystem::current_path(dir_);
+    folder_.emplace("qw2_golden_");
   }
   void TearDown() override {
-    std::filesystem::current_path(old_);
-    std::filesystem::remove_all(dir_);
+    folder_.reset();
   }
-  std::filesystem::path old_, dir_;
+  std::optional<TestFolder> folder_;
 };
 
 TEST_F(ReplayGolden, EveryGoldenReplayPlaysBackInStep) {

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <string>
 
+#include "tests/test_folder.hpp"
 #include "match/replay_files.hpp"
 #include "tests/match_harness.hpp"
 
@@ -14,19 +15,12 @@ namespace {
 class ReplaySync : public ::testing::Test {
  protected:
   void SetUp() override {
-    old_ = std::filesystem::current_path();
-    dir_ = std::filesystem::temp_directory_path() /
-           ("qw2_replay_sync_" + std::to_string(::getpid()) + "_" +
-            ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    std::filesystem::remove_all(dir_);
-    std::filesystem::create_directories(dir_);
-    std::filesystem::current_path(dir_);
+    folder_.emplace("qw2_replay_sync_");
   }
   void TearDown() override {
-    std::filesystem::current_path(old_);
-    std::filesystem::remove_all(dir_);
+    folder_.reset();
   }
-  std::filesystem::path old_, dir_;
+  std::optional<TestFolder> folder_;
 };
 
 harness::MatchSetup Duel(int32_t seed, std::vector<int32_t> a, std::vector<int32_t> b) {

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/test_folder.hpp"
 #include "match/shell_tables.hpp"
 #include "shell/options_files.hpp"
 #include "shell/screens.hpp"
@@ -19,17 +20,10 @@ class ShellFiles : public ::testing::Test {
  protected:
   void SetUp() override {
     ResetShell();
-    old_ = fs::current_path();
-    dir_ = fs::temp_directory_path() /
-           ("qw2_shellfiles_" + std::to_string(::getpid()) + "_" +
-            ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(dir_);
-    fs::create_directories(dir_ / "data");
-    fs::current_path(dir_);
+    folder_.emplace("qw2_shellfiles_", "data");
   }
   void TearDown() override {
-    fs::current_path(old_);
-    fs::remove_all(dir_);
+    folder_.reset();
     ResetShell();
   }
   static void WriteInts(const std::string& path, const std::vector<int32_t>& values) {
@@ -58,7 +52,7 @@ class ShellFiles : public ::testing::Test {
     }
     return v;
   }
-  fs::path old_, dir_;
+  std::optional<TestFolder> folder_;
 };
 }  // namespace
 

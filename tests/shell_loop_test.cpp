@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/test_folder.hpp"
 #include "catalogue/explosions.hpp"
 #include "catalogue/ships.hpp"
 #include "match/input_edges.hpp"
@@ -33,13 +34,7 @@ namespace {
 class ShellLoop : public ::testing::Test {
  protected:
   void SetUp() override {
-    old_ = fs::current_path();
-    dir_ = fs::temp_directory_path() /
-           ("qw2_shellloop_" + std::to_string(::getpid()) + "_" +
-            ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(dir_);
-    fs::create_directories(dir_);
-    fs::current_path(dir_);
+    folder_.emplace("qw2_shellloop_");
 
     UseHeadlessBackend(true);
     ResetPlatformDisplay();
@@ -59,8 +54,7 @@ class ShellLoop : public ::testing::Test {
     ResetPlatformDisplay();
     ResetMusic();
     ResetShell();
-    fs::current_path(old_);
-    fs::remove_all(dir_);
+    folder_.reset();
   }
 
   static int32_t SolidImage(int32_t w, int32_t h, uint8_t grey) {
@@ -85,7 +79,7 @@ class ShellLoop : public ::testing::Test {
     HeadlessSetMouse(x, y, 1);
   }
 
-  fs::path old_, dir_;
+  std::optional<TestFolder> folder_;
 };
 
 }  // namespace

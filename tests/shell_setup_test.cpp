@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/test_folder.hpp"
 #include "catalogue/explosions.hpp"
 #include "catalogue/ships.hpp"
 #include "match/bitmap_text.hpp"
@@ -40,13 +41,7 @@ float Price(int32_t shipType) { return shipValue[shipType][GROUP_HULL][HULL_PRIC
 class SetupScreens : public ::testing::Test {
  protected:
   void SetUp() override {
-    old_ = fs::current_path();
-    dir_ = fs::temp_directory_path() /
-           ("qw2_setup_" + std::to_string(::getpid()) + "_" +
-            ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(dir_);
-    fs::create_directories(dir_);
-    fs::current_path(dir_);
+    folder_.emplace("qw2_setup_");
 
     UseHeadlessBackend(true);
     ResetPlatformDisplay();
@@ -77,8 +72,7 @@ class SetupScreens : public ::testing::Test {
     ResetPlatformDisplay();
     ResetMusic();
     ResetShell();
-    fs::current_path(old_);
-    fs::remove_all(dir_);
+    folder_.reset();
   }
   virtual bool WithMedia() const { return false; }
 
@@ -128,7 +122,7 @@ class SetupScreens : public ::testing::Test {
     return v;
   }
 
-  fs::path old_, dir_;
+  std::optional<TestFolder> folder_;
 };
 
 // Melee grid centres.
