@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <string>
 #include <vector>
 
 #include "platform/draw.hpp"
@@ -57,6 +58,13 @@ int32_t headlessWindowX = 0, headlessWindowY = 0;
 bool StartVideo() {
   if (videoStarted) return true;
   if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) return false;
+  // Drivers that show nothing would leave the game running unseen.
+  const char* driver = SDL_GetCurrentVideoDriver();
+  if (driver && (std::strcmp(driver, "offscreen") == 0 || std::strcmp(driver, "dummy") == 0)) {
+    SDL_SetError("no screen to show the game on (video driver \"%s\")", driver);
+    SDL_QuitSubSystem(SDL_INIT_VIDEO);
+    return false;
+  }
   videoStarted = true;
   if (!exitStepAdded) {
     exitStepAdded = true;
@@ -306,8 +314,11 @@ int32_t OpenDisplay(int32_t width, int32_t height, int32_t depth, int32_t hertz,
   if (!display.headless) {
     if (!OpenRealWindow(width, height, display.fullScreen, display.hertz)) {
       bool triedOpenGL = display.renderer == RENDERER_OPENGL;
+      std::string why = SDL_GetError();
       CloseDisplay();
-      if (!triedOpenGL) return 0;
+      // With no window at all the game would run on unseen and could not be
+      // ended: say so and stop.
+      if (!triedOpenGL) RaiseRuntimeError(JoinText(u"Unable to open a window: ", TextFromBytes(why)));
       // The game does not check the display it asked for: without OpenGL it
       // is shown by the software renderer rather than not at all.
       int32_t chosen = selectedRenderer;

@@ -226,3 +226,15 @@ TEST(PlatformWindow, PointerInGamePixelsOnAnyMonitor) {
 }
 
 }  // namespace
+
+// A video driver that shows nothing leaves no way to see or end the game:
+// opening a window then stops the program with a message.
+TEST(PlatformWindow, NoScreenToShowTheGameOnStopsWithAMessage) {
+  EXPECT_EXIT(
+      {
+        setenv("SDL_VIDEODRIVER", "offscreen", 1);
+        UseHeadlessBackend(false);
+        OpenDisplay(480, 360, 0, -1, 0);
+      },
+      ::testing::ExitedWithCode(1), "Unable to open a window");
+}
