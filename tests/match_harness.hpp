@@ -26,6 +26,16 @@
 
 namespace harness {
 
+// The random generator's state after one or n steps from state, worked out
+// directly from the modulus, apart from the game's own code.
+inline int32_t Step(int32_t state) {
+  return static_cast<int32_t>((static_cast<int64_t>(state) * 48271) % 2147483647);
+}
+inline int32_t Steps(int32_t state, int n) {
+  for (int i = 0; i < n; ++i) state = Step(state);
+  return state;
+}
+
 // The ship pictures at the sizes of the game's media (radii come from them).
 // The tables are written on every call: other tests may have reset them.
 inline void LoadShipImages() {

@@ -11,13 +11,8 @@
 
 namespace {
 
-int32_t Step(int32_t state) {
-  return static_cast<int32_t>((static_cast<int64_t>(state) * 48271) % 2147483647);
-}
-int32_t Steps(int32_t state, int n) {
-  for (int i = 0; i < n; ++i) state = Step(state);
-  return state;
-}
+using harness::Step;
+using harness::Steps;
 
 class MatchRoutines : public ::testing::Test {
  protected:
