@@ -14,6 +14,7 @@
 #include <filesystem>
 #include <string>
 
+#include "tests/game_pictures.hpp"
 #include "tests/test_folder.hpp"
 #include "catalogue/ships.hpp"
 #include "match/bitmap_text.hpp"
@@ -621,15 +622,10 @@ TEST(ComputerMatchFrames, WritesFramesWhenAsked) {
   std::filesystem::create_directories(folder);
   harness::ResetMatchWorld();
   ResetPlatformDisplay();
-  RegisterEmbeddedMedia();
   ASSERT_EQ(OpenDisplay(1280, 1024, 32, 75, 0), 1);
   SetUpTeamNames();
   SetUpStartupTables();
-  FillGlyphTables();
-  FillBigFontWidths();
-  LoadFontImages();
-  LoadGameMedia();
-  MakeStarField();
+  LoadGamePictures();
   optionTable[0][2] = 0;
   optionTable[0][3] = 0;
   harness::ApplySetup(Computers(2026, {{1, {15, 35}}, {2, {25, 24}}, {3, {34, 15}}, {4, {35, 25}}}));

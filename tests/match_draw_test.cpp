@@ -38,6 +38,7 @@
 #include "shell/screens.hpp"
 #include "shell/startup.hpp"
 #include "shell/startup_tables.hpp"
+#include "tests/game_pictures.hpp"
 #include "tests/match_scenes.hpp"
 
 namespace {
@@ -710,15 +711,10 @@ class MatchGoldenImages : public ::testing::Test {
     ResetMatchScreens();
     InitShipCatalogue();
     InitExplosionTypes();
-    RegisterEmbeddedMedia();
     ASSERT_EQ(OpenDisplay(1280, 1024, 32, 75, 0), 1);
     SetUpTeamNames();
     SetUpStartupTables();
-    FillGlyphTables();
-    FillBigFontWidths();
-    LoadFontImages();
-    LoadGameMedia();
-    MakeStarField();
+    LoadGamePictures();
     optionTable[0][2] = 0;
     optionTable[0][3] = 0;
   }
