@@ -39,7 +39,8 @@ int32_t ShotHitsShips() {
       // Next frame's column of the damage type: resolved one frame later.
       if (ship.slot >= 1 && ship.slot <= 4 && shot.slot >= 1 && shot.slot <= 5 &&
           shot.memberIndex >= 1 && shot.memberIndex <= maxFleetSize && shot.damageType >= 1) {
-        float& cell = damageQueue[ship.slot][shot.slot][shot.memberIndex][shot.damageType + 4];
+        float& cell =
+            damageQueue[ship.slot][shot.slot][shot.memberIndex][shot.damageType + QUEUE_NEXT_FRAME];
         cell = static_cast<float>(static_cast<double>(cell) + shot.damage);
       }
       if (shot.piercing == 0) shot.dead = 1;

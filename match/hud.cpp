@@ -66,12 +66,14 @@ void DrawSlotPanel(int32_t slot, int32_t miniShipsImage) {
   SetDrawAlpha(1);
   SetDrawColour(255, 255, 255);
 
-  const int32_t chosen = fleetTable[slot][1][0];
-  const int32_t type = chosen >= 0 && chosen <= maxFleetSize ? fleetTable[slot][2][chosen] : 0;
+  const int32_t chosen = fleetTable[slot][FLEET_HEAD][FLEET_CHOSEN];
+  const int32_t type =
+      chosen >= 0 && chosen <= maxFleetSize ? fleetTable[slot][FLEET_MEMBER_TYPES][chosen] : 0;
   if (type >= 1) DrawImageFrame(miniShipsImage, x5 + 4, y5 + 4, type - 1);
 
   if (!choosing) return;
-  const Text place = JoinText(IntToText(chosen), u"/", IntToText(fleetTable[slot][1][1]));
+  const Text place =
+      JoinText(IntToText(chosen), u"/", IntToText(fleetTable[slot][FLEET_HEAD][FLEET_SIZE]));
   const int32_t centre = x5 + 22;
   DrawTextFixed(static_cast<float>(centre - static_cast<int32_t>(place.size()) * 10 / 2),
                 static_cast<float>(y5 + 67), 255, 200, 100, place);

@@ -50,7 +50,23 @@ constexpr int32_t INPUT_FIRE_SECONDARY = 5;
 constexpr int32_t INPUT_SNIPING = 6;
 constexpr int32_t INPUT_SNAP_HEADING = 7;
 
-// matchStats columns (0 ship type, 1-4 damage dealt by damage type).
+// fleetTable rows: the head row, then one cell per member 1-30.
+constexpr int32_t FLEET_HEAD = 1;
+constexpr int32_t FLEET_MEMBER_TYPES = 2;  // ship type of each member, 0 none
+constexpr int32_t FLEET_MEMBER_STATS = 3;  // each member's row in matchStats
+// fleetTable head row cells.
+constexpr int32_t FLEET_CHOSEN = 0;  // the member chosen to fly next
+constexpr int32_t FLEET_SIZE = 1;
+constexpr int32_t FLEET_MONEY = 2;        // money left to shop with
+constexpr int32_t FLEET_START_MONEY = 3;  // the melee set-up's starting money
+
+// damageQueue columns: this frame's damage of damage type k (DAMAGE_TYPE_*,
+// 1 to 4) is column k, the next frame's is column k + QUEUE_NEXT_FRAME.
+constexpr int32_t QUEUE_NEXT_FRAME = 4;
+constexpr int32_t QUEUE_SPECIAL_NEXT = 8;  // special damage for the next frame
+constexpr int32_t QUEUE_COLUMNS = 8;
+
+// matchStats columns; damage dealt of damage type k (1 to 4) is column k.
 constexpr int32_t STAT_SHIP_TYPE = 0;
 constexpr int32_t STAT_KILLS = 5;
 constexpr int32_t STAT_STATUS = 6;         // 0 no ship, 1 OK, 2 DESTROYED
@@ -78,6 +94,22 @@ extern int32_t playerInput[5][8];
 extern float damageQueue[5][6][31][9];
 // [slot 1-5][member 1-30][column 0-9].
 extern float matchStats[6][31][10];
+// replayData: frame 0 holds the set-up, its row 0 the seed and rows 1-4 each
+// slot's set-up; column 0 of frames 1-30 the fleets' member types.
+constexpr int32_t REPLAY_SETUP_FRAME = 0;
+constexpr int32_t REPLAY_MATCH_ROW = 0;
+constexpr int32_t REPLAY_SEED = 0;
+constexpr int32_t REPLAY_CONTROL = 1;
+constexpr int32_t REPLAY_TEAM = 2;
+constexpr int32_t REPLAY_FLEET_SIZE = 3;
+constexpr int32_t REPLAY_FLEET_KIND = 4;
+constexpr int32_t REPLAY_START_MONEY = 5;
+constexpr int32_t REPLAY_FLEET_MEMBER = 0;
+// Row 0 of every match frame: the three checksums.
+constexpr int32_t REPLAY_ARMOUR_SUM = 5;
+constexpr int32_t REPLAY_RANDOM_STATE = 6;
+constexpr int32_t REPLAY_X_SUM = 7;
+
 // [frame 0-45000][row 0-4][column 0-7]: the recording of a match. Frame 0:
 // the seed ([0][0][0]) and each slot's set-up (columns 1-5); frames 1-30
 // column 0: the fleets; frames 36 on: human inputs (columns 1-6) and row 0

@@ -33,7 +33,7 @@ void SetSlotColour(int32_t slot) {
 
 void SetWhite() { SetDrawColour(255, 255, 255); }
 
-bool HighDetail() { return optionTable[0][3] == 0; }
+bool HighDetail() { return optionTable[OPTIONS_GENERAL][OPTION_HIGH_DETAIL] == OPTION_ON; }
 
 // d pixels ahead of (x, y) along heading h.
 void Forward(float x, float y, float h, double d, float& px, float& py) {
@@ -269,8 +269,9 @@ void DrawOneShip(const TShip& ship) {
   const int32_t slot = ship.slot;
   DrawUnderlay(ship);
   if (slotShipValue[slot][GROUP_HULL][HULL_HAS_OWN_BODY_DRAWING] == 0.0f) {
-    const int32_t chosen = fleetTable[slot][1][0];
-    const int32_t type = chosen >= 0 && chosen <= maxFleetSize ? fleetTable[slot][2][chosen] : 0;
+    const int32_t chosen = fleetTable[slot][FLEET_HEAD][FLEET_CHOSEN];
+    const int32_t type =
+        chosen >= 0 && chosen <= maxFleetSize ? fleetTable[slot][FLEET_MEMBER_TYPES][chosen] : 0;
     SetDrawRotation(ship.heading);
     DrawImageFrame(ShipImageHandle(type, SHIP_IMAGE_BODY, ship.bodyFrame), ship.x, ship.y, 0);
     SetDrawRotation(0);

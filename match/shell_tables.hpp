@@ -97,8 +97,17 @@ extern int32_t shipCarousel[7];
 extern int32_t showVersionText[21];
 // slotColour[slot 1-5][1..3] = R, G, B.
 extern int32_t slotColour[6][4];
-// optionTable[0][1..3] music, team indicators, high detail (0 on, 1 off);
-// rows 1-4 the six key codes of each slot.
+// optionTable rows: OPTIONS_GENERAL, then rows 1-4 the key codes of slots 1-4
+// in the columns of their controls (INPUT_THRUST to INPUT_SNIPING).
+constexpr int32_t OPTIONS_GENERAL = 0;
+// Set to 1 by every frame head; nothing reads it, but the options file keeps it.
+constexpr int32_t OPTION_FRAME_MARK = 0;
+constexpr int32_t OPTION_MUSIC = 1;
+constexpr int32_t OPTION_TEAM_INDICATORS = 2;
+constexpr int32_t OPTION_HIGH_DETAIL = 3;
+// The general options' values.
+constexpr int32_t OPTION_ON = 0;
+constexpr int32_t OPTION_OFF = 1;
 extern int32_t optionTable[5][7];
 extern Text keyNames[301];
 extern Text shiftedKeyNames[191];

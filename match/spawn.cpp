@@ -15,8 +15,9 @@ static bool ValidSlot(int32_t slot) { return slot >= 1 && slot <= 4; }
 
 int32_t SpawnShip(float x, float y, int32_t slot) {
   if (!ValidSlot(slot)) return 0;
-  int32_t member = fleetTable[slot][1][0];
-  int32_t type = (member >= 1 && member <= maxFleetSize) ? fleetTable[slot][2][member] : 0;
+  int32_t member = fleetTable[slot][FLEET_HEAD][FLEET_CHOSEN];
+  int32_t type =
+      (member >= 1 && member <= maxFleetSize) ? fleetTable[slot][FLEET_MEMBER_TYPES][member] : 0;
   slotTable[slot][SLOT_TARGETABLE] = 1;
 
   Ref<TShip> ship = NewRecord<TShip>();
@@ -36,7 +37,8 @@ int32_t SpawnShip(float x, float y, int32_t slot) {
     ship->reloadCounters[1] = TruncateToInt(shipValue[type][GROUP_PRIMARY][WEAPON_RELOAD_TIME]);
     ship->reloadCounters[2] = TruncateToInt(shipValue[type][GROUP_SECONDARY][WEAPON_RELOAD_TIME]);
   }
-  if (member >= 1 && member <= maxFleetSize) ship->memberIndex = fleetTable[slot][3][member];
+  if (member >= 1 && member <= maxFleetSize)
+    ship->memberIndex = fleetTable[slot][FLEET_MEMBER_STATS][member];
   int32_t body = ShipImageHandle(type, 1, 1);
   if (body != 0)
     ship->radius = static_cast<float>(RadiusFromSize(static_cast<float>(ImageFrameWidth(body)),

@@ -38,7 +38,7 @@ static void ResolveShip(TShip& ship, int32_t t) {
   for (int32_t a = 1; a <= SPECIAL_ATTACKER; ++a) {
     for (int32_t m = 1; m <= maxFleetSize; ++m) {
       float* queue = damageQueue[t][a][m];
-      for (int32_t k = 1; k <= 3; ++k) {
+      for (int32_t k = DAMAGE_TYPE_CANNON; k <= DAMAGE_TYPE_MISSILE; ++k) {
         const float d = queue[k];
         if (d > 0.0f) {
           const float e =
@@ -52,10 +52,11 @@ static void ResolveShip(TShip& ship, int32_t t) {
       }
       if (ship.resistGlow[1] > GLOW_LIMIT) ship.resistGlow[1] = GLOW_LIMIT;
       if (ship.resistGlow[2] > GLOW_LIMIT) ship.resistGlow[2] = GLOW_LIMIT;
-      if (queue[4] > 0.0f) ApplyBlow(ship, t, a, m, 4, queue[4]);
-      for (int32_t k = 1; k <= 4; ++k) {
-        queue[k] = queue[k + 4];
-        queue[k + 4] = 0.0f;
+      if (queue[DAMAGE_TYPE_SPECIAL] > 0.0f)
+        ApplyBlow(ship, t, a, m, DAMAGE_TYPE_SPECIAL, queue[DAMAGE_TYPE_SPECIAL]);
+      for (int32_t k = DAMAGE_TYPE_CANNON; k <= DAMAGE_TYPE_SPECIAL; ++k) {
+        queue[k] = queue[k + QUEUE_NEXT_FRAME];
+        queue[k + QUEUE_NEXT_FRAME] = 0.0f;
       }
     }
   }

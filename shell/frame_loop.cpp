@@ -55,7 +55,7 @@ const Text standByText = u"PLEASE STAND BY";
 
 void FrameHead() {
   PollInput();
-  optionTable[0][0] = 1;
+  optionTable[OPTIONS_GENERAL][OPTION_FRAME_MARK] = 1;
   if (pendingScreen > 0) {
     currentScreen = pendingScreen;
     pendingScreen = 0;

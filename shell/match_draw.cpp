@@ -24,7 +24,7 @@ void MatchDraw() {
   DrawSparks();
   DrawShots();
 
-  if (optionTable[0][2] == 0) {
+  if (optionTable[OPTIONS_GENERAL][OPTION_TEAM_INDICATORS] == OPTION_ON) {
     SetBlendMode(BLEND_ALPHA);
     SetDrawAlpha(0.9);
     DrawShipLabels();

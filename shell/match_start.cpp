@@ -1,6 +1,7 @@
 // The match start: the recording of a live match's set-up, or the read-back
 // of a replay for playback; and the check of a replay before it is played.
 #include <algorithm>
+#include <cstring>
 #include <vector>
 
 #include "catalogue/ships.hpp"
@@ -66,17 +67,19 @@ static void RecordMatchSetup() {
   std::fill(&replayData[0][0][0], &replayData[0][0][0] + sizeof replayData / sizeof(int32_t), 0);
   matchSeed = SystemMilliseconds();
   SetRandomSeed(matchSeed);
-  replayData[0][0][0] = matchSeed;
+  replayData[REPLAY_SETUP_FRAME][REPLAY_MATCH_ROW][REPLAY_SEED] = matchSeed;
   for (int32_t slot = 1; slot <= 4; ++slot) {
-    replayData[0][slot][1] = slotTable[slot][SLOT_CONTROL];
-    replayData[0][slot][2] = slotTable[slot][SLOT_TEAM];
-    replayData[0][slot][3] = fleetTable[slot][1][1];
-    replayData[0][slot][4] = slotTable[slot][SLOT_FLEET_KIND];
-    replayData[0][slot][5] = fleetTable[slot][1][3];
+    replayData[REPLAY_SETUP_FRAME][slot][REPLAY_CONTROL] = slotTable[slot][SLOT_CONTROL];
+    replayData[REPLAY_SETUP_FRAME][slot][REPLAY_TEAM] = slotTable[slot][SLOT_TEAM];
+    replayData[REPLAY_SETUP_FRAME][slot][REPLAY_FLEET_SIZE] =
+        fleetTable[slot][FLEET_HEAD][FLEET_SIZE];
+    replayData[REPLAY_SETUP_FRAME][slot][REPLAY_FLEET_KIND] = slotTable[slot][SLOT_FLEET_KIND];
+    replayData[REPLAY_SETUP_FRAME][slot][REPLAY_START_MONEY] =
+        fleetTable[slot][FLEET_HEAD][FLEET_START_MONEY];
   }
   for (int32_t slot = 1; slot <= 4; ++slot)
     for (int32_t member = 1; member <= maxFleetSize; ++member)
-      replayData[member][slot][0] = fleetTable[slot][2][member];
+      replayData[member][slot][REPLAY_FLEET_MEMBER] = fleetTable[slot][FLEET_MEMBER_TYPES][member];
   matchDateTime[1] = DateText();
   matchDateTime[2] = TimeOfDayText();
 }
@@ -106,16 +109,17 @@ static void LoadReplayForPlayback() {
     replayStream.reset();
   }
   RemoveFile(playbackTempPath);
-  matchSeed = replayData[0][0][0];
+  matchSeed = replayData[REPLAY_SETUP_FRAME][REPLAY_MATCH_ROW][REPLAY_SEED];
   SetRandomSeed(matchSeed);
   for (int32_t slot = 1; slot <= 4; ++slot) {
-    slotTable[slot][SLOT_CONTROL] = replayData[0][slot][1];
-    slotTable[slot][SLOT_TEAM] = replayData[0][slot][2];
-    fleetTable[slot][1][1] = replayData[0][slot][3];
+    slotTable[slot][SLOT_CONTROL] = replayData[REPLAY_SETUP_FRAME][slot][REPLAY_CONTROL];
+    slotTable[slot][SLOT_TEAM] = replayData[REPLAY_SETUP_FRAME][slot][REPLAY_TEAM];
+    fleetTable[slot][FLEET_HEAD][FLEET_SIZE] =
+        replayData[REPLAY_SETUP_FRAME][slot][REPLAY_FLEET_SIZE];
   }
   for (int32_t slot = 1; slot <= 4; ++slot)
     for (int32_t member = 1; member <= maxFleetSize; ++member)
-      fleetTable[slot][2][member] = replayData[member][slot][0];
+      fleetTable[slot][FLEET_MEMBER_TYPES][member] = replayData[member][slot][REPLAY_FLEET_MEMBER];
   for (int32_t slot = 1; slot <= 4; ++slot)
     slotTable[slot][SLOT_ARENA] =
         slotTable[slot][SLOT_CONTROL] != CONTROL_DISABLED ? ARENA_CHOOSING : ARENA_OUT;
@@ -131,12 +135,11 @@ void StartMatch() {
     LoadReplayForPlayback();
   // The whole queue, special damage included: a match, and so its replay,
   // must not depend on the match before it.
-  std::fill(&damageQueue[0][0][0][0],
-            &damageQueue[0][0][0][0] + sizeof damageQueue / sizeof(float), 0.0f);
+  std::memset(damageQueue, 0, sizeof damageQueue);
   for (int32_t slot = 1; slot <= 4; ++slot) {
     for (int32_t member = 1; member <= maxFleetSize; ++member) {
-      fleetTable[slot][3][member] = member;
-      const int32_t type = fleetTable[slot][2][member];
+      fleetTable[slot][FLEET_MEMBER_STATS][member] = member;
+      const int32_t type = fleetTable[slot][FLEET_MEMBER_TYPES][member];
       const bool present = type >= 1;
       matchStats[slot][member][STAT_SHIP_TYPE] = present ? static_cast<float>(type) : 0.0f;
       matchStats[slot][member][STAT_STATUS] = present ? static_cast<float>(STATUS_OK) : 0.0f;

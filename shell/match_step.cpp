@@ -40,21 +40,23 @@ static int32_t KeyHeld(int32_t key) {
 void MatchInput() {
   if (matchFrame < maxReplayFrames) matchFrame += 1;
   for (int32_t slot = 1; slot <= 4; ++slot) {
-    for (int32_t c = 1; c <= 7; ++c) playerInput[slot][c] = 0;
+    for (int32_t c = INPUT_THRUST; c <= INPUT_SNAP_HEADING; ++c) playerInput[slot][c] = 0;
     if (slotTable[slot][SLOT_CONTROL] != CONTROL_HUMAN) continue;
     int32_t* recorded = replayData[matchFrame][slot];
     if (playbackMode == 0) {
       const int32_t* keys = optionTable[slot];
       if (slotTable[slot][SLOT_ARENA] == ARENA_FLYING) {
-        for (int32_t c = 1; c <= 5; ++c) playerInput[slot][c] = KeyHeld(keys[c]);
-        playerInput[slot][INPUT_SNIPING] = KeyPressed(keys[6]);
+        for (int32_t c = INPUT_THRUST; c <= INPUT_FIRE_SECONDARY; ++c)
+          playerInput[slot][c] = KeyHeld(keys[c]);
+        playerInput[slot][INPUT_SNIPING] = KeyPressed(keys[INPUT_SNIPING]);
       } else {
         // Choosing: each press steps or launches once.
-        for (int32_t c = 2; c <= 4; ++c) playerInput[slot][c] = KeyPressed(keys[c]);
+        for (int32_t c = INPUT_TURN_LEFT; c <= INPUT_FIRE_PRIMARY; ++c)
+          playerInput[slot][c] = KeyPressed(keys[c]);
       }
-      for (int32_t c = 1; c <= 6; ++c) recorded[c] = playerInput[slot][c];
+      for (int32_t c = INPUT_THRUST; c <= INPUT_SNIPING; ++c) recorded[c] = playerInput[slot][c];
     } else {
-      for (int32_t c = 1; c <= 6; ++c) playerInput[slot][c] = recorded[c];
+      for (int32_t c = INPUT_THRUST; c <= INPUT_SNIPING; ++c) playerInput[slot][c] = recorded[c];
     }
   }
 }

@@ -19,8 +19,8 @@ constexpr int32_t WARP_PEAK = 34;
 void NextShipChoice() {
   for (int32_t slot = 1; slot <= 4; ++slot) {
     if (slotTable[slot][SLOT_ARENA] != ARENA_CHOOSING) continue;
-    int32_t chosen = fleetTable[slot][1][0];
-    const int32_t size = fleetTable[slot][1][1];
+    int32_t chosen = fleetTable[slot][FLEET_HEAD][FLEET_CHOSEN];
+    const int32_t size = fleetTable[slot][FLEET_HEAD][FLEET_SIZE];
     int32_t* input = playerInput[slot];
 
     if (selectBlink[slot][2] == 0) {
@@ -53,10 +53,11 @@ void NextShipChoice() {
       }
     }
     if (launchTimer[slot] >= LAUNCH_FORCED) input[INPUT_FIRE_PRIMARY] = 1;
-    fleetTable[slot][1][0] = chosen;
+    fleetTable[slot][FLEET_HEAD][FLEET_CHOSEN] = chosen;
 
     if (launchTimer[slot] > LAUNCH_LOCK && input[INPUT_FIRE_PRIMARY] == 1) {
-      int32_t type = chosen >= 0 && chosen <= maxFleetSize ? fleetTable[slot][2][chosen] : 0;
+      int32_t type =
+          chosen >= 0 && chosen <= maxFleetSize ? fleetTable[slot][FLEET_MEMBER_TYPES][chosen] : 0;
       slotTable[slot][SLOT_ARENA] = ARENA_FLYING;
       int32_t body = ShipImageHandle(type, 1, 1);
       int32_t sum = body != 0 ? ImageFrameWidth(body) + ImageFrameHeight(body) : 0;

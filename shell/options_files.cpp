@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "match/match_tables.hpp"
 #include "match/shell_tables.hpp"
 #include "platform/files.hpp"
 
@@ -55,7 +56,7 @@ void LoadOptionsFile() {
     // A key outside the key tables would index past them: that key goes back
     // to its default.
     for (int32_t slot = 1; slot <= 4; ++slot) {
-      for (int32_t control = 1; control <= 6; ++control) {
+      for (int32_t control = INPUT_THRUST; control <= INPUT_SNIPING; ++control) {
         const int32_t key = optionTable[slot][control];
         if (key < 1 || key > 250) optionTable[slot][control] = defaultKeys[slot][control];
       }
@@ -63,11 +64,11 @@ void LoadOptionsFile() {
     filesLoaded = 1;
     return;
   }
-  optionTable[0][0] = 0;
-  optionTable[0][1] = 0;
-  optionTable[0][2] = 0;
+  optionTable[OPTIONS_GENERAL][OPTION_FRAME_MARK] = 0;
+  optionTable[OPTIONS_GENERAL][OPTION_MUSIC] = OPTION_ON;
+  optionTable[OPTIONS_GENERAL][OPTION_TEAM_INDICATORS] = OPTION_ON;
   for (int32_t slot = 1; slot <= 4; ++slot) {
-    for (int32_t control = 1; control <= 6; ++control) {
+    for (int32_t control = INPUT_THRUST; control <= INPUT_SNIPING; ++control) {
       optionTable[slot][control] = defaultKeys[slot][control];
     }
   }

@@ -13,8 +13,8 @@ float Price(int32_t shipType) { return shipValue[shipType][GROUP_HULL][HULL_PRIC
 
 void BuyRandomFleet(int32_t slot) {
   const int32_t available = AvailableShipCount();
-  int32_t& money = fleetTable[slot][1][2];
-  int32_t& size = fleetTable[slot][1][1];
+  int32_t& money = fleetTable[slot][FLEET_HEAD][FLEET_MONEY];
+  int32_t& size = fleetTable[slot][FLEET_HEAD][FLEET_SIZE];
 
   // Money kept back so that the fleet is not spent on a few dear ships: what
   // is left over after thirty ships of the middle of the range.
@@ -38,7 +38,7 @@ void BuyRandomFleet(int32_t slot) {
     }
     if (count == 0) break;
     const int32_t shipType = affordableShips[RandomIntInRange(count, 1)];
-    fleetTable[slot][2][size + 1] = shipType;
+    fleetTable[slot][FLEET_MEMBER_TYPES][size + 1] = shipType;
     money = TruncateToInt(static_cast<float>(money) - Price(shipType));
     size += 1;
   }

@@ -4,6 +4,6 @@
 #include <cstdint>
 
 // Buys ships for the slot from the available ship types with its money left
-// (fleetTable[slot][1][2]), appending them after its fleet size
-// (fleetTable[slot][1][1]). Draws from the random generator once per ship.
+// (fleetTable[slot][FLEET_HEAD][FLEET_MONEY]), appending them after its fleet size
+// (fleetTable[slot][FLEET_HEAD][FLEET_SIZE]). Draws from the random generator once per ship.
 void BuyRandomFleet(int32_t slot);

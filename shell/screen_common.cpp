@@ -92,7 +92,7 @@ void StopMusicStream() {
 void ScreenMusic(int32_t track, bool fullVolumeOnChange) {
   if (musicTrack == track) return;
   StopMusicStream();
-  if (optionTable[0][1] == 0) {
+  if (optionTable[OPTIONS_GENERAL][OPTION_MUSIC] == OPTION_ON) {
     musicStream = FSOUND_Stream_Open(MusicFile(track), FSOUND_LOOP_NORMAL, 0, 0);
     FSOUND_Stream_Play(1, musicStream);
   }

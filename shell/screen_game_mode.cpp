@@ -57,7 +57,7 @@ void SetUpChallenge() {
   slotTable[4][SLOT_FLEET_KIND] = FLEET_RANDOM;
 
   const int32_t budget = 10 + 3 * bonusShipsUnlocked;
-  for (int32_t slot = 1; slot <= 4; ++slot) fleetTable[slot][1][2] = budget;
+  for (int32_t slot = 1; slot <= 4; ++slot) fleetTable[slot][FLEET_HEAD][FLEET_MONEY] = budget;
 
   if (challengePlayers == 1) {
     const int32_t controls[5] = {0, CONTROL_HUMAN, CONTROL_DISABLED, CONTROL_COMPUTER,

@@ -92,7 +92,9 @@ void HeaderButtons() {
     }
   }
   if (HeaderButton(moneyX, u"AMOUNT OF MONEY")) {
-    for (int32_t slot = 2; slot <= 4; ++slot) fleetTable[slot][1][3] = fleetTable[1][1][3];
+    for (int32_t slot = 2; slot <= 4; ++slot)
+      fleetTable[slot][FLEET_HEAD][FLEET_START_MONEY] =
+          fleetTable[1][FLEET_HEAD][FLEET_START_MONEY];
   }
 }
 
@@ -144,7 +146,7 @@ void MoneyArrows() {
     const int32_t bx = down == 1 ? moneyDownX : moneyUpX;
     for (int32_t slot = 1; slot <= 4; ++slot) {
       if (!Enabled(slot) || !OverButton(bx, RowY(slot))) continue;
-      int32_t& money = fleetTable[slot][1][3];
+      int32_t& money = fleetTable[slot][FLEET_HEAD][FLEET_START_MONEY];
       if (down == 1 ? money >= 6 : money < MONEY_MAX) Highlight(bx, RowY(slot));
       // The left button before the right one.
       for (int32_t button = 1; button <= 2; ++button) {
@@ -176,7 +178,7 @@ bool TwoTeamsTakePart() {
 
 void AcceptMelee() {
   for (int32_t slot = 1; slot <= 4; ++slot) {
-    fleetTable[slot][1][2] = fleetTable[slot][1][3];
+    fleetTable[slot][FLEET_HEAD][FLEET_MONEY] = fleetTable[slot][FLEET_HEAD][FLEET_START_MONEY];
     slotTable[slot][SLOT_ARENA] = Enabled(slot) ? ARENA_CHOOSING : ARENA_OUT;
   }
   // Disabled slots with a random fleet get one too; they never fly.
@@ -217,7 +219,7 @@ void DrawSlotRow(int32_t slot) {
   for (int32_t kind = FLEET_CUSTOM; kind <= FLEET_RANDOM; ++kind) {
     DrawTick(fleetKindX[kind], y, slotTable[slot][SLOT_FLEET_KIND] == kind);
   }
-  const int32_t money = fleetTable[slot][1][3];
+  const int32_t money = fleetTable[slot][FLEET_HEAD][FLEET_START_MONEY];
   if (money >= 6) DrawImageFrame(arrowImages[1], moneyDownX, y, 0);
   SetDrawColour(255, 200, 100);
   DrawTextProp(moneyX, textY, IntToText(money), 1);

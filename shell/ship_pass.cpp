@@ -20,8 +20,9 @@ static void ShipStep() {
   if (currentShip->launchTicks >= 1) currentShip->launchTicks -= 1;
   if (ValidMember(currentShip->memberIndex))
     matchStats[slot][currentShip->memberIndex][STAT_FRAMES_FLOWN] += 1.0f;
-  const int32_t chosen = fleetTable[slot][1][0];
-  currentShip->shipType = chosen >= 0 && chosen <= maxFleetSize ? fleetTable[slot][2][chosen] : 0;
+  const int32_t chosen = fleetTable[slot][FLEET_HEAD][FLEET_CHOSEN];
+  currentShip->shipType =
+      chosen >= 0 && chosen <= maxFleetSize ? fleetTable[slot][FLEET_MEMBER_TYPES][chosen] : 0;
 
   // The values of this step; changes by the ship-type code count from the next.
   const float* hull = slotShipValue[slot][GROUP_HULL];
@@ -164,26 +165,27 @@ void ShipDeath() {
   launchTimer[s] = 0;
 
   // The member leaves the fleet; the later ones move down one place.
-  int32_t size2 = fleetTable[s][1][1];
-  const int32_t k = fleetTable[s][1][0];
+  int32_t size2 = fleetTable[s][FLEET_HEAD][FLEET_SIZE];
+  const int32_t k = fleetTable[s][FLEET_HEAD][FLEET_CHOSEN];
   if (size2 > maxFleetSize) size2 = maxFleetSize;
   if (size2 >= 1) {
     for (int32_t i = k < 1 ? 1 : k; i <= size2 - 1; ++i) {
-      fleetTable[s][2][i] = fleetTable[s][2][i + 1];
-      fleetTable[s][3][i] = fleetTable[s][3][i + 1];
+      fleetTable[s][FLEET_MEMBER_TYPES][i] = fleetTable[s][FLEET_MEMBER_TYPES][i + 1];
+      fleetTable[s][FLEET_MEMBER_STATS][i] = fleetTable[s][FLEET_MEMBER_STATS][i + 1];
     }
-    fleetTable[s][2][size2] = 0;
-    fleetTable[s][3][size2] = 0;
+    fleetTable[s][FLEET_MEMBER_TYPES][size2] = 0;
+    fleetTable[s][FLEET_MEMBER_STATS][size2] = 0;
     size2 -= 1;
   }
-  fleetTable[s][1][1] = size2;
-  fleetTable[s][1][0] = 1;
+  fleetTable[s][FLEET_HEAD][FLEET_SIZE] = size2;
+  fleetTable[s][FLEET_HEAD][FLEET_CHOSEN] = 1;
   if (size2 <= 0) slotTable[s][SLOT_ARENA] = ARENA_OUT;
   slotTable[s][SLOT_TARGETABLE] = 0;
 
-  // Damage queued by players against the dead slot goes; special damage stays.
+  // Damage queued by players against the dead slot goes; special damage
+  // stays for the slot's next ship.
   for (int32_t a = 1; a <= 4; ++a)
     for (int32_t m = 1; m <= maxFleetSize; ++m)
-      for (int32_t c = 1; c <= 8; ++c) damageQueue[s][a][m][c] = 0.0f;
+      for (int32_t c = 1; c <= QUEUE_COLUMNS; ++c) damageQueue[s][a][m][c] = 0.0f;
   ListRemoveValue(*shipList, dying);
 }

@@ -42,7 +42,7 @@ void QueueSpecialDamage(int32_t targetSlot, const TShot& shot, float amount) {
   if (targetSlot < 1 || targetSlot > 4 || shot.slot < 1 || shot.slot > SPECIAL_ATTACKER ||
       shot.memberIndex < 1 || shot.memberIndex > maxFleetSize)
     return;
-  float& cell = damageQueue[targetSlot][shot.slot][shot.memberIndex][8];
+  float& cell = damageQueue[targetSlot][shot.slot][shot.memberIndex][QUEUE_SPECIAL_NEXT];
   cell = static_cast<float>(static_cast<double>(cell) + amount);
 }
 

@@ -91,9 +91,9 @@ void SetDefaultSlots() {
     slotTable[slot][SLOT_FLEET_KIND] = FLEET_CUSTOM;
     slotTable[slot][SLOT_MELEE_CONTROL] = control;
     slotTable[slot][SLOT_MELEE_TEAM] = slot;
-    fleetTable[slot][1][0] = 1;
-    fleetTable[slot][1][1] = 0;
-    fleetTable[slot][1][3] = 200;
+    fleetTable[slot][FLEET_HEAD][FLEET_CHOSEN] = 1;
+    fleetTable[slot][FLEET_HEAD][FLEET_SIZE] = 0;
+    fleetTable[slot][FLEET_HEAD][FLEET_START_MONEY] = 200;
   }
 }
 

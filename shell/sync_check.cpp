@@ -31,17 +31,17 @@ static void ShipSums(int32_t& xSum, int32_t& armourSum) {
 
 void ReplaySyncCheck() {
   replaySyncMismatches = 0;
-  int32_t* row = replayData[matchFrame][0];
+  int32_t* row = replayData[matchFrame][REPLAY_MATCH_ROW];
   int32_t xSum = 0, armourSum = 0;
   if (playbackMode == 0) {
     ShipSums(xSum, armourSum);
-    row[7] = xSum;
-    row[5] = armourSum;
-    row[6] = GetRandomSeed();
+    row[REPLAY_X_SUM] = xSum;
+    row[REPLAY_ARMOUR_SUM] = armourSum;
+    row[REPLAY_RANDOM_STATE] = GetRandomSeed();
     return;
   }
-  if (row[6] != GetRandomSeed()) DrawSyncWarning();
+  if (row[REPLAY_RANDOM_STATE] != GetRandomSeed()) DrawSyncWarning();
   ShipSums(xSum, armourSum);
-  if (row[7] != xSum) DrawSyncWarning();
-  if (row[5] != armourSum) DrawSyncWarning();
+  if (row[REPLAY_X_SUM] != xSum) DrawSyncWarning();
+  if (row[REPLAY_ARMOUR_SUM] != armourSum) DrawSyncWarning();
 }
