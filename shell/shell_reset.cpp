@@ -5,6 +5,7 @@
 #include "match/records.hpp"
 #include "match/shell_tables.hpp"
 #include "shell/frame_internal.hpp"
+#include "shell/replay_save.hpp"
 #include "shell/screens.hpp"
 #include "shell/setup_screens.hpp"
 
@@ -19,4 +20,5 @@ void ResetShell() {
   ResetMainMenu();
   ResetStartup();
   ResetSetupScreens();
+  ResetReplaySave();
 }
