@@ -402,7 +402,7 @@ void PresentFrame() {
   if (display.renderer == RENDERER_SOFTWARE)
     PresentSoftware();
   else
-    SDL_GL_SwapWindow(display.window);
+    GlPresent();
   Pace();
 }
 
