@@ -163,8 +163,21 @@ bool OpenRealWindow(int32_t width, int32_t height, bool fullScreen, int32_t hert
     SDL_GL_SetAttribute(SDL_GL_GREEN_SIZE, 8);
     SDL_GL_SetAttribute(SDL_GL_BLUE_SIZE, 8);
   }
-  display.window = SDL_CreateWindow(TextToBytes(windowTitle).c_str(), SDL_WINDOWPOS_CENTERED,
-                                    SDL_WINDOWPOS_CENTERED, width, height, flags);
+  // Without a window manager nobody carries out the full-screen request and
+  // the window keeps the place and size it was made with, while SDL reports
+  // the screen's. So a full-screen window is made covering the screen it
+  // fills: the mode's size, or the desktop's when the picture is scaled.
+  int32_t x = SDL_WINDOWPOS_CENTERED, y = SDL_WINDOWPOS_CENTERED, w = width, h = height;
+  SDL_Rect bounds;
+  if (fullScreen && SDL_GetDisplayBounds(0, &bounds) == 0) {
+    x = bounds.x;
+    y = bounds.y;
+    if (!exactMode) {
+      w = bounds.w;
+      h = bounds.h;
+    }
+  }
+  display.window = SDL_CreateWindow(TextToBytes(windowTitle).c_str(), x, y, w, h, flags);
   if (!display.window) return false;
   if (exactMode) SDL_SetWindowDisplayMode(display.window, &mode);
   display.vsync = fullScreen && hertz > 0 && refresh == hertz;
@@ -389,7 +402,7 @@ void PresentFrame() {
   if (display.renderer == RENDERER_SOFTWARE)
     PresentSoftware();
   else
-    SDL_GL_SwapWindow(display.window);
+    GlPresent();
   Pace();
 }
 

@@ -1,12 +1,16 @@
 // The OpenGL renderer: one texture per image frame, made per display from
 // the pixels the images keep in memory, drawn as quads by the same rules as
-// the software renderer.
+// the software renderer. The picture is drawn at the game's size into a
+// texture of its own and scaled into the window when shown, as the software
+// renderer's picture is; without framebuffer objects it is drawn straight
+// into the window's letterbox.
 #include <SDL.h>
 #include <SDL_opengl.h>
 
 #include <algorithm>
 #include <cmath>
 #include <map>
+#include <string>
 #include <utility>
 
 #include "platform/draw.hpp"
@@ -18,6 +22,18 @@ namespace {
 SDL_GLContext context = nullptr;
 int32_t logicalW = 0, logicalH = 0;
 int32_t viewX = 0, viewY = 0, viewW = 0, viewH = 0, windowW = 0, windowH = 0;
+
+// The picture at the game's size: a framebuffer object and its texture.
+struct FramebufferCalls {
+  PFNGLGENFRAMEBUFFERSPROC gen = nullptr;
+  PFNGLDELETEFRAMEBUFFERSPROC remove = nullptr;
+  PFNGLBINDFRAMEBUFFERPROC bind = nullptr;
+  PFNGLFRAMEBUFFERTEXTURE2DPROC attach = nullptr;
+  PFNGLCHECKFRAMEBUFFERSTATUSPROC status = nullptr;
+};
+FramebufferCalls fb;
+GLuint pictureFramebuffer = 0;
+GLuint pictureTexture = 0;
 struct GlTexture {
   GLuint name = 0;
   int32_t filterMode = 0;  // 0 nearest, 1 smoothed, 2 smoothed from mipmaps
@@ -64,8 +80,9 @@ void ApplyFilter(GlTexture& tex, const ImageData& image, const DrawParams& p) {
   if (mode == tex.filterMode) return;
   tex.filterMode = mode;
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, mode ? GL_LINEAR : GL_NEAREST);
-  // Smoothed also where a window smaller than the game shrinks an enlarged
-  // image again, as the software picture is smoothed before it is scaled.
+  // Drawn straight into a window smaller than the game, an enlarged image is
+  // shrunk again: smoothed then too, as the software picture is smoothed
+  // before it is scaled.
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER,
                   mode == 2 ? GL_LINEAR_MIPMAP_NEAREST : (mode == 1 ? GL_LINEAR : GL_NEAREST));
 }
@@ -97,6 +114,70 @@ void ApplyBlend(int32_t blend) {
   }
 }
 
+bool LoadFramebufferCalls() {
+  // The core names, else those of the older extension (the same calls).
+  const char* suffix = nullptr;
+  if (SDL_GL_ExtensionSupported("GL_ARB_framebuffer_object")) suffix = "";
+  else if (SDL_GL_ExtensionSupported("GL_EXT_framebuffer_object")) suffix = "EXT";
+  if (!suffix) return false;
+  auto load = [&](const char* name) { return SDL_GL_GetProcAddress((std::string(name) + suffix).c_str()); };
+  fb.gen = reinterpret_cast<PFNGLGENFRAMEBUFFERSPROC>(load("glGenFramebuffers"));
+  fb.remove = reinterpret_cast<PFNGLDELETEFRAMEBUFFERSPROC>(load("glDeleteFramebuffers"));
+  fb.bind = reinterpret_cast<PFNGLBINDFRAMEBUFFERPROC>(load("glBindFramebuffer"));
+  fb.attach = reinterpret_cast<PFNGLFRAMEBUFFERTEXTURE2DPROC>(load("glFramebufferTexture2D"));
+  fb.status = reinterpret_cast<PFNGLCHECKFRAMEBUFFERSTATUSPROC>(load("glCheckFramebufferStatus"));
+  return fb.gen && fb.remove && fb.bind && fb.attach && fb.status;
+}
+
+void StopPicture() {
+  if (pictureFramebuffer) {
+    fb.bind(GL_FRAMEBUFFER, 0);
+    fb.remove(1, &pictureFramebuffer);
+  }
+  if (pictureTexture) glDeleteTextures(1, &pictureTexture);
+  pictureFramebuffer = pictureTexture = 0;
+}
+
+bool StartPicture() {
+  if (!LoadFramebufferCalls()) return false;
+  // Errors of earlier calls would count against the picture.
+  for (int32_t i = 0; i < 8 && glGetError() != GL_NO_ERROR; ++i) {
+  }
+  glGenTextures(1, &pictureTexture);
+  glBindTexture(GL_TEXTURE_2D, pictureTexture);
+  glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, logicalW, logicalH, 0, GL_BGRA, GL_UNSIGNED_INT_8_8_8_8_REV, nullptr);
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAX_LEVEL, 0);
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
+  fb.gen(1, &pictureFramebuffer);
+  fb.bind(GL_FRAMEBUFFER, pictureFramebuffer);
+  fb.attach(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_2D, pictureTexture, 0);
+  if (glGetError() != GL_NO_ERROR || fb.status(GL_FRAMEBUFFER) != GL_FRAMEBUFFER_COMPLETE) {
+    StopPicture();
+    return false;
+  }
+  return true;
+}
+
+// Where the game's drawing goes: the whole picture, or the window's letterbox.
+void AimAtPicture() {
+  if (pictureFramebuffer) {
+    fb.bind(GL_FRAMEBUFFER, pictureFramebuffer);
+    glViewport(0, 0, logicalW, logicalH);
+    glDisable(GL_SCISSOR_TEST);
+  } else {
+    // GL counts rows from the bottom.
+    glViewport(viewX, windowH - viewY - viewH, viewW, viewH);
+    glScissor(viewX, windowH - viewY - viewH, viewW, viewH);
+  }
+  glMatrixMode(GL_PROJECTION);
+  glLoadIdentity();
+  glOrtho(0.0, logicalW, logicalH, 0.0, -1.0, 1.0);
+  glMatrixMode(GL_MODELVIEW);
+}
+
 }  // namespace
 
 bool GlStart(int32_t logicalWidth, int32_t logicalHeight) {
@@ -115,11 +196,14 @@ bool GlStart(int32_t logicalWidth, int32_t logicalHeight) {
   glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
   glMatrixMode(GL_MODELVIEW);
   glLoadIdentity();
+  StartPicture();
+  AimAtPicture();
   return true;
 }
 
 void GlStop() {
   if (!context) return;
+  StopPicture();
   for (auto& entry : textures) glDeleteTextures(1, &entry.second.name);
   textures.clear();
   SDL_GL_DeleteContext(context);
@@ -134,23 +218,60 @@ void GlSetViewport(int32_t winW, int32_t winH, int32_t x, int32_t y, int32_t w, 
   viewY = y;
   viewW = w;
   viewH = h;
-  // GL counts rows from the bottom.
-  glViewport(x, winH - y - h, w, h);
-  glScissor(x, winH - y - h, w, h);
-  glMatrixMode(GL_PROJECTION);
-  glLoadIdentity();
-  glOrtho(0.0, logicalW, logicalH, 0.0, -1.0, 1.0);
-  glMatrixMode(GL_MODELVIEW);
+  AimAtPicture();
 }
 
 void GlClear(uint32_t rgb) {
   if (!context) return;
-  glDisable(GL_SCISSOR_TEST);
-  glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
-  glClear(GL_COLOR_BUFFER_BIT);
-  glEnable(GL_SCISSOR_TEST);
+  if (!pictureFramebuffer) {
+    // The bars, then the picture's own part.
+    glDisable(GL_SCISSOR_TEST);
+    glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
+    glClear(GL_COLOR_BUFFER_BIT);
+    glEnable(GL_SCISSOR_TEST);
+  }
   glClearColor(((rgb >> 16) & 0xff) / 255.0f, ((rgb >> 8) & 0xff) / 255.0f, (rgb & 0xff) / 255.0f, 1.0f);
   glClear(GL_COLOR_BUFFER_BIT);
+}
+
+void GlPresent() {
+  auto* window = static_cast<SDL_Window*>(SdlWindowHandle());
+  if (!context || !window) return;
+  if (!pictureFramebuffer) {
+    SDL_GL_SwapWindow(window);
+    return;
+  }
+  // The picture into the window's letterbox, black bars around it; smoothed
+  // when scaled, as the software renderer's picture is.
+  fb.bind(GL_FRAMEBUFFER, 0);
+  glViewport(0, 0, windowW, windowH);
+  glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
+  glClear(GL_COLOR_BUFFER_BIT);
+  glViewport(viewX, windowH - viewY - viewH, viewW, viewH);
+  glMatrixMode(GL_PROJECTION);
+  glLoadIdentity();
+  glOrtho(0.0, 1.0, 0.0, 1.0, -1.0, 1.0);
+  glMatrixMode(GL_MODELVIEW);
+  glDisable(GL_BLEND);
+  glDisable(GL_ALPHA_TEST);
+  currentBlend = -1;
+  glBindTexture(GL_TEXTURE_2D, pictureTexture);
+  GLint filter = (viewW == logicalW && viewH == logicalH) ? GL_NEAREST : GL_LINEAR;
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, filter);
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, filter);
+  glColor4ub(255, 255, 255, 255);
+  glBegin(GL_QUADS);
+  glTexCoord2d(0, 0);
+  glVertex2d(0, 0);
+  glTexCoord2d(1, 0);
+  glVertex2d(1, 0);
+  glTexCoord2d(1, 1);
+  glVertex2d(1, 1);
+  glTexCoord2d(0, 1);
+  glVertex2d(0, 1);
+  glEnd();
+  SDL_GL_SwapWindow(window);
+  AimAtPicture();
 }
 
 void GlDraw(const ImageData& image, int32_t frame, double x, double y, const DrawParams& p) {
@@ -181,6 +302,16 @@ void GlDraw(const ImageData& image, int32_t frame, double x, double y, const Dra
 std::vector<uint32_t> GlReadBack() {
   std::vector<uint32_t> out;
   if (!context || viewW <= 0 || viewH <= 0) return out;
+  if (pictureFramebuffer) {
+    std::vector<uint32_t> raw(size_t(logicalW) * logicalH);
+    glPixelStorei(GL_PACK_ALIGNMENT, 4);
+    glReadPixels(0, 0, logicalW, logicalH, GL_BGRA, GL_UNSIGNED_INT_8_8_8_8_REV, raw.data());
+    out.resize(raw.size());
+    for (int32_t y = 0; y < logicalH; ++y)
+      for (int32_t x = 0; x < logicalW; ++x)
+        out[size_t(y) * logicalW + x] = raw[size_t(logicalH - 1 - y) * logicalW + x] & 0xffffff;
+    return out;
+  }
   std::vector<uint32_t> raw(size_t(viewW) * viewH);
   glPixelStorei(GL_PACK_ALIGNMENT, 4);
   glReadBuffer(GL_BACK);

@@ -59,6 +59,8 @@ void GlStop();
 void GlSetViewport(int32_t windowWidth, int32_t windowHeight, int32_t x, int32_t y, int32_t w,
                    int32_t h);
 void GlClear(uint32_t rgb);
+// Shows the picture in the window's letterbox and swaps.
+void GlPresent();
 void GlDraw(const ImageData& image, int32_t frame, double x, double y, const DrawParams& params);
 // The logical picture as 0x00RRGGBB, row by row from the top.
 std::vector<uint32_t> GlReadBack();

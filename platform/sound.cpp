@@ -10,6 +10,7 @@
 #include <cstring>
 #include <deque>
 #include <map>
+#include <string>
 #include <vector>
 
 #include "platform/files.hpp"
@@ -87,6 +88,11 @@ bool ChannelBusy(const Channel& c) {
 
 void Log(const std::string& line) { LogAudioCall(line); }
 
+// The one line a player sees when the game goes on silently.
+void RunsWithoutSound(const std::string& why) {
+  std::fprintf(stderr, "Quorvex Wexlor 2 runs without sound (%s).\n", why.c_str());
+}
+
 }  // namespace
 
 void ResetSoundChannels() {
@@ -104,10 +110,24 @@ using namespace platform_detail;
 void OpenAudioDevice() {
   if (deviceTried || Headless()) return;
   deviceTried = true;
-  if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return;
+  if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
+    RunsWithoutSound("no sound device");
+    return;
+  }
+  // Asked to open a device that is not there, the system's audio library
+  // prints a screenful of its own errors; with no output device listed it is
+  // not asked. (Drivers that cannot list devices count one.)
+  if (SDL_GetNumAudioDevices(0) == 0) {
+    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    RunsWithoutSound("no sound device");
+    return;
+  }
   Mix_Init(MIX_INIT_OGG);
   if (Mix_OpenAudio(44100, AUDIO_S16SYS, 2, 1024) != 0) {
+    std::string why = std::string("the sound device could not be opened: ") + Mix_GetError();
+    Mix_Quit();
     SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    RunsWithoutSound(why);
     return;
   }
   Mix_AllocateChannels(kMixChannels);

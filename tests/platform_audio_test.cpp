@@ -175,4 +175,51 @@ TEST_F(PlatformAudio, MusicRules) {
   EXPECT_EQ(log.back(), "FSOUND_Close");
 }
 
+// What the program writes to standard error while the action runs.
+std::string StandardErrorOf(void (*action)()) {
+  std::fflush(stderr);
+  std::FILE* capture = std::tmpfile();
+  if (!capture) return "(no capture)";
+  const int32_t saved = ::dup(2);
+  ::dup2(::fileno(capture), 2);
+  action();
+  std::fflush(stderr);
+  ::dup2(saved, 2);
+  ::close(saved);
+  std::string text;
+  std::rewind(capture);
+  for (int c; (c = std::fgetc(capture)) != EOF;) text += char(c);
+  std::fclose(capture);
+  return text;
+}
+
+// A machine without a sound device: the game's audio start (the device, the
+// menu tick, the music library, a piece of music) says in one line that it
+// runs silently, and the system's audio library prints none of its own
+// errors. The audio library is given a configuration with no device at all,
+// whatever this machine has.
+TEST_F(PlatformAudio, NoSoundDeviceStartsQuietlyWithOneLine) {
+  static const std::vector<uint8_t> tick = Wav(1, 22050, 16, 2205);
+  RegisterEmbeddedFile(u"data\\sfx\\qw2quiet.wav", tick.data(), tick.size());
+  const std::string config = TempFile("no_devices.conf");
+  std::fclose(std::fopen(config.c_str(), "wb"));
+  ::setenv("SDL_AUDIODRIVER", "alsa", 1);
+  ::setenv("ALSA_CONFIG_PATH", config.c_str(), 1);
+  UseHeadlessBackend(false);
+  const std::string said = StandardErrorOf([] {
+    FSOUND_SetOutput(2);
+    const int32_t sound = LoadSoundFile(u"incbin::data\\sfx\\qw2quiet.wav");
+    EXPECT_NE(sound, 0);
+    EXPECT_NE(PlaySoundOnChannel(sound), 0);
+    FSOUND_Init(22100, 128, 0);
+    FSOUND_Stream_Open(u"data\\music\\menu.ogg", FSOUND_LOOP_NORMAL, 0, 0);
+  });
+  EXPECT_FALSE(AudioDeviceOpen());
+  UseHeadlessBackend(true);
+  ::unsetenv("SDL_AUDIODRIVER");
+  ::unsetenv("ALSA_CONFIG_PATH");
+  std::remove(config.c_str());
+  EXPECT_EQ(said, "Quorvex Wexlor 2 runs without sound (no sound device).\n");
+}
+
 }  // namespace

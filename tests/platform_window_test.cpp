@@ -9,10 +9,18 @@
 #include <thread>
 #include <vector>
 
+#include "catalogue/explosions.hpp"
+#include "catalogue/ships.hpp"
+#include "match/shell_tables.hpp"
 #include "platform/display.hpp"
 #include "platform/draw.hpp"
 #include "platform/headless.hpp"
 #include "platform/input.hpp"
+#include "shell/screens.hpp"
+#include "shell/startup_tables.hpp"
+#include "tests/game_pictures.hpp"
+#include "tests/platform_screen.hpp"
+#include "tests/test_folder.hpp"
 
 namespace {
 
@@ -201,27 +209,176 @@ TEST(PlatformWindow, OpenGLMatchesTheSoftwareRenderer) {
   EXPECT_LT(mean, 1.0);
 }
 
+void LetWindowEventsArrive() {
+  for (int32_t i = 0; i < 10; ++i) {
+    PumpWindowEvents();
+    std::this_thread::sleep_for(std::chrono::milliseconds(5));
+  }
+}
+
+// The game pixel under a screen pixel's centre.
+int32_t GamePixelUnder(int32_t screen, int32_t boxStart, int32_t boxSize, int32_t gameSize) {
+  return int32_t(std::floor((screen + 0.5 - boxStart) * gameSize / boxSize));
+}
+
 // On any monitor the game is 1280 x 1024 pixels: a pointer moved to a game
-// pixel comes back from the window events as that pixel.
+// pixel comes back from the window events as that pixel, and the real
+// pointer on the screen, wherever it is in the letterbox, reads as the game
+// pixel under it.
 TEST(PlatformWindow, PointerInGamePixelsOnAnyMonitor) {
   if (!std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY")) GTEST_SKIP() << "no display to open";
   UseHeadlessBackend(false);
   ResetPlatformDisplay();
+  const bool screenSeen = RealScreenOpen();
+  const ScreenLetterbox box = LetterboxOnScreen(RealScreenWidth(), RealScreenHeight());
   for (int32_t renderer : {Direct3D7Renderer(), OpenGLRenderer()}) {
     SelectRenderer(renderer);
     if (!OpenDisplay(1280, 1024, 32, 75, 0)) continue;
+    LetWindowEventsArrive();
     for (auto [x, y] : {std::pair{1000, 700}, std::pair{3, 1020}, std::pair{640, 512}}) {
       MovePointerTo(x, y);
-      for (int32_t i = 0; i < 10; ++i) {
-        PumpWindowEvents();
-        std::this_thread::sleep_for(std::chrono::milliseconds(5));
-      }
+      LetWindowEventsArrive();
       EXPECT_EQ(PointerX(), x) << renderer;
       EXPECT_EQ(PointerY(), y) << renderer;
+      if (!screenSeen) continue;
+      int32_t rx, ry;
+      RealPointerPosition(rx, ry);
+      EXPECT_EQ(GamePixelUnder(rx, box.x, box.w, 1280), x) << renderer << " screen x " << rx;
+      EXPECT_EQ(GamePixelUnder(ry, box.y, box.h, 1024), y) << renderer << " screen y " << ry;
+    }
+    if (screenSeen) {
+      // The letterbox's corners and middle, moved to on the screen itself.
+      for (auto [sx, sy] : {std::pair{box.x, box.y}, std::pair{box.x + box.w - 1, box.y + box.h - 1},
+                            std::pair{box.x + box.w / 2, box.y + box.h / 3}}) {
+        RealPointerMoveTo(sx, sy);
+        LetWindowEventsArrive();
+        EXPECT_EQ(PointerX(), GamePixelUnder(sx, box.x, box.w, 1280)) << renderer << " screen x " << sx;
+        EXPECT_EQ(PointerY(), GamePixelUnder(sy, box.y, box.h, 1024)) << renderer << " screen y " << sy;
+      }
     }
     CloseDisplay();
   }
+  CloseRealScreen();
   ResetPlatformDisplay();
+  UseHeadlessBackend(true);
+}
+
+int32_t SolidSquare(uint8_t r, uint8_t g, uint8_t b) {
+  std::vector<uint8_t> px;
+  for (int32_t i = 0; i < 16 * 16; ++i) px.insert(px.end(), {r, g, b, 255});
+  return ImageFromPixels(px.data(), 16, 16, false, 16, 16, 1, 0);
+}
+
+bool Near(uint32_t a, uint32_t b) {
+  for (int32_t c = 0; c < 24; c += 8)
+    if (std::abs(int32_t((a >> c) & 0xff) - int32_t((b >> c) & 0xff)) > 4) return false;
+  return true;
+}
+
+// Full screen, the whole screen is the game's: its picture scaled into the
+// letterbox the screen's size gives, up to the letterbox's edges, and black
+// bars around it. Squares in the picture's corners show where it landed.
+TEST(PlatformWindow, PictureFillsTheScreenLetterboxed) {
+  if (!std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY")) GTEST_SKIP() << "no display to open";
+  if (!RealScreenOpen()) GTEST_SKIP() << "the screen cannot be looked at (no X server or XTest)";
+  UseHeadlessBackend(false);
+  ResetPlatformDisplay();
+  const int32_t sw = RealScreenWidth(), sh = RealScreenHeight();
+  const ScreenLetterbox box = LetterboxOnScreen(sw, sh);
+  constexpr uint32_t kGround = 0x5a5a5a, kRed = 0xff0000, kGreen = 0x00ff00, kBlue = 0x0000ff,
+                     kYellow = 0xffff00;
+  const int32_t red = SolidSquare(255, 0, 0), green = SolidSquare(0, 255, 0), blue = SolidSquare(0, 0, 255),
+                yellow = SolidSquare(255, 255, 0);
+  for (int32_t renderer : {Direct3D7Renderer(), OpenGLRenderer()}) {
+    SelectRenderer(renderer);
+    ASSERT_EQ(OpenDisplay(1280, 1024, 32, 75, 0), 1);
+    std::vector<uint32_t> screen;
+    auto at = [&](int32_t x, int32_t y) { return screen[size_t(y) * sw + x]; };
+    // The window takes a moment to be shown.
+    for (int32_t tries = 0; tries < 150; ++tries) {
+      SetClearColour(0x5a, 0x5a, 0x5a);
+      ClearBackBuffer();
+      SetBlendMode(BLEND_SOLID);
+      DrawImageFrame(red, 0, 0);
+      DrawImageFrame(green, 1264, 0);
+      DrawImageFrame(blue, 0, 1008);
+      DrawImageFrame(yellow, 1264, 1008);
+      PresentFrame();
+      screen = RealScreenPixels();
+      ASSERT_EQ(screen.size(), size_t(sw) * sh);
+      if (Near(at(box.x, box.y), kRed) && Near(at(box.x + box.w - 1, box.y + box.h - 1), kYellow)) break;
+    }
+    EXPECT_TRUE(Near(at(box.x, box.y), kRed)) << renderer << std::hex << " " << at(box.x, box.y);
+    EXPECT_TRUE(Near(at(box.x + box.w - 1, box.y), kGreen)) << renderer;
+    EXPECT_TRUE(Near(at(box.x, box.y + box.h - 1), kBlue)) << renderer;
+    EXPECT_TRUE(Near(at(box.x + box.w - 1, box.y + box.h - 1), kYellow)) << renderer;
+    // The picture reaches every edge of the letterbox, and its middle.
+    const int32_t midX = box.x + box.w / 2, midY = box.y + box.h / 2;
+    for (auto [x, y] : {std::pair{box.x, midY}, std::pair{box.x + box.w - 1, midY}, std::pair{midX, box.y},
+                        std::pair{midX, box.y + box.h - 1}, std::pair{midX, midY}})
+      EXPECT_TRUE(Near(at(x, y), kGround)) << renderer << " at " << x << ", " << y;
+    // Outside the letterbox the screen is black, all of it.
+    int64_t lit = 0;
+    int32_t firstX = -1, firstY = -1;
+    for (int32_t y = 0; y < sh; ++y)
+      for (int32_t x = 0; x < sw; ++x) {
+        if (x >= box.x && x < box.x + box.w && y >= box.y && y < box.y + box.h) continue;
+        if (at(x, y) == 0) continue;
+        if (lit++ == 0) firstX = x, firstY = y;
+      }
+    EXPECT_EQ(lit, 0) << renderer << ": outside the picture, the first lit pixel at " << firstX << ", " << firstY;
+    CloseDisplay();
+  }
+  CloseRealScreen();
+  ResetPlatformDisplay();
+  UseHeadlessBackend(true);
+}
+
+// The real main menu on the real screen: the real pointer moved to NEW GAME
+// where the letterbox shows it and a real click there take that item, in
+// either renderer. What the screen showed is kept as a picture in the
+// temporary folder.
+TEST(PlatformWindow, MenuItemTakenByAClickAtItsScaledPlace) {
+  if (!std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY")) GTEST_SKIP() << "no display to open";
+  if (!RealScreenOpen()) GTEST_SKIP() << "the screen cannot be driven (no X server or XTest)";
+  TestFolder folder("qw2_realmenu_");
+  const ScreenLetterbox box = LetterboxOnScreen(RealScreenWidth(), RealScreenHeight());
+  // NEW GAME's hover box is x 356 to 924, y 383 to 425 in game pixels.
+  const int32_t clickX = box.x + 640 * box.w / 1280, clickY = box.y + 404 * box.h / 1024;
+  for (int32_t renderer : {Direct3D7Renderer(), OpenGLRenderer()}) {
+    UseHeadlessBackend(false);
+    ResetPlatformDisplay();
+    ResetShell();
+    ResetCatalogue();
+    InitShipCatalogue();
+    InitExplosionTypes();
+    SelectRenderer(renderer);
+    ASSERT_EQ(OpenDisplay(1280, 1024, 32, 75, 0), 1);
+    SetUpTeamNames();
+    SetUpStartupTables();
+    LoadGamePictures();
+    fadePhase = FADE_IN;
+    RealPointerMoveTo(clickX, clickY);
+    for (int32_t frame = 0; frame < 15; ++frame) RunFrame();
+    EXPECT_EQ(currentScreen, SCREEN_MAIN_MENU);
+    EXPECT_GT(PointerX(), 356) << renderer;
+    EXPECT_LT(PointerX(), 924) << renderer;
+    EXPECT_GT(PointerY(), 383) << renderer;
+    EXPECT_LT(PointerY(), 425) << renderer;
+    WriteRealScreenPng(::testing::TempDir() + "qw2_real_screen_main_menu_" + std::to_string(RealScreenWidth()) +
+                       "x" + std::to_string(RealScreenHeight()) +
+                       (renderer == OpenGLRenderer() ? "_opengl.png" : "_software.png"));
+    // Held for about 100 ms.
+    RealLeftButton(true);
+    for (int32_t frame = 0; frame < 8; ++frame) RunFrame();
+    RealLeftButton(false);
+    for (int32_t frame = 0; frame < 4 && currentScreen == SCREEN_MAIN_MENU; ++frame) RunFrame();
+    EXPECT_EQ(currentScreen, SCREEN_GAME_MODE) << renderer;
+    CloseDisplay();
+  }
+  CloseRealScreen();
+  ResetPlatformDisplay();
+  ResetShell();
   UseHeadlessBackend(true);
 }
 
