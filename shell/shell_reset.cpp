@@ -8,6 +8,7 @@
 #include "shell/replay_save.hpp"
 #include "shell/screens.hpp"
 #include "shell/setup_screens.hpp"
+#include "shell/statistics_screen.hpp"
 
 void ResetShell() {
   ResetShellTables();
@@ -21,4 +22,5 @@ void ResetShell() {
   ResetStartup();
   ResetSetupScreens();
   ResetReplaySave();
+  ResetStatisticsScreen();
 }
