@@ -5,6 +5,7 @@
 #include "match/records.hpp"
 #include "match/shell_tables.hpp"
 #include "shell/frame_internal.hpp"
+#include "shell/options_files.hpp"
 #include "shell/replay_save.hpp"
 #include "shell/screens.hpp"
 #include "shell/setup_screens.hpp"
@@ -21,4 +22,5 @@ void ResetShell() {
   ResetStartup();
   ResetSetupScreens();
   ResetReplaySave();
+  ResetOptionsFiles();
 }
