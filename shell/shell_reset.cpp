@@ -6,6 +6,7 @@
 #include "match/shell_tables.hpp"
 #include "shell/frame_internal.hpp"
 #include "shell/options_files.hpp"
+#include "shell/options_screen.hpp"
 #include "shell/replay_save.hpp"
 #include "shell/screens.hpp"
 #include "shell/setup_screens.hpp"
@@ -23,4 +24,6 @@ void ResetShell() {
   ResetSetupScreens();
   ResetReplaySave();
   ResetOptionsFiles();
+  ResetOptionsScreen();
+  ResetNewShipScreen();
 }
