@@ -20,6 +20,7 @@
 #include "shell/screens.hpp"
 #include "shell/startup_tables.hpp"
 #include "tests/match_harness.hpp"
+#include "tests/shell_harness.hpp"
 #include "tests/test_folder.hpp"
 
 namespace {
@@ -126,25 +127,13 @@ class MenuTaps : public ::testing::Test {
  protected:
   void SetUp() override {
     folder_.emplace("qw2_menutaps_");
-    UseHeadlessBackend(true);
-    ResetPlatformDisplay();
-    ResetMusic();
-    ResetShell();
-    ResetCatalogue();
-    InitShipCatalogue();
-    InitExplosionTypes();
-    ASSERT_EQ(OpenDisplay(1280, 1024, 32, 75, 0), 1);
-    SetUpTeamNames();
-    SetUpStartupTables();
-    fadePhase = FADE_IN;
+    ASSERT_TRUE(shellharness::StartShell());
     HeadlessSetMouse(5, 5, 0);
     RunFrame();
     RunFrame();
   }
   void TearDown() override {
-    ResetPlatformDisplay();
-    ResetMusic();
-    ResetShell();
+    shellharness::StopShell();
     folder_.reset();
   }
   std::optional<TestFolder> folder_;

@@ -25,6 +25,7 @@
 #include "shell/screens.hpp"
 #include "shell/startup_tables.hpp"
 #include "tests/game_pictures.hpp"
+#include "tests/shell_harness.hpp"
 #include "tests/test_folder.hpp"
 
 namespace fs = std::filesystem;
@@ -42,74 +43,33 @@ constexpr int32_t rowX = 640;
 int32_t RowY(int32_t row) { return 430 + 40 * row; }
 constexpr int32_t doneX = 640, doneY = 740;
 
-std::vector<int32_t> ReadInts(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::string bytes((std::istreambuf_iterator<char>(in)), {});
-  std::vector<int32_t> values;
-  for (size_t i = 0; i + 4 <= bytes.size(); i += 4) {
-    uint32_t v = 0;
-    for (int b = 0; b < 4; ++b)
-      v |= static_cast<uint32_t>(static_cast<uint8_t>(bytes[i + b])) << (8 * b);
-    values.push_back(static_cast<int32_t>(v));
-  }
-  return values;
-}
-
-std::string Bytes(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::string bytes(4096, '\0');
-  in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-  bytes.resize(static_cast<size_t>(in.gcount()));
-  return bytes;
-}
+using shellharness::Click;
+using shellharness::FileBytes;
+using shellharness::FileInts;
+using shellharness::PressKey;
 
 class OptionsScreen : public ::testing::Test {
  protected:
   void SetUp() override {
     folder_.emplace("qw2_options_");
-    UseHeadlessBackend(true);
-    ResetPlatformDisplay();
-    ResetMusic();
-    ResetShell();
-    ResetCatalogue();
-    InitShipCatalogue();
-    InitExplosionTypes();
-    ASSERT_EQ(OpenDisplay(1280, 1024, 32, 75, 0), 1);
-    SetUpTeamNames();
-    SetUpStartupTables();
+    ASSERT_TRUE(shellharness::StartShell());
     if (WithMedia()) LoadGamePictures();
     // Stand-ins, so that the log tells the sounds apart.
     tickSound = 9001;
     rewardSound = 9003;
     fs::create_directories("data/music");
     std::ofstream("data/music/menu.ogg") << "music";
-    fadePhase = FADE_IN;
     HeadlessSetMouse(5, 5, 0);
     RunFrame();  // the main menu brightens in and writes the default options
     RunFrame();
     ClearAudioCallLog();
   }
   void TearDown() override {
-    ResetPlatformDisplay();
-    ResetMusic();
-    ResetShell();
+    shellharness::StopShell();
     folder_.reset();
   }
   virtual bool WithMedia() const { return false; }
 
-  // Moves there, presses in the next frame (which runs) and lets go.
-  static void Click(int32_t x, int32_t y) {
-    HeadlessSetMouse(x, y, 0);
-    RunFrame();
-    HeadlessSetMouse(x, y, 1);
-    RunFrame();
-    HeadlessSetMouse(x, y, 0);
-  }
-  static void PressKey(int32_t key) {
-    HeadlessSetKey(key, true);
-    RunFrame();
-    HeadlessSetKey(key, false);
-  }
   static size_t Calls(const std::string& line) {
     size_t n = 0;
     for (const std::string& call : AudioCallLog()) n += call == line ? 1 : 0;
@@ -337,7 +297,7 @@ TEST_F(OptionsScreen, BindingAKey) {
 }
 
 TEST_F(OptionsScreen, LeavingRewritesTheFileWithExactlyTheChangedCells) {
-  std::vector<int32_t> expected = ReadInts("data/options.qv2");
+  std::vector<int32_t> expected = FileInts("data/options.qv2");
   ASSERT_EQ(expected.size(), 36u);
   EXPECT_EQ(expected[1], 0);
   OpenOptions();
@@ -347,14 +307,14 @@ TEST_F(OptionsScreen, LeavingRewritesTheFileWithExactlyTheChangedCells) {
   HeadlessSetKey(KEY_A, true);
   Click(rowX, RowY(INPUT_SNIPING));  // slot 2's sniping key
   HeadlessSetKey(KEY_A, false);
-  EXPECT_EQ(ReadInts("data/options.qv2"), expected) << "nothing written before leaving";
+  EXPECT_EQ(FileInts("data/options.qv2"), expected) << "nothing written before leaving";
   // DONE: the file is written in the frame the screen is left.
   Click(doneX, doneY);
   EXPECT_EQ(pendingScreen, SCREEN_MAIN_MENU);
   expected[1 + 0] = 1;  // [0][0], set by every frame head
   expected[1 + OPTION_TEAM_INDICATORS] = OPTION_OFF;
   expected[1 + 7 * 2 + INPUT_SNIPING] = KEY_A;
-  EXPECT_EQ(ReadInts("data/options.qv2"), expected);
+  EXPECT_EQ(FileInts("data/options.qv2"), expected);
   RunFrame();
   EXPECT_EQ(currentScreen, SCREEN_MAIN_MENU);
 
@@ -362,7 +322,7 @@ TEST_F(OptionsScreen, LeavingRewritesTheFileWithExactlyTheChangedCells) {
   fs::remove("data/options.qv2");
   OpenOptions();
   PressKey(KEY_ESCAPE);
-  EXPECT_EQ(ReadInts("data/options.qv2"), expected);
+  EXPECT_EQ(FileInts("data/options.qv2"), expected);
 
   // DONE's box: 318 <= x < 967, 723 <= y < 764.
   RunFrame();
@@ -377,13 +337,13 @@ TEST_F(OptionsScreen, LeavingRewritesTheFileWithExactlyTheChangedCells) {
 }
 
 TEST_F(OptionsScreen, AFullDiskWhenLeavingKeepsTheOldFileAndTellsThePlayer) {
-  const std::string before = Bytes("data/options.qv2");
+  const std::string before = FileBytes("data/options.qv2");
   ASSERT_EQ(before.size(), 144u);
   fs::create_symlink("/dev/full", "data/options.qv2.tmp");
   OpenOptions();
   Click(rowX, RowY(3));
   PressKey(KEY_ESCAPE);
-  EXPECT_EQ(Bytes("data/options.qv2"), before);
+  EXPECT_EQ(FileBytes("data/options.qv2"), before);
   EXPECT_FALSE(fs::exists(fs::symlink_status("data/options.qv2.tmp")));
   RunFrame();
   ASSERT_EQ(currentScreen, SCREEN_MAIN_MENU);
@@ -481,10 +441,10 @@ TEST_F(NewShipAward, UnlocksShowsAndStoresTheNextShipAfter300Frames) {
   for (int32_t frame = 2; frame <= 299; ++frame) RunFrame();
   EXPECT_EQ(currentScreen, SCREEN_NEW_SHIP);
   EXPECT_EQ(pendingScreen, 0);
-  EXPECT_EQ(Bytes("data/exp.qv2"), std::string("\x29\0\0\0\x04\0\0\0", 8))
+  EXPECT_EQ(FileBytes("data/exp.qv2"), std::string("\x29\0\0\0\x04\0\0\0", 8))
       << "not before frame 300";
   RunFrame();
-  EXPECT_EQ(Bytes("data/exp.qv2"), std::string("\x29\0\0\0\x05\0\0\0", 8));
+  EXPECT_EQ(FileBytes("data/exp.qv2"), std::string("\x29\0\0\0\x05\0\0\0", 8));
   EXPECT_EQ(pendingScreen, SCREEN_MAIN_MENU);
   EXPECT_EQ(newShipTimer, 0);
   EXPECT_EQ(Calls("PlaySoundOnChannel 9003 0"), 1u);

@@ -15,21 +15,14 @@
 #include "platform/files.hpp"
 #include "shell/options_files.hpp"
 #include "shell/screens.hpp"
+#include "tests/shell_harness.hpp"
 #include "tests/test_folder.hpp"
 
 namespace fs = std::filesystem;
 
 namespace {
 
-// At most 4096 bytes: a save that wrongly put the full device in the file's
-// place must not read on for ever.
-std::string Bytes(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::string bytes(4096, '\0');
-  in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-  bytes.resize(static_cast<size_t>(in.gcount()));
-  return bytes;
-}
+using shellharness::FileBytes;
 
 void Put(const std::string& path, const std::string& bytes) {
   std::ofstream out(path, std::ios::binary);
@@ -81,7 +74,7 @@ TEST_F(SaveFiles, SaveWholeFileReplacesOnlyAfterEverythingWasWritten) {
   const std::vector<uint8_t> bytes = {1, 2, 3, 4, 5};
   std::string reason;
   ASSERT_TRUE(SaveWholeFile(u"data\\x.bin", bytes.data(), bytes.size(), &reason));
-  EXPECT_EQ(Bytes("data/x.bin"), std::string("\x01\x02\x03\x04\x05"));
+  EXPECT_EQ(FileBytes("data/x.bin"), std::string("\x01\x02\x03\x04\x05"));
   EXPECT_FALSE(fs::exists("data/x.bin.tmp"));
   EXPECT_TRUE(reason.empty());
 
@@ -90,7 +83,7 @@ TEST_F(SaveFiles, SaveWholeFileReplacesOnlyAfterEverythingWasWritten) {
   const std::vector<uint8_t> other(100, 7);
   EXPECT_FALSE(SaveWholeFile(u"data\\x.bin", other.data(), other.size(), &reason));
   EXPECT_EQ(reason, "No space left on device");
-  EXPECT_EQ(Bytes("data/x.bin"), std::string("\x01\x02\x03\x04\x05"));
+  EXPECT_EQ(FileBytes("data/x.bin"), std::string("\x01\x02\x03\x04\x05"));
   EXPECT_FALSE(fs::exists(fs::symlink_status("data/x.bin.tmp")));
 
   // A folder that does not exist: nothing to open.
@@ -112,14 +105,14 @@ TEST_F(SaveFiles, AFullDiskKeepsTheOldOptionsAndProgressFiles) {
 
   optionTable[1][1] = 65;
   EXPECT_FALSE(WriteOptionsFile());
-  EXPECT_EQ(Bytes("data/options.qv2"), options);
+  EXPECT_EQ(FileBytes("data/options.qv2"), options);
   EXPECT_FALSE(fs::exists(fs::symlink_status("data/options.qv2.tmp")));
   EXPECT_EQ(saveFailureFrames, saveFailureShownFrames);
   EXPECT_EQ(saveFailureNotice, Text(u"UNABLE TO SAVE THE OPTIONS!"));
 
   bonusShipsUnlocked = 5;
   EXPECT_FALSE(SaveProgressFile());
-  EXPECT_EQ(Bytes("data/exp.qv2"), std::string("\x29\0\0\0\x04\0\0\0", 8));
+  EXPECT_EQ(FileBytes("data/exp.qv2"), std::string("\x29\0\0\0\x04\0\0\0", 8));
   EXPECT_FALSE(fs::exists(fs::symlink_status("data/exp.qv2.tmp")));
   EXPECT_EQ(saveFailureNotice, Text(u"UNABLE TO SAVE THE PROGRESS!"));
 
@@ -127,7 +120,7 @@ TEST_F(SaveFiles, AFullDiskKeepsTheOldOptionsAndProgressFiles) {
   EXPECT_TRUE(WriteOptionsFile());
   EXPECT_TRUE(SaveProgressFile());
   EXPECT_EQ(fs::file_size("data/options.qv2"), 144u);
-  EXPECT_EQ(Bytes("data/exp.qv2"), std::string("\x29\0\0\0\x05\0\0\0", 8));
+  EXPECT_EQ(FileBytes("data/exp.qv2"), std::string("\x29\0\0\0\x05\0\0\0", 8));
 }
 
 TEST_F(SaveFiles, AFileSizeLimitKeepsTheOldOptionsFile) {
@@ -139,7 +132,7 @@ TEST_F(SaveFiles, AFileSizeLimitKeepsTheOldOptionsFile) {
     EXPECT_FALSE(WriteOptionsFile());
     EXPECT_TRUE(SaveProgressFile());
   }
-  EXPECT_EQ(Bytes("data/options.qv2"), options);
+  EXPECT_EQ(FileBytes("data/options.qv2"), options);
   EXPECT_FALSE(fs::exists("data/options.qv2.tmp"));
   // The eight bytes of the progress file fit.
   EXPECT_EQ(fs::file_size("data/exp.qv2"), 8u);
