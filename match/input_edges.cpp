@@ -9,9 +9,17 @@ int32_t mouseHitState[3][3];
 int32_t menuGlow[11][3];
 
 namespace {
-void PollOne(int32_t (&row)[3], bool held) {
+// Whether a poll has run: a key that went down before the first one counts
+// as held at start, which gives no press.
+bool polledBefore = false;
+
+// wentDown: the key went down since the last poll. It was up just before,
+// so its press counts even when it is already up again (a quick tap or a
+// click sent as press and release back to back).
+void PollOne(int32_t (&row)[3], bool held, bool wentDown) {
   row[1] = 0;
-  if (!held) {
+  if (wentDown && polledBefore) row[2] = 1;
+  if (!held && !wentDown) {
     row[2] = 1;
   } else if (row[2] == 1) {
     row[1] = 1;
@@ -21,8 +29,16 @@ void PollOne(int32_t (&row)[3], bool held) {
 }  // namespace
 
 int32_t PollInput() {
-  for (int32_t k = 1; k <= 250; ++k) PollOne(keyHitState[k], IsKeyHeld(k));
-  for (int32_t b = 1; b <= 2; ++b) PollOne(mouseHitState[b], IsMouseButtonHeld(b));
+  // Held first: asking handles the waiting events, whose presses are then taken.
+  for (int32_t k = 1; k <= 250; ++k) {
+    const bool held = IsKeyHeld(k);
+    PollOne(keyHitState[k], held, TakeKeyWentDown(k));
+  }
+  for (int32_t b = 1; b <= 2; ++b) {
+    const bool held = IsMouseButtonHeld(b);
+    PollOne(mouseHitState[b], held, TakeMouseButtonWentDown(b));
+  }
+  polledBefore = true;
   return 0;
 }
 
@@ -31,6 +47,8 @@ int32_t KeyPressed(int32_t key) {
   if (key < 1 || key > 250) return 0;
   return keyHitState[key][1] == 1 ? 1 : 0;
 }
+
+int32_t KeyDown(int32_t key) { return KeyPressed(key) == 1 || IsKeyHeld(key) ? 1 : 0; }
 
 int32_t MousePressed(int32_t button) {
   if (button < 1 || button > 2) return 0;
@@ -52,4 +70,5 @@ void ResetInputEdges() {
   std::memset(keyHitState, 0, sizeof keyHitState);
   std::memset(mouseHitState, 0, sizeof mouseHitState);
   std::memset(menuGlow, 0, sizeof menuGlow);
+  polledBefore = false;
 }

@@ -1,5 +1,6 @@
 // Key and mouse presses as edges: a key counts as pressed in exactly one
-// frame, the first poll that sees it down after a poll that saw it up. Also
+// frame, the first poll that sees it down, or sees that it went down, after
+// a poll that saw it up. Also
 // the hover glow of the current screen's menu items.
 #pragma once
 #include <cstdint>
@@ -14,6 +15,9 @@ extern int32_t menuGlow[11][3];
 // Once per frame, before the screen runs.
 int32_t PollInput();
 int32_t KeyPressed(int32_t key);
+// 1 while the key is held, and in the frame of its press even when it was
+// let go again before the frame began (a quick tap still acts once).
+int32_t KeyDown(int32_t key);
 int32_t MousePressed(int32_t button);
 // Every press of this frame is forgotten; held keys stay latched down.
 int32_t FlushPressed();

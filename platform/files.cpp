@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <climits>
 #include <cstdio>
 #include <cstring>
@@ -198,6 +199,40 @@ bool RemoveFile(const Text& path) {
 
 bool RenameFile(const Text& from, const Text& to) {
   return std::rename(NativePath(from).c_str(), NativePath(to).c_str()) == 0;
+}
+
+bool SaveWholeFile(const Text& path, const uint8_t* bytes, size_t size, std::string* reason) {
+  const std::string target = NativePath(path);
+  const std::string temporary = target + ".tmp";
+  int error = 0;
+  // Keeps the first failure; a call that fails without saying why counts as
+  // an input/output error.
+  auto check = [&error](bool ok) {
+    if (!ok && error == 0) error = errno != 0 ? errno : EIO;
+  };
+  errno = 0;
+  std::FILE* file = std::fopen(temporary.c_str(), "wb");
+  check(file != nullptr);
+  if (file) {
+    errno = 0;
+    check(size == 0 || std::fwrite(bytes, 1, size, file) == size);
+    errno = 0;
+    check(std::fflush(file) == 0);
+    // On disk before it takes the old file's place, so that a crash cannot
+    // leave an empty file under the real name. Files that cannot be synced
+    // (EINVAL) are taken as they are.
+    errno = 0;
+    check(::fsync(::fileno(file)) == 0 || errno == EINVAL);
+    errno = 0;
+    check(std::fclose(file) == 0);
+    if (error == 0) {
+      errno = 0;
+      check(std::rename(temporary.c_str(), target.c_str()) == 0);
+    }
+    if (error != 0) ::unlink(temporary.c_str());
+  }
+  if (error != 0 && reason != nullptr) *reason = std::strerror(error);
+  return error == 0;
 }
 
 bool MakeDirectory(const Text& path, bool recursive) {

@@ -49,6 +49,13 @@ int32_t FileByteSize(const Text& path);
 bool RemoveFile(const Text& path);
 bool RenameFile(const Text& from, const Text& to);
 bool MakeDirectory(const Text& path, bool recursive = false);
+// Saves a whole file without ever damaging the one already there: the bytes
+// go to the path followed by ".tmp", every write, the flush and the close are
+// checked, and only then does it take the place of the old file. On failure
+// the old file is left as it was, the temporary file is removed, false is
+// returned and reason (when given) tells why.
+bool SaveWholeFile(const Text& path, const uint8_t* bytes, size_t size,
+                   std::string* reason = nullptr);
 // The text after the last "." of the last path element, else empty.
 Text PathExtension(const Text& path);
 

@@ -93,6 +93,17 @@ void HeadlessSetMouse(int32_t x, int32_t y, int32_t buttons) {
   for (int32_t b = 1; b <= 3; ++b) InputButtonEvent(b, (buttons >> (b - 1)) & 1);
 }
 
+void HeadlessTapKey(int32_t key) {
+  InputKeyEvent(key, true);
+  InputKeyEvent(key, false);
+}
+
+void HeadlessTapMouse(int32_t x, int32_t y, int32_t button) {
+  InputPointerEvent(x, y);
+  InputButtonEvent(button, true);
+  InputButtonEvent(button, false);
+}
+
 void HeadlessMoveWheel(int32_t delta) { InputWheelEvent(delta); }
 
 void HeadlessFocusChange(bool gained) { ReleaseAllInput(); }

@@ -29,6 +29,11 @@ bool WriteFramebufferPng(const std::string& path);
 void HeadlessSetKey(int32_t key, bool held);
 // buttons: bit 0 left, bit 1 right, bit 2 middle.
 void HeadlessSetMouse(int32_t x, int32_t y, int32_t buttons);
+// A press and its release back to back, before the next frame (a quick key
+// tap, or a click as a touchpad or a remote desktop sends it); button 1 left,
+// 2 right, 3 middle.
+void HeadlessTapKey(int32_t key);
+void HeadlessTapMouse(int32_t x, int32_t y, int32_t button);
 // Raw wheel units (120 per notch).
 void HeadlessMoveWheel(int32_t delta);
 void HeadlessFocusChange(bool gained);

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstring>
+#include <utility>
 
 #include "platform/platform_internal.hpp"
 
@@ -20,6 +21,10 @@ std::array<bool, 4> buttons{};
 // Buttons that were down when a focus change released everything: they are
 // not taken as pressed again until they have really been let go.
 std::array<bool, 4> releasedByFocus{};
+// Keys and buttons that went down since the edge poll last took them: a
+// press released again before the next frame must still count once.
+std::array<bool, 256> keyWentDown{};
+std::array<bool, 4> buttonWentDown{};
 uint32_t lastButtonCheck = 0;
 int32_t pointerX = 0, pointerY = 0;
 int32_t wheelPosition = 0;
@@ -28,11 +33,15 @@ bool closeRequested = false;
 }  // namespace
 
 void InputKeyEvent(int32_t key, bool down) {
-  if (key > 0 && key < 256) keys[size_t(key)] = down;
+  if (key <= 0 || key >= 256) return;
+  if (down && !keys[size_t(key)]) keyWentDown[size_t(key)] = true;
+  keys[size_t(key)] = down;
 }
 
 void InputButtonEvent(int32_t button, bool down) {
-  if (button >= 1 && button <= 3) buttons[size_t(button)] = down;
+  if (button < 1 || button > 3) return;
+  if (down && !buttons[size_t(button)]) buttonWentDown[size_t(button)] = true;
+  buttons[size_t(button)] = down;
 }
 
 void InputPointerEvent(int32_t gameX, int32_t gameY) {
@@ -54,12 +63,12 @@ void InputScancodeEvent(int32_t scancode, bool down, bool repeat, bool numLock) 
     if (repeat) return;
     int32_t code = KeyCodeForScancode(scancode, numLock);
     downAs[size_t(scancode)] = uint8_t(code);
-    if (code) keys[size_t(code)] = true;
+    InputKeyEvent(code, true);
   } else {
     int32_t code = downAs[size_t(scancode)];
     if (!code) code = KeyCodeForScancode(scancode, numLock);
     downAs[size_t(scancode)] = 0;
-    if (code) keys[size_t(code)] = false;
+    InputKeyEvent(code, false);
   }
 }
 
@@ -252,6 +261,8 @@ void ReleaseAllInput() {
   downAs.fill(0);
   for (size_t b = 1; b <= 3; ++b) releasedByFocus[b] = releasedByFocus[b] || buttons[b];
   buttons.fill(false);
+  keyWentDown.fill(false);
+  buttonWentDown.fill(false);
   wheelPosition = 0;
 }
 
@@ -269,6 +280,16 @@ bool IsKeyHeld(int32_t key) {
 bool IsMouseButtonHeld(int32_t button) {
   PumpWindowEvents();
   return button >= 1 && button <= 3 && buttons[size_t(button)];
+}
+
+bool TakeKeyWentDown(int32_t key) {
+  if (key <= 0 || key >= 256) return false;
+  return std::exchange(keyWentDown[size_t(key)], false);
+}
+
+bool TakeMouseButtonWentDown(int32_t button) {
+  if (button < 1 || button > 3) return false;
+  return std::exchange(buttonWentDown[size_t(button)], false);
 }
 
 int32_t PointerX() {

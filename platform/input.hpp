@@ -12,6 +12,11 @@
 bool IsKeyHeld(int32_t key);
 // 1 left, 2 right, 3 middle.
 bool IsMouseButtonHeld(int32_t button);
+// Whether the key or button went down since the last call for it (the call
+// clears it), so a press let go again before anyone looked is seen once.
+// Handles no events itself: ask right after IsKeyHeld or IsMouseButtonHeld.
+bool TakeKeyWentDown(int32_t key);
+bool TakeMouseButtonWentDown(int32_t button);
 // In game pixels.
 int32_t PointerX();
 int32_t PointerY();

@@ -6,7 +6,6 @@
 #include "match/match_tables.hpp"
 #include "match/media_tables.hpp"
 #include "match/shell_tables.hpp"
-#include "platform/input.hpp"
 #include "platform/sound.hpp"
 #include "shell/screens.hpp"
 
@@ -33,10 +32,6 @@ void MatchStep() {
   ReplaySyncCheck();
 }
 
-static int32_t KeyHeld(int32_t key) {
-  return key >= 1 && key <= 255 && IsKeyHeld(key) ? 1 : 0;
-}
-
 void MatchInput() {
   if (matchFrame < maxReplayFrames) matchFrame += 1;
   for (int32_t slot = 1; slot <= 4; ++slot) {
@@ -46,8 +41,10 @@ void MatchInput() {
     if (playbackMode == 0) {
       const int32_t* keys = optionTable[slot];
       if (slotTable[slot][SLOT_ARENA] == ARENA_FLYING) {
+        // A key tapped between two frames counts as held for one frame, and
+        // is recorded so.
         for (int32_t c = INPUT_THRUST; c <= INPUT_FIRE_SECONDARY; ++c)
-          playerInput[slot][c] = KeyHeld(keys[c]);
+          playerInput[slot][c] = KeyDown(keys[c]);
         playerInput[slot][INPUT_SNIPING] = KeyPressed(keys[INPUT_SNIPING]);
       } else {
         // Choosing: each press steps or launches once.

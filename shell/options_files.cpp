@@ -1,6 +1,9 @@
 #include "shell/options_files.hpp"
 
 #include <algorithm>
+#include <cstdio>
+#include <string>
+#include <vector>
 
 #include "match/match_tables.hpp"
 #include "match/shell_tables.hpp"
@@ -8,6 +11,8 @@
 
 const Text optionsFilePath = u"data\\options.qv2";
 const Text progressFilePath = u"data\\exp.qv2";
+Text saveFailureNotice;
+int32_t saveFailureFrames = 0;
 
 const int32_t defaultKeys[5][7] = {
     {0, 0, 0, 0, 0, 0, 0},
@@ -32,16 +37,20 @@ StreamRef OpenValidFile(const Text& path, int32_t size) {
   return stream;
 }
 
-// Written under a temporary name and renamed, so an interrupted write never
-// leaves a torn file behind.
-template <class Fill>
-void WriteWhole(const Text& path, Fill fill) {
-  const Text temporary = JoinText(path, u".tmp");
-  StreamRef stream = OpenFileForWrite(temporary);
-  if (!stream) return;
-  fill(*stream);
-  CloseDataStream(stream);
-  if (!RenameFile(temporary, path)) RemoveFile(temporary);
+void AppendInt32(std::vector<uint8_t>& bytes, int32_t value) {
+  const uint32_t v = static_cast<uint32_t>(value);
+  for (int32_t shift = 0; shift < 32; shift += 8) bytes.push_back(static_cast<uint8_t>(v >> shift));
+}
+
+// A failed save keeps the old file; the player is told on the main menu and
+// the reason goes to the error output.
+bool Save(const Text& path, const std::vector<uint8_t>& bytes, const Text& notice) {
+  std::string reason;
+  if (SaveWholeFile(path, bytes.data(), bytes.size(), &reason)) return true;
+  std::fprintf(stderr, "Could not save %s: %s\n", NativePath(path).c_str(), reason.c_str());
+  saveFailureNotice = notice;
+  saveFailureFrames = saveFailureShownFrames;
+  return false;
 }
 
 }  // namespace
@@ -85,18 +94,23 @@ void LoadProgressFile() {
   CloseDataStream(stream);
 }
 
-void WriteOptionsFile() {
-  WriteWhole(optionsFilePath, [](TStream& stream) {
-    WriteInt32(stream, progressFileVersion);
-    for (int32_t row = 0; row <= 4; ++row) {
-      for (int32_t column = 0; column <= 6; ++column) WriteInt32(stream, optionTable[row][column]);
-    }
-  });
+bool WriteOptionsFile() {
+  std::vector<uint8_t> bytes;
+  AppendInt32(bytes, progressFileVersion);
+  for (int32_t row = 0; row <= 4; ++row) {
+    for (int32_t column = 0; column <= 6; ++column) AppendInt32(bytes, optionTable[row][column]);
+  }
+  return Save(optionsFilePath, bytes, u"UNABLE TO SAVE THE OPTIONS!");
 }
 
-void SaveProgressFile() {
-  WriteWhole(progressFilePath, [](TStream& stream) {
-    WriteInt32(stream, progressFileVersion);
-    WriteInt32(stream, bonusShipsUnlocked);
-  });
+bool SaveProgressFile() {
+  std::vector<uint8_t> bytes;
+  AppendInt32(bytes, progressFileVersion);
+  AppendInt32(bytes, bonusShipsUnlocked);
+  return Save(progressFilePath, bytes, u"UNABLE TO SAVE THE PROGRESS!");
+}
+
+void ResetOptionsFiles() {
+  saveFailureNotice.clear();
+  saveFailureFrames = 0;
 }

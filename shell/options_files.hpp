@@ -17,5 +17,14 @@ extern const int32_t defaultKeys[5][7];
 // filesLoaded becomes 1 or 2.
 void LoadOptionsFile();
 void LoadProgressFile();
-void WriteOptionsFile();
-void SaveProgressFile();
+// Both save without damaging the file already there; false when the save
+// failed (the old file stays and saveFailureNotice is set).
+bool WriteOptionsFile();
+bool SaveProgressFile();
+
+// What the main menu shows after a save failed, and for how many more frames.
+extern Text saveFailureNotice;
+extern int32_t saveFailureFrames;
+// Five seconds.
+constexpr int32_t saveFailureShownFrames = 375;
+void ResetOptionsFiles();

@@ -98,6 +98,7 @@ void MainMenuBlock() {
     if (ButtonStep(item, ItemBox(item))) TakeItem(item);
   }
   if (KeyPressed(27) == 1) quitRequested = 1;
+  if (saveFailureFrames > 0) saveFailureFrames -= 1;
   AdvancePulse();
   MainMenuDraw();
 }
@@ -115,6 +116,7 @@ void MainMenuDraw() {
   SetDrawColour(255, 255, 255);
   DrawImageFrame(secretImage, secretX, secretY, 0);
   DrawCheatModeText();
+  if (saveFailureFrames > 0) DrawTextFixed(0, 16, 255, 0, 0, saveFailureNotice);
   SetDrawColour(255, 255, 255);
 }
 

@@ -5,6 +5,8 @@
 #include "match/records.hpp"
 #include "match/shell_tables.hpp"
 #include "shell/frame_internal.hpp"
+#include "shell/options_files.hpp"
+#include "shell/options_screen.hpp"
 #include "shell/replay_save.hpp"
 #include "shell/screens.hpp"
 #include "shell/setup_screens.hpp"
@@ -23,4 +25,7 @@ void ResetShell() {
   ResetSetupScreens();
   ResetReplaySave();
   ResetStatisticsScreen();
+  ResetOptionsFiles();
+  ResetOptionsScreen();
+  ResetNewShipScreen();
 }

@@ -98,7 +98,7 @@ void StartupWindowPass() {
     }
   }
   if (IsKeyHeld(13)) startupHover[4] = 0;
-  if (IsKeyHeld(27)) startupChoice = 3;
+  if (KeyDown(27) == 1) startupChoice = 3;
 
   int32_t screenX = 0, screenY = 0;
   GetCursorPos(screenX, screenY);

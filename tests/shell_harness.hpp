@@ -1,0 +1,82 @@
+// The shell as the start-up leaves it, headless, for tests that drive the
+// real frame loop, and readers of the files it writes.
+#pragma once
+#include <cstdint>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "catalogue/explosions.hpp"
+#include "catalogue/ships.hpp"
+#include "match/shell_tables.hpp"
+#include "platform/display.hpp"
+#include "platform/fsound.hpp"
+#include "platform/headless.hpp"
+#include "shell/screens.hpp"
+#include "shell/startup_tables.hpp"
+
+namespace shellharness {
+
+// A headless display, the catalogue and the start-up tables; the first
+// frame's fade-in is pending. False when the display did not open.
+inline bool StartShell() {
+  UseHeadlessBackend(true);
+  ResetPlatformDisplay();
+  ResetMusic();
+  ResetShell();
+  ResetCatalogue();
+  InitShipCatalogue();
+  InitExplosionTypes();
+  if (OpenDisplay(1280, 1024, 32, 75, 0) != 1) return false;
+  SetUpTeamNames();
+  SetUpStartupTables();
+  fadePhase = FADE_IN;
+  return true;
+}
+
+inline void StopShell() {
+  ResetPlatformDisplay();
+  ResetMusic();
+  ResetShell();
+}
+
+// Moves there, presses the buttons in the next frame (which runs) and lets go.
+inline void Click(int32_t x, int32_t y, int32_t buttons = 1) {
+  HeadlessSetMouse(x, y, 0);
+  RunFrame();
+  HeadlessSetMouse(x, y, buttons);
+  RunFrame();
+  HeadlessSetMouse(x, y, 0);
+}
+
+// The key held for one frame.
+inline void PressKey(int32_t key) {
+  HeadlessSetKey(key, true);
+  RunFrame();
+  HeadlessSetKey(key, false);
+}
+
+// At most 4096 bytes: a save that wrongly put a device in the file's place
+// must not read on for ever.
+inline std::string FileBytes(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::string bytes(4096, '\0');
+  in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  bytes.resize(static_cast<size_t>(in.gcount()));
+  return bytes;
+}
+
+// The file as little-endian 32-bit values.
+inline std::vector<int32_t> FileInts(const std::string& path) {
+  const std::string bytes = FileBytes(path);
+  std::vector<int32_t> values;
+  for (size_t i = 0; i + 4 <= bytes.size(); i += 4) {
+    uint32_t v = 0;
+    for (size_t b = 0; b < 4; ++b)
+      v |= static_cast<uint32_t>(static_cast<uint8_t>(bytes[i + b])) << (8 * b);
+    values.push_back(static_cast<int32_t>(v));
+  }
+  return values;
+}
+
+}  // namespace shellharness

@@ -1,0 +1,63 @@
+// Saving the options and progress files on a full disk, or past a file size
+// limit: the old files stay byte for byte and no temporary file is left.
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+
+#include <csignal>
+#include <filesystem>
+#include <fstream>
+
+#include "platform/files.hpp"
+#include "shell/options_files.hpp"
+#include "tests/shell_harness.hpp"
+#include "tests/test_folder.hpp"
+
+namespace fs = std::filesystem;
+using shellharness::FileBytes;
+
+TEST(SaveFiles, AFullDiskOrASizeLimitKeepsTheOldFiles) {
+  TestFolder folder("qw2_save_", "data");
+  ResetShell();
+  const std::string options(144, '\x11');
+  const std::string progress("\x29\0\0\0\x04\0\0\0", 8);
+  std::ofstream("data/options.qv2", std::ios::binary) << options;
+  std::ofstream("data/exp.qv2", std::ios::binary) << progress;
+  // Writes to the temporary files land on a full device: the flush fails.
+  fs::create_symlink("/dev/full", "data/options.qv2.tmp");
+  fs::create_symlink("/dev/full", "data/exp.qv2.tmp");
+  optionTable[1][1] = 65;
+  bonusShipsUnlocked = 5;
+  EXPECT_FALSE(WriteOptionsFile());
+  EXPECT_EQ(saveFailureNotice, Text(u"UNABLE TO SAVE THE OPTIONS!"));
+  EXPECT_FALSE(SaveProgressFile());
+  EXPECT_EQ(saveFailureNotice, Text(u"UNABLE TO SAVE THE PROGRESS!"));
+  EXPECT_EQ(saveFailureFrames, saveFailureShownFrames);
+  EXPECT_EQ(FileBytes("data/options.qv2"), options);
+  EXPECT_EQ(FileBytes("data/exp.qv2"), progress);
+  EXPECT_FALSE(fs::exists(fs::symlink_status("data/options.qv2.tmp")));
+  EXPECT_FALSE(fs::exists(fs::symlink_status("data/exp.qv2.tmp")));
+
+  // Room for 100 bytes a file: the 144 of the options fail, the 8 of the
+  // progress fit. The signal that would end the program is ignored, so the
+  // write reports the failure.
+  rlimit old{};
+  getrlimit(RLIMIT_FSIZE, &old);
+  rlimit lowered = old;
+  lowered.rlim_cur = 100;
+  auto* handler = std::signal(SIGXFSZ, SIG_IGN);
+  setrlimit(RLIMIT_FSIZE, &lowered);
+  const bool optionsSaved = WriteOptionsFile();
+  const bool progressSaved = SaveProgressFile();
+  setrlimit(RLIMIT_FSIZE, &old);
+  std::signal(SIGXFSZ, handler);
+  EXPECT_FALSE(optionsSaved);
+  EXPECT_TRUE(progressSaved);
+  EXPECT_EQ(FileBytes("data/options.qv2"), options);
+  EXPECT_FALSE(fs::exists("data/options.qv2.tmp"));
+  EXPECT_EQ(FileBytes("data/exp.qv2"), std::string("\x29\0\0\0\x05\0\0\0", 8));
+
+  // A folder that does not exist: nothing is made.
+  EXPECT_FALSE(SaveWholeFile(u"data\\none\\x", nullptr, 0));
+  EXPECT_FALSE(fs::exists("data/none"));
+  ResetShell();
+}
