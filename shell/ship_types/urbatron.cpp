@@ -1,0 +1,4 @@
+// Urbatron: Glowing Orb. Its code is still to come.
+#include "shell/ship_types/type_code.hpp"
+
+void UrbatronSpecialWeapon(TShip& /*ship*/) {}
