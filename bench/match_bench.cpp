@@ -4,12 +4,13 @@
 #include <benchmark/benchmark.h>
 
 #include <cstring>
+#include <vector>
 
 #include "tests/match_harness.hpp"
 
 namespace {
 
-harness::MatchRecord Recording(const int32_t (&types)[5]) {
+harness::MatchRecord Recording(const std::vector<int32_t>& types) {
   harness::MatchSetup setup;
   setup.seed = 424242;
   setup.scriptSeed = 8;
@@ -17,7 +18,7 @@ harness::MatchRecord Recording(const int32_t (&types)[5]) {
   for (int32_t s = 1; s <= 4; ++s) {
     setup.slots[s].control = CONTROL_HUMAN;
     setup.slots[s].team = s;
-    for (int32_t m = 0; m < 30; ++m) setup.slots[s].fleet.push_back(types[(m + s) % 5]);
+    for (size_t m = 0; m < 30; ++m) setup.slots[s].fleet.push_back(types[(m + s) % types.size()]);
   }
   return harness::RecordMatch(setup);
 }
@@ -31,6 +32,13 @@ const harness::MatchRecord& BusyRecording() {
 // Volleys of up to 15 shots and homing shots (their types' own code aside).
 const harness::MatchRecord& HeavyFireRecording() {
   static const harness::MatchRecord record = Recording({3, 13, 25, 24, 6});
+  return record;
+}
+
+// The first sixteen types, with their own special weapons and shot kinds.
+const harness::MatchRecord& SpecialTypesRecording() {
+  static const harness::MatchRecord record =
+      Recording({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16});
   return record;
 }
 
@@ -72,5 +80,10 @@ BENCHMARK(BM_MatchStepBusyFourShips)->Unit(benchmark::kMicrosecond);
 
 void BM_MatchStepHeavyFire(benchmark::State& state) { RunPlayback(state, HeavyFireRecording()); }
 BENCHMARK(BM_MatchStepHeavyFire)->Unit(benchmark::kMicrosecond);
+
+void BM_MatchStepSpecialTypes(benchmark::State& state) {
+  RunPlayback(state, SpecialTypesRecording());
+}
+BENCHMARK(BM_MatchStepSpecialTypes)->Unit(benchmark::kMicrosecond);
 
 }  // namespace

@@ -140,6 +140,11 @@ extern int32_t teamAlive[5];
 // Rows 1-4: status effects on each slot's ship; row 5: per effect, a flag
 // that spares it when the slot's ship leaves the arena.
 extern int32_t slotEffectState[6][51];
+constexpr int32_t EFFECT_STUCK = 1;    // stuck by a Garm's sticky bolt
+constexpr int32_t EFFECT_CURSES = 3;   // curses a Pax has laid on the slot
+constexpr int32_t EFFECT_TRAPPED = 4;  // held by a Jerboafa's trap
+constexpr int32_t EFFECT_SPARED_ROW = 5;
+constexpr int32_t EFFECT_COUNT = 50;
 
 // Match control.
 extern int32_t matchFrame;

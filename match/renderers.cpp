@@ -278,7 +278,7 @@ void DrawOneShip(const TShip& ship) {
   }
   DrawAimingDots(ship);
   DrawOwnLook(ship);
-  if (slotEffectState[slot][1] == 1) {
+  if (slotEffectState[slot][EFFECT_STUCK] == 1) {
     SetDrawRotation(ship.heading);
     DrawImageFrame(ShipImageHandle(2, 3, 2), ship.x, ship.y, 0);
     SetDrawRotation(0);

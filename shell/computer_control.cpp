@@ -119,7 +119,7 @@ void AiSpecialTactics() {
     case 2:  // Sticky Bolt: only at a ship not stuck already
       if (!target) break;
       for (int32_t v = 1; v <= 4; ++v)
-        if (LinedUp(v) && slotEffectState[v][1] == 0) input[INPUT_FIRE_SECONDARY] = 1;
+        if (LinedUp(v) && slotEffectState[v][EFFECT_STUCK] == 0) input[INPUT_FIRE_SECONDARY] = 1;
       break;
     case 3:
     case 16:
@@ -237,7 +237,8 @@ void AiSpecialTactics() {
     case 37:
       if (!target) break;
       for (int32_t v = 1; v <= 4; ++v)
-        if (Evaluated(v) && slotEffectState[v][4] == 0 && Distance(v) <= 100.0f) input[INPUT_FIRE_SECONDARY] = 1;
+        if (Evaluated(v) && slotEffectState[v][EFFECT_TRAPPED] == 0 && Distance(v) <= 100.0f)
+          input[INPUT_FIRE_SECONDARY] = 1;
       break;
     case 39:
       if (!target) break;

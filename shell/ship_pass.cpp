@@ -9,8 +9,7 @@
 #include "platform/maths.hpp"
 #include "platform/random.hpp"
 #include "shell/match_step.hpp"
-
-static bool ValidMember(int32_t member) { return member >= 1 && member <= maxFleetSize; }
+#include "shell/ship_types/helpers.hpp"
 
 // One step of currentShip. The ship-type code may take the ship out of the
 // arena during it; every stage reads currentShip afresh, as the game does.
@@ -65,11 +64,7 @@ static void ShipStep() {
     ship.velocityY = static_cast<float>(ship.velocityY + SinDegrees(h - 90.0) * acceleration);
     const double vx = ship.velocityX, vy = ship.velocityY;
     ship.speed = static_cast<float>(SquareRoot(vx * vx + vy * vy));
-    if (ship.speed > maxSpeed) {
-      ship.velocityX = static_cast<float>(static_cast<double>(ship.velocityX) / ship.speed * maxSpeed);
-      ship.velocityY = static_cast<float>(static_cast<double>(ship.velocityY) / ship.speed * maxSpeed);
-      ship.speed = maxSpeed;
-    }
+    LimitShipSpeed(ship, maxSpeed);
     const int32_t engines = TruncateToInt(hull[HULL_ENGINE_POINT_COUNT]);
     for (int32_t p = 1; p <= engines && p <= 50; ++p) {
       float px, py;
@@ -157,8 +152,8 @@ void ShipDeath() {
     SpawnSpark(ship.x, ship.y, static_cast<float>(h), static_cast<float>(v), kind);
   }
 
-  for (int32_t effect = 1; effect <= 50; ++effect)
-    if (slotEffectState[5][effect] == 0) slotEffectState[s][effect] = 0;
+  for (int32_t effect = 1; effect <= EFFECT_COUNT; ++effect)
+    if (slotEffectState[EFFECT_SPARED_ROW][effect] == 0) slotEffectState[s][effect] = 0;
   slotTable[s][SLOT_ARENA] = ARENA_CHOOSING;
   if (ValidMember(ship.memberIndex))
     matchStats[s][ship.memberIndex][STAT_STATUS] = static_cast<float>(STATUS_DESTROYED);

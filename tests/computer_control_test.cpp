@@ -532,12 +532,15 @@ harness::MatchSetup Computers(int32_t seed, std::initializer_list<std::pair<int3
   return setup;
 }
 
-// Ship types with generic weapons and no per-type code but their tactics.
+// Ship types with generic weapons and no per-type code but their tactics,
+// and the first four types with code of their own.
 std::vector<std::pair<const char*, harness::MatchSetup>> ComputerGoldens() {
   return {
       {"cpu_duel", Computers(8080, {{1, {15, 24}}, {2, {25, 34}}})},
       {"cpu_fourway", Computers(-1977, {{1, {35}}, {2, {15}}, {3, {24}}, {4, {34}}})},
       {"cpu_human_mix", Computers(424242, {{1, {34, 15}}, {2, {35}}, {1, {25}}, {2, {24}}}, 1)},
+      {"cpu_regal_to_urbatron",
+       Computers(1404, {{1, {1, 15}}, {2, {2, 24}}, {3, {3, 25}}, {4, {4, 34}}})},
   };
 }
 

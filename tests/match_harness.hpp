@@ -5,6 +5,7 @@
 #include <array>
 #include <cmath>
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <utility>
 #include <vector>
@@ -208,7 +209,9 @@ struct MatchRecord {
 };
 
 // The match-over flag ends a match; nothing else here leaves the match.
-inline MatchRecord RecordMatch(const MatchSetup& setup) {
+// everyFrame, when given, looks at the match after each frame.
+inline MatchRecord RecordMatch(const MatchSetup& setup,
+                               const std::function<void()>& everyFrame = {}) {
   ResetMatchWorld();
   ApplySetup(setup);
   StartMatch();
@@ -226,6 +229,7 @@ inline MatchRecord RecordMatch(const MatchSetup& setup) {
     record.frames += 1;
     const int32_t* row = replayData[matchFrame][0];
     record.checksums.push_back({row[5], row[6], row[7]});
+    if (everyFrame) everyFrame();
   }
   for (int32_t s = 1; s <= 4; ++s)
     for (int32_t c = 1; c <= 6; ++c) HeadlessSetKey(SlotKey(s, c), false);

@@ -1,0 +1,4 @@
+// Darber: Xeno Bomb. Its code is still to come.
+#include "shell/ship_types/type_code.hpp"
+
+void DarberShotKind(TShot& /*shot*/) {}

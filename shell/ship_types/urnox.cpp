@@ -1,0 +1,4 @@
+// Urnox: Indestructibility. Its code is still to come.
+#include "shell/ship_types/type_code.hpp"
+
+void UrnoxSpecialWeapon(TShip& /*ship*/) {}
