@@ -27,7 +27,6 @@ constexpr int32_t KEY_Y = 89;
 // The fleet shown under the question.
 constexpr int32_t GRID_LEFT = 310;
 constexpr int32_t GRID_TOP = 454;
-constexpr int32_t GRID_STEP = 66;
 
 // Whether a slot after the shopper will shop too.
 bool AnotherShopperFollows() {
@@ -58,25 +57,6 @@ void DrawLetters(float y) {
   SetGlowColour(GLOW_NO);
   DrawTextProp(700, y, u"N", 1);
   SetDrawColour(255, 255, 255);
-}
-
-void DrawShopperFleet() {
-  for (int32_t row = 0; row < 3; ++row) {
-    for (int32_t column = 0; column < 10; ++column) {
-      const float x = static_cast<float>(GRID_LEFT + GRID_STEP * column);
-      const float y = static_cast<float>(GRID_TOP + GRID_STEP * row);
-      SetBlendMode(BLEND_ALPHA);
-      SetDrawAlpha(0.5);
-      SetDrawColour(255, 200, 100);
-      DrawImageFrame(miniBorderImage, x, y, 0);
-      // The pictures keep the alpha blending of the frames.
-      SetDrawColour(255, 255, 255);
-      SetDrawAlpha(1);
-      const int32_t shipType = fleetTable[shopPlayer][FLEET_MEMBER_TYPES][10 * row + column + 1];
-      if (shipType > 0) DrawImageFrame(hudMiniShipsImage, x + 4, y + 4, shipType - 1);
-    }
-  }
-  SetBlendMode(BLEND_MASK);
 }
 
 }  // namespace
@@ -110,7 +90,8 @@ void ConfirmFleetDraw() {
   SetDrawColour(255, 200, 100);
   DrawTextProp(640, 378, u"ACCEPT THIS Wexlor?", 1);
   DrawLetters(684);
-  DrawShopperFleet();
+  // The pictures keep the alpha blending of the frames.
+  DrawShopperFleet(GRID_LEFT, GRID_TOP, BLEND_ALPHA);
 }
 
 void ConfirmAbortShopEnter() {}

@@ -158,24 +158,6 @@ void AskToAbort() {
   StopSlideSound();
 }
 
-void DrawFleetGrid() {
-  for (int32_t row = 0; row < GRID_ROWS; ++row) {
-    for (int32_t column = 0; column < GRID_COLUMNS; ++column) {
-      const int32_t x = GRID_LEFT + GRID_STEP * column;
-      const int32_t y = GRID_TOP + GRID_STEP * row;
-      SetBlendMode(BLEND_ALPHA);
-      SetDrawAlpha(0.5);
-      SetDrawColour(255, 200, 100);
-      DrawImageFrame(miniBorderImage, x, y, 0);
-      SetDrawColour(255, 255, 255);
-      SetDrawAlpha(1);
-      SetBlendMode(BLEND_MASK);
-      const int32_t shipType = Members()[GRID_COLUMNS * row + column + 1];
-      if (shipType > 0) DrawImageFrame(hudMiniShipsImage, x + 4, y + 4, shipType - 1);
-    }
-  }
-}
-
 void DrawHoverLight() {
   SetDrawScale(hoverLightScaleX, hoverLightScaleY);
   SetBlendMode(BLEND_LIGHT);
@@ -233,11 +215,30 @@ void ShipShopDraw() {
   SetDrawColour(255, 255, 255);
 
   DrawCarousel(true);
-  DrawFleetGrid();
+  DrawShopperFleet(GRID_LEFT, GRID_TOP, BLEND_MASK);
   DrawHoverLight();
   DrawShipInfoPanel(CentreShipType(), shipCarousel[CAROUSEL_PANEL_OFFSET], SHOP_DESCRIPTION_TOP,
                     SHOP_DESCRIPTION_PLATE_TOP);
   DrawCheatModeText();
+}
+
+void DrawShopperFleet(int32_t left, int32_t top, int32_t pictureBlend) {
+  for (int32_t row = 0; row < GRID_ROWS; ++row) {
+    for (int32_t column = 0; column < GRID_COLUMNS; ++column) {
+      const int32_t x = left + GRID_STEP * column;
+      const int32_t y = top + GRID_STEP * row;
+      SetBlendMode(BLEND_ALPHA);
+      SetDrawAlpha(0.5);
+      SetDrawColour(255, 200, 100);
+      DrawImageFrame(miniBorderImage, x, y, 0);
+      SetDrawColour(255, 255, 255);
+      SetDrawAlpha(1);
+      SetBlendMode(pictureBlend);
+      const int32_t shipType = Members()[GRID_COLUMNS * row + column + 1];
+      if (shipType > 0) DrawImageFrame(hudMiniShipsImage, x + 4, y + 4, shipType - 1);
+    }
+  }
+  SetBlendMode(BLEND_MASK);
 }
 
 void ResetShopScreens() {

@@ -11,6 +11,10 @@ extern int32_t hoverLightY;
 extern float hoverLightScaleX;
 extern float hoverLightScaleY;
 
+// The shopper's fleet as a grid of 3 rows of 10 cells from (left, top), the
+// ship pictures drawn in pictureBlend.
+void DrawShopperFleet(int32_t left, int32_t top, int32_t pictureBlend);
+
 // Ends the shopping for good: every slot's fleet emptied (the money left is
 // kept) and the next-shopper screen back to its start.
 void AbandonShopping();
