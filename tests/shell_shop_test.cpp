@@ -10,25 +10,24 @@
 #include <string>
 #include <vector>
 
-#include "catalogue/explosions.hpp"
 #include "catalogue/ships.hpp"
 #include "match/input_edges.hpp"
 #include "match/match_tables.hpp"
 #include "match/media_tables.hpp"
 #include "match/shell_tables.hpp"
-#include "platform/display.hpp"
-#include "platform/fsound.hpp"
 #include "platform/headless.hpp"
 #include "platform/sound.hpp"
 #include "shell/screens.hpp"
 #include "shell/ship_carousel.hpp"
 #include "shell/ship_info_panel.hpp"
 #include "shell/shop_screens.hpp"
-#include "shell/startup_tables.hpp"
 #include "tests/game_pictures.hpp"
+#include "tests/shell_harness.hpp"
 #include "tests/test_folder.hpp"
 
 namespace {
+
+using shellharness::Click;
 
 constexpr int32_t KEY_BACKSPACE = 8;
 constexpr int32_t KEY_ENTER = 13;
@@ -60,36 +59,16 @@ class ShopScreens : public ::testing::Test {
  protected:
   void SetUp() override {
     folder_.emplace("qw2_shop_");
-    UseHeadlessBackend(true);
-    ResetPlatformDisplay();
-    ResetMusic();
-    ResetShell();
-    ResetCatalogue();
-    InitShipCatalogue();
-    InitExplosionTypes();
-    ASSERT_EQ(OpenDisplay(1280, 1024, 32, 75, 0), 1);
-    SetUpTeamNames();
-    SetUpStartupTables();
+    ASSERT_TRUE(shellharness::StartShell());
     LoadGamePictures();
-    fadePhase = FADE_IN;
     Rest();
     RunFrame();  // the main menu brightens in
   }
   void TearDown() override {
-    ResetPlatformDisplay();
-    ResetMusic();
-    ResetShell();
+    shellharness::StopShell();
     folder_.reset();
   }
 
-  // Moves there, presses in the next frame and lets go; the pointer stays.
-  static void Click(int32_t x, int32_t y, int32_t buttons = 1) {
-    HeadlessSetMouse(x, y, 0);
-    RunFrame();
-    HeadlessSetMouse(x, y, buttons);
-    RunFrame();
-    HeadlessSetMouse(x, y, 0);
-  }
   // Keys held in one frame, released afterwards.
   static void Press(std::initializer_list<int32_t> keys) {
     for (const int32_t key : keys) HeadlessSetKey(key, true);
