@@ -10,6 +10,7 @@
 #include "shell/replay_save.hpp"
 #include "shell/screens.hpp"
 #include "shell/setup_screens.hpp"
+#include "shell/shop_screens.hpp"
 #include "shell/statistics_screen.hpp"
 
 void ResetShell() {
@@ -23,6 +24,7 @@ void ResetShell() {
   ResetMainMenu();
   ResetStartup();
   ResetSetupScreens();
+  ResetShopScreens();
   ResetReplaySave();
   ResetStatisticsScreen();
   ResetOptionsFiles();
