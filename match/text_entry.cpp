@@ -1,6 +1,7 @@
 #include "match/text_entry.hpp"
 
 #include "match/input_edges.hpp"
+#include "match/key_codes.hpp"
 #include "match/shell_tables.hpp"
 #include "platform/input.hpp"
 
@@ -8,13 +9,9 @@ int32_t textEntryLine = 0;
 
 namespace {
 
-constexpr int32_t KEY_BACKSPACE = 8;
-constexpr int32_t KEY_SPACE = 32;
 // The key beside 0 types "?" with Shift; alone it would only type its plain
 // name, so a one-line field ignores it.
 constexpr int32_t KEY_QUESTION = 187;
-constexpr int32_t KEY_LEFT_SHIFT = 160;
-constexpr int32_t KEY_RIGHT_SHIFT = 161;
 
 bool ShiftHeld() { return IsKeyHeld(KEY_LEFT_SHIFT) || IsKeyHeld(KEY_RIGHT_SHIFT); }
 

@@ -5,6 +5,7 @@
 
 #include "match/bitmap_text.hpp"
 #include "match/input_edges.hpp"
+#include "match/key_codes.hpp"
 #include "match/match_tables.hpp"
 #include "match/media_tables.hpp"
 #include "match/replay_files.hpp"
@@ -38,8 +39,6 @@ const HoverBox changeDescriptionBox = {317, 483, 963, 525, false};
 const HoverBox acceptBox = {706, 703, 978, 745, false};
 const HoverBox cancelBox = {307, 703, 573, 745, false};
 
-constexpr int32_t KEY_ENTER = 13;
-constexpr int32_t KEY_ESCAPE = 27;
 constexpr int32_t CARET_TOP = 75;
 constexpr int32_t CARET_STEP = 5;
 

@@ -4,6 +4,7 @@
 
 #include "match/bitmap_text.hpp"
 #include "match/input_edges.hpp"
+#include "match/key_codes.hpp"
 #include "match/match_tables.hpp"
 #include "match/media_tables.hpp"
 #include "match/replay_files.hpp"
@@ -39,13 +40,6 @@ constexpr int32_t GLOW_ACCEPT = 1;
 constexpr int32_t GLOW_CANCEL = 2;
 constexpr int32_t GLOW_YES = 1;
 constexpr int32_t GLOW_NO = 2;
-
-constexpr int32_t KEY_ESCAPE = 27;
-constexpr int32_t KEY_UP = 38;
-constexpr int32_t KEY_DOWN = 40;
-constexpr int32_t KEY_DELETE = 46;
-constexpr int32_t KEY_N = 78;
-constexpr int32_t KEY_Y = 89;
 
 const HoverBox scrollUpBox = {68, 383, 110, 425, false};
 const HoverBox scrollDownBox = {68, 758, 110, 800, false};

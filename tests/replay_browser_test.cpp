@@ -26,6 +26,7 @@
 #include "shell/startup_tables.hpp"
 #include "tests/game_pictures.hpp"
 #include "tests/match_harness.hpp"
+#include "tests/shell_harness.hpp"
 #include "tests/test_folder.hpp"
 
 namespace fs = std::filesystem;
@@ -52,9 +53,7 @@ class ReplayBrowser : public ::testing::Test {
     SetUpStartupTables();
   }
   void TearDown() override {
-    ResetPlatformDisplay();
-    ResetMusic();
-    ResetShell();
+    shellharness::StopShell();
     folder_.reset();
   }
 
@@ -80,15 +79,11 @@ class ReplayBrowser : public ::testing::Test {
   }
   // The game after its start-up, then the browser opened from the main menu.
   static void OpenBrowser() {
-    ResetPlatformDisplay();
-    ASSERT_EQ(OpenDisplay(1280, 1024, 32, 75, 0), 1);
+    ASSERT_TRUE(shellharness::StartShell());
     harness::LoadShipImages();
     LoadFonts();
     tickSound = 9001;
     alarmSound = 9002;
-    currentScreen = SCREEN_MAIN_MENU;
-    lastScreen = pendingScreen = playbackMode = 0;
-    fadePhase = FADE_NONE;
     HeadlessSetMouse(5, 5, 0);
     RunFrame();
     ReopenBrowser();
@@ -102,17 +97,10 @@ class ReplayBrowser : public ::testing::Test {
     ASSERT_EQ(currentScreen, SCREEN_REPLAYS);
     ClearAudioCallLog();
   }
-  static void Click(int32_t x, int32_t y) {
-    HeadlessSetMouse(x, y, 0);
-    RunFrame();
-    HeadlessSetMouse(x, y, 1);
-    RunFrame();
-    HeadlessSetMouse(x, y, 0);
-  }
+  static void Click(int32_t x, int32_t y) { shellharness::Click(x, y); }
+  // The key pressed for one frame, and the frame after it.
   static void PressKey(int32_t key) {
-    HeadlessSetKey(key, true);
-    RunFrame();
-    HeadlessSetKey(key, false);
+    shellharness::PressKey(key);
     RunFrame();
   }
   static int32_t Count() { return TextToInt(replayNames[0]); }
@@ -344,8 +332,7 @@ TEST_F(ReplayBrowser, TheListScrollsHoldsTwoHundredAndAcceptNeedsASelection) {
 }
 
 TEST_F(ReplayBrowser, CodesWithoutAGlyphDrawNothing) {
-  ResetPlatformDisplay();
-  ASSERT_EQ(OpenDisplay(1280, 1024, 32, 75, 0), 1);
+  ASSERT_TRUE(shellharness::StartShell());
   LoadFonts();
   SetClearColour(0, 0, 0);
   ClearBackBuffer();
