@@ -4,9 +4,11 @@
 #include "match/media_tables.hpp"
 #include "match/records.hpp"
 #include "match/shell_tables.hpp"
+#include "match/text_entry.hpp"
 #include "shell/frame_internal.hpp"
 #include "shell/options_files.hpp"
 #include "shell/options_screen.hpp"
+#include "shell/replay_browser.hpp"
 #include "shell/replay_save.hpp"
 #include "shell/screens.hpp"
 #include "shell/setup_screens.hpp"
@@ -30,4 +32,6 @@ void ResetShell() {
   ResetOptionsFiles();
   ResetOptionsScreen();
   ResetNewShipScreen();
+  ResetReplayBrowser();
+  ResetTextEntry();
 }

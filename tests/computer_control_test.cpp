@@ -509,9 +509,7 @@ TEST_F(Tactics, SidePlatesAreRebuiltWhenNoneOfTheOwnAreLeft) {
 // Whole matches of computer slots.
 class ComputerMatches : public ::testing::Test {
  protected:
-  void SetUp() override {
-    folder_.emplace("qw2_cpu_");
-  }
+  void SetUp() override { folder_.emplace("qw2_cpu_", "data"); }
   void TearDown() override {
     folder_.reset();
   }
