@@ -1,0 +1,287 @@
+// The own code of ship types 17 to 28: Iwor, Arubawi, Pax, Tkharzer, Ithus,
+// Sjuog, Otros, Temper, Kabata and Fith; and computer matches of them.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <optional>
+#include <set>
+#include <string>
+
+#include "tests/ship_type_fixture.hpp"
+#include "tests/test_folder.hpp"
+
+namespace {
+
+using shiptypes::ShipTypeFixture;
+using V = std::vector<float>;
+using I = std::vector<int32_t>;
+
+// The usual target is a Speth: 40 armour and energy, radius 61.
+constexpr int32_t SPETH = 15;
+const float spethMaxSpeed = 70.0f / 13.0f;
+
+V State(const Ref<TShip>& ship) { return V(ship->specialState, ship->specialState + 6); }
+V Values(int32_t slot, int32_t group, std::initializer_list<int32_t> columns) {
+  V values;
+  for (int32_t c : columns) values.push_back(slotShipValue[slot][group][c]);
+  return values;
+}
+
+class Iwor : public ShipTypeFixture {
+ protected:
+  void Steps(int32_t n, int32_t control = 0) {
+    if (control != 0) Hold(1, control);
+    for (int32_t i = 0; i < n; ++i) StepShips();
+    ReleaseAll();
+  }
+  // The working values that a mode change writes.
+  static V ModeValues() {
+    V v = Values(1, GROUP_HULL, {HULL_MAX_SPEED, HULL_TURN_RATE});
+    for (float p : Values(1, GROUP_PRIMARY,
+                          {WEAPON_ABILITY_MARKER, WEAPON_DAMAGE, WEAPON_RELOAD_TIME,
+                           WEAPON_ENERGY_DRAIN, WEAPON_SHOT_COUNT, WEAPON_HIT_EXPLOSION,
+                           WEAPON_HIT_SOUND, WEAPON_IMAGE_INDEX, WEAPON_FIRE_SOUND}))
+      v.push_back(p);
+    v.push_back(slotShipValue[1][GROUP_SECONDARY][WEAPON_FIRE_SOUND]);
+    return v;
+  }
+};
+
+TEST_F(Iwor, TurretModeAimsTheCannonAndFastModeRestoresTheHull) {
+  Ref<TShip> iwor = PlaceShip(1, 17, 400, 500, 30, 1);
+  Ref<TShip> enemy = PlaceShip(2, SPETH, 800, 500, 0, 2);
+  iwor->velocityX = 3;
+  iwor->velocityY = -4;
+  iwor->speed = 5;
+  Seed(17);
+  Steps(1, INPUT_FIRE_SECONDARY);
+  EXPECT_EQ(ModeValues(), (V{2.3076923f, 1.4285715f, 1, 2, 13.125328f, 5, 1, 7, 7, 2, 4, 2}));
+  // Cut to the new maximum speed; the body opens; the turret turns 10
+  // degrees toward the enemy; the aiming line follows it.
+  EXPECT_EQ(iwor->speed, 2.3076923f);
+  EXPECT_NEAR(iwor->velocityY, -4 * 2.3076923 / 5, 1e-6);
+  EXPECT_EQ(State(iwor), (V{0, 1, 1.25f, 1, 10, 0}));
+  EXPECT_EQ(iwor->reloadCounters[1], 0);
+  EXPECT_EQ(slotShipValue[1][GROUP_HULL][HULL_AIM_LINE_ANGLE], -20.0f);
+  iwor->velocityX = iwor->velocityY = 0;  // at (403, 496) from here
+  Steps(8);
+  EXPECT_EQ(iwor->specialState[4], 90.0f);
+  EXPECT_EQ(iwor->bodyFrame, 3);
+  Steps(1);  // within 10 degrees: onto the enemy
+  const float bearing = iwor->specialState[4];
+  EXPECT_NEAR(bearing, 90.0 + std::atan2(4.0, 397.0) * 57.29577951308232, 1e-4);
+
+  // Ready 14 frames after the change, the cannon fires one heavy shot along
+  // the turret's heading of the frame before.
+  Steps(4, INPUT_FIRE_PRIMARY);
+  enemy->x = 403;
+  enemy->y = 100;
+  ClearSounds();
+  Steps(1, INPUT_FIRE_PRIMARY);
+  std::vector<Ref<TShot>> shots = ShotsOf(17, 1);
+  ASSERT_EQ(shots.size(), 1u);
+  const TShot& heavy = *shots[0];
+  EXPECT_EQ((V{heavy.heading, heavy.damage, static_cast<float>(heavy.imageIndex)}),
+            (V{bearing, 2, 2}));
+  EXPECT_EQ(SoundsPlayed(), I{ExtraSound(17, 4)});
+  EXPECT_EQ(iwor->specialState[4], bearing - 10.0f);
+  Steps(61);  // open since frame 24
+  EXPECT_EQ(iwor->bodyFrame, 7);
+  EXPECT_EQ(slotShipPoint[1][GROUP_HULL][1][ENGINE_Y], 25.0f);
+
+  Steps(1, INPUT_FIRE_SECONDARY);  // frame 77: reloaded, back into fast mode
+  EXPECT_EQ(ModeValues(), (V{5.3846154f, 3.5714285f, 0, 0.75f, 15.000375f, 2, 2, 5, 0, 1, 3, 1}));
+  EXPECT_EQ(State(iwor), (V{0, 0, 6.75f, 2, 30, 0}));
+  Steps(15, INPUT_FIRE_PRIMARY);
+  Steps(1, INPUT_FIRE_PRIMARY);  // ready 16 frames after: two shots along the heading
+  shots = ShotsOf(17, 1);
+  ASSERT_EQ(shots.size(), 3u);
+  EXPECT_EQ((V{shots[1]->heading, shots[2]->heading, shots[2]->damage}), (V{30, 30, 0.75f}));
+  Steps(7);
+  EXPECT_EQ(State(iwor), (V{0, 0, 1, 0, 30, 0}));  // folded after 24 frames
+  EXPECT_EQ(slotShipPoint[1][GROUP_HULL][1][ENGINE_Y], 19.0f);
+  EXPECT_EQ(RandomDrawsSinceMark(), 6);
+}
+
+TEST_F(Iwor, TurretWithoutAnEnemyTurnsTowardTheArenaCentre) {
+  Ref<TShip> iwor = PlaceShip(1, 17, 200, 512, 0);
+  Seed(18);
+  Steps(1, INPUT_FIRE_SECONDARY);
+  EXPECT_EQ(iwor->aiTarget, 0);
+  EXPECT_EQ(iwor->specialState[4], 10.0f);
+  Steps(9);
+  EXPECT_EQ(iwor->specialState[4], 90.0f);  // on (640, 512)
+  EXPECT_EQ(RandomDrawsSinceMark(), 0);
+}
+
+class Arubawi : public ShipTypeFixture {};
+
+TEST_F(Arubawi, HyperJumpLeavesAliveAfter220FramesEvenAsTheArmourRunsOut) {
+  Ref<TShip> ship = PlaceShip(1, 18, 300, 300, 0, 1);
+  PlaceShip(2, SPETH, 900, 900, 0, 2);
+  // Member 2 of a fleet of three.
+  const int32_t types[] = {0, SPETH, 18, 24};
+  for (int32_t m = 1; m <= 3; ++m) {
+    fleetTable[1][FLEET_MEMBER_TYPES][m] = types[m];
+    fleetTable[1][FLEET_MEMBER_STATS][m] = m;
+    matchStats[1][m][STAT_STATUS] = STATUS_OK;
+  }
+  fleetTable[1][FLEET_HEAD][FLEET_SIZE] = 3;
+  fleetTable[1][FLEET_HEAD][FLEET_CHOSEN] = 2;
+  ship->memberIndex = 2;
+  ship->velocityX = 2;
+  ship->velocityY = 1;
+  launchTimer[1] = 80;
+  slotEffectState[1][EFFECT_STUCK] = 1;
+  slotEffectState[1][EFFECT_CURSES] = 5;
+  slotEffectState[EFFECT_SPARED_ROW][EFFECT_CURSES] = 1;
+  Seed(180);
+
+  Hold(1, INPUT_FIRE_SECONDARY);
+  StepFrame();
+  ReleaseAll();
+  EXPECT_EQ(State(ship), (V{0, 1, 1, 0.5f, 0, 1}));
+  EXPECT_EQ(Values(1, GROUP_HULL,
+                   {HULL_MAX_SPEED, HULL_ACCELERATION, HULL_TURN_RATE, HULL_ENGINE_POINT_COUNT}),
+            V(4, 0.0f));
+  EXPECT_EQ((V{ship->x, ship->y, ship->velocityX, ship->velocityY, ship->energy}),
+            (V{302, 301, 0, 0, 0}));
+  EXPECT_EQ(ship->reloadCounters[1] + ship->reloadCounters[2], 0);
+  StepFrame(188);
+  EXPECT_EQ(State(ship), (V{0, 1, 189, 4.5f, 0, 189}));  // the animation: 18 frames a round
+  EXPECT_EQ(ListCount(*warpInList), 0);
+  StepFrame();  // frame 190: the departure shows
+  ASSERT_EQ(ListCount(*warpInList), 1);
+  const TWarpIn& departure = *currentWarpIn;
+  EXPECT_EQ((V{departure.x, departure.y, departure.size}), (V{302, 301, 48}));
+  EXPECT_EQ((I{departure.kind, departure.slot}), (I{0, 1}));
+  StepFrame(28);
+  damageQueue[1][2][1][DAMAGE_TYPE_CANNON] = 100;
+  StepFrame();  // frame 219: the armour runs out
+  EXPECT_EQ(ship->armour, 0.0f);
+  EXPECT_EQ(ship->specialState[5], 200.0f);
+  damageQueue[1][3][1][QUEUE_SPECIAL_NEXT] = 3;
+  damageQueue[1][SPECIAL_ATTACKER][2][QUEUE_SPECIAL_NEXT] = 4;
+  const float flown = matchStats[2][1][STAT_FRAMES_FLOWN];
+
+  StepShips();  // frame 220: gone alive, and so without a death
+  EXPECT_EQ(ListCount(*shipList), 1);
+  EXPECT_EQ(matchStats[2][1][STAT_FRAMES_FLOWN], flown + 1);  // the pass goes on
+  EXPECT_EQ(I(fleetTable[1][FLEET_MEMBER_TYPES] + 1, fleetTable[1][FLEET_MEMBER_TYPES] + 4),
+            (I{SPETH, 18, 24}));
+  EXPECT_EQ((I{fleetTable[1][FLEET_HEAD][FLEET_SIZE], fleetTable[1][FLEET_HEAD][FLEET_CHOSEN],
+               slotTable[1][SLOT_ARENA], slotTable[1][SLOT_TARGETABLE], launchTimer[1]}),
+            (I{3, 1, ARENA_CHOOSING, 0, 0}));
+  EXPECT_EQ(matchStats[1][1][STAT_STATUS] + matchStats[1][2][STAT_STATUS], 2.0f * STATUS_OK);
+  EXPECT_EQ((I{slotEffectState[1][EFFECT_STUCK], slotEffectState[1][EFFECT_CURSES]}), (I{0, 5}));
+  EXPECT_EQ((V{damageQueue[1][3][1][QUEUE_SPECIAL_NEXT],
+               damageQueue[1][SPECIAL_ATTACKER][2][QUEUE_SPECIAL_NEXT]}),
+            (V{0, 4}));
+  EXPECT_EQ(ListCount(*explosionList) + ListCount(*sparkList), 0);
+  EXPECT_EQ(RandomDrawsSinceMark(), 0);
+}
+
+class Pax : public ShipTypeFixture {};
+
+TEST_F(Pax, CurseIsCastAfter398FramesAndTakes8PercentOfEachEnemyShip) {
+  Ref<TShip> pax = PlaceShip(1, 19, 300, 300, 0, 1);
+  PlaceShip(2, SPETH, 900, 300, 0, 2);
+  PlaceShip(3, 24, 300, 900, 0, 1);                    // a friend
+  Ref<TShip> grok = PlaceShip(4, 25, 900, 900, 0, 3);  // 34 armour
+  Seed(19);
+  Hold(1, INPUT_FIRE_SECONDARY);
+  StepShips();
+  ReleaseAll();
+  EXPECT_EQ(State(pax), (V{0, 1, 1, 0, 0, 0}));
+  const std::pair<int32_t, V> phases[] = {{50, {0, 2, 50, 1, 0, 0}},
+                                          {349, {0, 3, 49, 0, 0, 0}},
+                                          {397, {0, 3, 1, 0, 0, 0}},
+                                          {398, V(6, 0.0f)}};
+  int32_t frame = 2;
+  for (const auto& [until, state] : phases) {
+    for (; frame <= until; ++frame) StepShips();
+    EXPECT_EQ(State(pax), state) << until;
+  }
+  ASSERT_EQ(Shots().size(), 1u);
+  const Ref<TShot> curse = Shots()[0];
+  EXPECT_EQ((V{curse->x, curse->y, curse->speed, curse->radius}), (V{-200, -200, 0, 0}));
+  EXPECT_EQ((I{curse->team, curse->slot, curse->shipType, curse->weapon, curse->memberIndex,
+               curse->hidden, curse->hasKindCode, curse->noShipHits}),
+            (I{1, 1, 19, 2, 1, 1, 1, 0}));
+  EXPECT_EQ(SoundsPlayed(), (I{WeaponSound(19, 2), ExtraSound(19, 1)}));
+
+  StepShots();
+  StepShots();  // once a ship
+  EXPECT_FLOAT_EQ(Queued(2, 1, QUEUE_SPECIAL_NEXT), 3.2f);
+  EXPECT_EQ(Queued(3, 1, QUEUE_SPECIAL_NEXT), 0.0f);
+  EXPECT_FLOAT_EQ(Queued(4, 1, QUEUE_SPECIAL_NEXT), 2.72f);
+  EXPECT_EQ((I{slotEffectState[2][EFFECT_CURSES], slotEffectState[3][EFFECT_CURSES],
+               slotEffectState[4][EFFECT_CURSES]}),
+            (I{1, 0, 1}));
+  // The slot's next ship is cursed anew, up to 12 curses on a ship.
+  for (int32_t before : {1, 12}) {
+    slotEffectState[4][EFFECT_CURSES] = before;
+    RemoveShip(grok);
+    StepShots();
+    grok = PlaceShip(4, 25, 900, 900, 0, 3);
+    StepShots();
+    EXPECT_FLOAT_EQ(Queued(4, 1, QUEUE_SPECIAL_NEXT), 5.44f);
+    EXPECT_EQ(slotEffectState[4][EFFECT_CURSES], std::min(before + 1, 12));
+  }
+  EXPECT_EQ(curse->keepOnClear, 1);
+  EXPECT_EQ(RandomDrawsSinceMark(), 0);
+}
+
+TEST_F(Pax, TwelveCursesOfTheSlotKeepTheSecondaryFromReloading) {
+  Ref<TShip> pax = PlaceShip(1, 19, 300, 300, 0, 1);
+  for (int32_t k = 0; k < 12; ++k) PlaceShot(1, 2, -200, -200, 0);
+  Hold(1, INPUT_FIRE_SECONDARY);
+  pax->reloadCounters[2] = 0;
+  for (int32_t frame = 1; frame <= 800; ++frame) StepShips();
+  EXPECT_EQ((V{pax->specialState[1], pax->energy}), (V{0, 20}));
+  EXPECT_EQ(pax->reloadCounters[2], 0);
+  ListRemoveValue(*shotList, Shots()[0]);
+  StepShips();  // eleven: it reloads
+  EXPECT_EQ(pax->reloadCounters[2], 1);
+}
+
+class Tkharzer : public ShipTypeFixture {};
+
+TEST_F(Tkharzer, AirPressureBombThrowsTheFirstEnemyAndBurstsForNineFrames) {
+  PlaceShip(1, 20, 100, 1000, 0, 1);
+  Ref<TShip> target = PlaceShip(2, SPETH, 500, 500, 0, 2);
+  target->velocityX = target->speed = 1;
+  Ref<TShot> bomb = PlaceShot(1, 2, 460, 500, 45);
+  Seed(200);
+  StepShots();
+  EXPECT_EQ(Queued(2, 1, DAMAGE_TYPE_CANNON + QUEUE_NEXT_FRAME), 4.0f);
+  // 2000 along the bomb's heading, then cut to the ship's maximum speed.
+  const double vx = 1 + 2000 * std::sqrt(0.5), vy = -2000 * std::sqrt(0.5), v = std::hypot(vx, vy);
+  EXPECT_EQ(target->speed, spethMaxSpeed);
+  EXPECT_NEAR(target->velocityX, vx / v * spethMaxSpeed, 1e-5);
+  EXPECT_NEAR(target->velocityY, vy / v * spethMaxSpeed, 1e-5);
+  EXPECT_EQ((V{bomb->kindState[1], static_cast<float>(bomb->stationary + bomb->imageIndex),
+               bomb->sizePercent}),
+            (V{1, 3, 40}));  // burst, and grown once in the same step
+  for (int32_t frame = 2; frame <= 8; ++frame) StepShots();
+  EXPECT_EQ(bomb->sizePercent, 180.0f);
+  StepShots();
+  EXPECT_FALSE(InList(bomb));
+  EXPECT_EQ(Queued(2, 1, DAMAGE_TYPE_CANNON + QUEUE_NEXT_FRAME), 4.0f);
+
+  // A dead bomb still throws; a destructible shot bursts a bomb too.
+  target->velocityX = target->velocityY = 0;
+  PlaceShot(1, 2, 460, 500, 90)->dead = 1;
+  PlaceShip(3, 3, 900, 900, 0, 3);
+  Ref<TShot> shield = PlaceShot(3, 2, 700, 200, 0);
+  shield->hasKindCode = 0;
+  Ref<TShot> second = PlaceShot(1, 2, 650, 200, 90);
+  StepShots();
+  EXPECT_FLOAT_EQ(target->velocityX, spethMaxSpeed);
+  EXPECT_EQ((V{shield->hitPoints, second->kindState[1]}), (V{16, 1}));
+  EXPECT_EQ(SoundsPlayed(), I(3, ExtraSound(20, 1)));
+  EXPECT_EQ(RandomDrawsSinceMark(), 0);
+}
+
+}  // namespace
