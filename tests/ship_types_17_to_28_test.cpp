@@ -284,4 +284,258 @@ TEST_F(Tkharzer, AirPressureBombThrowsTheFirstEnemyAndBurstsForNineFrames) {
   EXPECT_EQ(RandomDrawsSinceMark(), 0);
 }
 
+class Ithus : public ShipTypeFixture {};
+
+TEST_F(Ithus, EachVolleyGainsACentreRocketAndTheBallsCurlHalfRound) {
+  PlaceShip(1, 21, 640, 200, 0);
+  Seed(21);
+  Hold(1, INPUT_FIRE_PRIMARY);
+  Hold(1, INPUT_FIRE_SECONDARY);
+  StepShips();
+  const std::vector<Ref<TShot>> rockets = ShotsOf(21, 1), balls = ShotsOf(21, 2);
+  ASSERT_EQ(rockets.size(), 3u);
+  const TShot& pair = *rockets[0];
+  const TShot& centre = *rockets[2];
+  EXPECT_EQ(
+      (V{pair.damage, pair.speed, centre.damage, centre.speed, centre.radius, centre.x, centre.y}),
+      (V{1.5f, 70 / 4.5f, 2.5f, 11.111111f, 12, 640, 186}));
+  EXPECT_EQ((I{centre.imageIndex, centre.hitExplosion, centre.hitSound}), (I{2, 9, 9}));
+  EXPECT_EQ(Values(1, GROUP_PRIMARY,
+                   {WEAPON_DAMAGE, WEAPON_PROJECTILE_SPEED, WEAPON_SHOT_COUNT, WEAPON_HIT_EXPLOSION,
+                    WEAPON_HIT_SOUND, WEAPON_IMAGE_INDEX}),
+            (V{1.5f, 15.555555f, 2, 7, 7, 1}));
+  EXPECT_EQ(slotShipPoint[1][GROUP_PRIMARY][1][MUZZLE_X], -5.0f);
+  ASSERT_EQ(balls.size(), 2u);
+  for (int32_t frame = 1; frame <= 67; ++frame) StepShots();
+  EXPECT_EQ((V{balls[0]->heading, balls[1]->heading}), (V{378, -18}));  // 66 frames of 3 from 180
+  EXPECT_EQ(RandomDrawsSinceMark(), 10);
+}
+
+class Sjuog : public ShipTypeFixture {};
+
+TEST_F(Sjuog, AnnihilatorChargesFor140FramesFiresFromWhereTheShipIsAndSparks) {
+  Ref<TShip> ship = PlaceShip(1, 22, 400, 400, 90, 1);
+  Ref<TShip> enemy = PlaceShip(2, SPETH, 100, 900, 0, 2);
+  Seed(22);
+  Hold(1, INPUT_FIRE_SECONDARY);
+  StepShips();
+  ReleaseAll();
+  std::set<float> flicker;
+  for (int32_t frame = 2; frame <= 139; ++frame) {
+    StepShips();
+    flicker.insert(ship->specialState[3]);
+  }
+  EXPECT_EQ(flicker, (std::set<float>{1, 2, 3}));
+  EXPECT_EQ((V{ship->specialState[1], ship->specialState[2]}), (V{1, 139}));
+  EXPECT_EQ(RandomDrawsSinceMark(), 139);
+  EXPECT_TRUE(Shots().empty());
+  ship->x = 700;
+  ship->y = 300;
+  StepShips();
+  EXPECT_EQ((V{ship->specialState[1], ship->specialState[2]}), (V{0, 0}));
+  ASSERT_EQ(Shots().size(), 1u);
+  const Ref<TShot> shot = Shots()[0];
+  EXPECT_NEAR(shot->x, 768.0f, 1e-4);  // 68 ahead
+  EXPECT_NEAR(shot->y, 300.0f, 1e-4);
+  EXPECT_EQ(SoundsPlayed(), (I{WeaponSound(22, 2), ExtraSound(22, 1)}));
+  EXPECT_EQ(RandomDrawsSinceMark(), 142);
+
+  StepShots();
+  EXPECT_EQ(ListCount(*sparkList), 0);
+  enemy->x = shot->x + 30;
+  enemy->y = 300;
+  StepShots();  // a hit: 16 sparks of kind 4
+  EXPECT_EQ(ListCount(*sparkList), 16);
+  ForEachInList(*sparkList, [](const Ref<TSpark>& s) {
+    EXPECT_TRUE(s->kind == 4 && s->speed >= 3 && s->speed <= 8);
+  });
+  EXPECT_EQ(RandomDrawsSinceMark(), 142 + 32);
+}
+
+class Otros : public ShipTypeFixture {};
+
+TEST_F(Otros, SidePlatesRideBesideTheShipAndAreRebuiltFadingIn) {
+  Ref<TShip> ship = PlaceShip(1, 23, 500, 500, 90, 1);
+  PlaceShip(2, 23, 900, 900, 0, 2);
+  Seed(230);
+  StepShips();  // each starts with its pair, without trigger or energy
+  EXPECT_EQ(ShotsOf(23, 2).size(), 4u);
+  EXPECT_EQ(ship->energy, 40.0f);
+  StepShots();
+  std::vector<Ref<TShot>> plates = ShotsOf(23, 2);
+  // 21 to the left and to the right of a ship facing right, 5 ahead.
+  EXPECT_NEAR(plates[0]->x, 505.0f, 1e-4);
+  EXPECT_NEAR(plates[0]->y, 479.0f, 1e-4);
+  EXPECT_NEAR(plates[1]->y, 521.0f, 1e-4);
+  EXPECT_EQ((I{plates[0]->imageIndex, plates[1]->imageIndex}), (I{1, 2}));
+  EXPECT_EQ(State(ship), (V{0, 1, 1, 1, 0, 0}));
+  StepShips();
+  EXPECT_EQ(State(ship), (V{0, 1, 0, 0, 0, 0}));  // set again by the plates
+
+  // A rebuild replaces every plate of the type, the other slot's too.
+  Hold(1, INPUT_FIRE_SECONDARY);
+  StepShips();
+  ReleaseAll();
+  plates = ShotsOf(23, 2);
+  ASSERT_EQ(plates.size(), 8u);
+  for (size_t k = 0; k < 8; ++k) EXPECT_EQ(plates[k]->dead, k < 6 ? 1 : 0) << k;
+  EXPECT_EQ((V{plates[6]->fade, plates[7]->fade, slotShipValue[1][GROUP_SECONDARY][WEAPON_FADE]}),
+            (V{0.9f, 0.9f, 0}));
+  EXPECT_EQ(RandomDrawsSinceMark(), 16);
+  StepShots();
+  EXPECT_EQ(ShotsOf(23, 2).size(), 2u);
+  EXPECT_FLOAT_EQ(ship->specialState[4], 90.0f);
+  for (int32_t frame = 2; frame <= 17; ++frame) StepShots();
+  EXPECT_GT(plates[7]->fade, 0.0f);
+  StepShots();
+  StepShots();
+  EXPECT_LE(plates[7]->fade, 0.0f);  // faded in over 18 frames, and no further
+  EXPECT_GT(plates[7]->fade, -1e-6f);
+  RemoveShip(ship);
+  StepShots();
+  EXPECT_TRUE(ShotsOf(23, 2).empty());  // gone with their ship
+}
+
+class Temper : public ShipTypeFixture {};
+
+TEST_F(Temper, GrowthRaisesTheEnergyCapAtTheCostOfTwoArmour) {
+  Ref<TShip> ship = PlaceShip(1, 26, 300, 300, 0);
+  float& maxEnergy = slotShipValue[1][GROUP_HULL][HULL_MAX_ENERGY];
+  Seed(26);
+  Hold(1, INPUT_FIRE_SECONDARY);
+  StepShips();
+  ReleaseAll();
+  EXPECT_EQ((V{maxEnergy, ship->energy}), (V{8, 8}));
+  EXPECT_EQ(State(ship), (V{0, 1, 1.2f, 2, 0, 0}));
+  EXPECT_EQ(damageQueue[1][SPECIAL_ATTACKER][1][QUEUE_SPECIAL_NEXT], 2.0f);
+  for (int32_t k = 0; k < 2; ++k) StepFrame();
+  EXPECT_EQ(ship->armour, 10.0f);
+  EXPECT_EQ(matchStats[SPECIAL_ATTACKER][1][DAMAGE_TYPE_SPECIAL], 2.0f);
+  // The body grows over 21 frames (the steps of 0.2 fall just short of 5
+  // on the 20th), then rests on frame 2.
+  I bodyFrames;
+  for (int32_t step = 4; step <= 22; ++step) {
+    StepShips();
+    bodyFrames.push_back(ship->bodyFrame);
+  }
+  EXPECT_EQ(bodyFrames, (I{2, 2, 2, 2, 3, 3, 3, 3, 3, 4, 4, 4, 4, 4, 5, 5, 5, 5, 2}));
+  // Primary shots count down; the armour mends 1 every 300 frames.
+  Hold(1, INPUT_FIRE_PRIMARY);
+  StepShips();
+  ReleaseAll();
+  EXPECT_EQ(State(ship), (V{0, 0, 1, 1, 20, 0}));
+  for (int32_t count = 20; count < 299; ++count) StepShips();
+  EXPECT_EQ(ship->armour, 10.0f);
+  StepShips();
+  EXPECT_EQ((V{ship->armour, ship->specialState[4]}), (V{11, 0}));
+
+  // No growth with armour 2, nor beyond an energy cap of 100.
+  for (const auto& [armour, cap] : {std::pair<float, float>{2, 8}, {11, 98}, {11, 100}}) {
+    ship->armour = armour;
+    maxEnergy = cap;
+    ship->energy = 6;
+    ship->rechargeTimer = 0;
+    ship->reloadCounters[2] = 10000;
+    Hold(1, INPUT_FIRE_SECONDARY);
+    StepShips();
+    EXPECT_EQ((V{maxEnergy, ship->energy}), (cap == 98 ? V{100, 100} : V{cap, 0}))
+        << armour << " " << cap;
+  }
+  EXPECT_EQ(damageQueue[1][SPECIAL_ATTACKER][1][QUEUE_SPECIAL_NEXT], 2.0f);
+  EXPECT_EQ(RandomDrawsSinceMark(), 2);
+}
+
+class Kabata : public ShipTypeFixture {};
+
+TEST_F(Kabata, RematerializeCyclesTheResistancePresets) {
+  Ref<TShip> ship = PlaceShip(1, 27, 300, 300, 0);
+  const auto resistances = [] {
+    return Values(1, GROUP_HULL,
+                  {HULL_CANNON_RESISTANCE, HULL_BEAM_RESISTANCE, HULL_MISSILE_RESISTANCE});
+  };
+  Seed(270);
+  StepShips();
+  EXPECT_EQ(State(ship), (V{0, 0, 15, 0, 0, 1}));
+  EXPECT_EQ(resistances(), (V{0.5f, -0.25f, -0.25f}));  // the catalogue's, mode 0's
+  const V presets[] = {{-0.25f, 0.5f, -0.25f}, {-0.25f, -0.25f, 0.5f}, {0.5f, -0.25f, -0.25f}};
+  for (int32_t mode = 1; mode <= 3; ++mode) {
+    ship->reloadCounters[2] = 10000;
+    Hold(1, INPUT_FIRE_SECONDARY);
+    StepShips();
+    ReleaseAll();
+    EXPECT_EQ(State(ship), (V{0, static_cast<float>(mode % 3), 1, 0, 0, 1}));
+    EXPECT_EQ(resistances(), presets[mode - 1]);
+  }
+  for (int32_t frame = 2; frame <= 16; ++frame) StepShips();
+  EXPECT_EQ(ship->specialState[2], 15.0f);
+  EXPECT_EQ(RandomDrawsSinceMark(), 0);
+}
+
+TEST_F(Kabata, ChaosOrbWeakensTheShipItStrikes) {
+  PlaceShip(1, 27, 100, 100, 0, 1);
+  PlaceShip(2, SPETH, 600, 300, 0, 2);
+  const auto weakened = [] {
+    V v = Values(2, GROUP_HULL,
+                 {HULL_MAX_SPEED, HULL_ACCELERATION, HULL_TURN_RATE, HULL_RECHARGE_TIME});
+    for (int32_t group : {GROUP_PRIMARY, GROUP_SECONDARY})
+      for (float w : Values(2, group, {WEAPON_DAMAGE, WEAPON_RELOAD_TIME})) v.push_back(w);
+    return v;
+  };
+  const V before = weakened();
+  Seed(271);
+  // The spin in free flight: pictures 1, 2, 2, 2, 2, 3, 3, 3, then 1 again.
+  Ref<TShot> free = PlaceShot(1, 1, 300, 900, 90);
+  I pictures;
+  for (int32_t frame = 1; frame <= 9; ++frame) {
+    StepShots();
+    pictures.push_back(free->imageIndex);
+  }
+  EXPECT_EQ(pictures, (I{1, 2, 2, 2, 2, 3, 3, 3, 1}));
+  ListRemoveValue(*shotList, free);
+
+  for (int32_t strike = 1; strike <= 2; ++strike) {
+    Ref<TShot> orb = PlaceShot(1, 1, 540, 300, 90);
+    StepShots();
+    EXPECT_FALSE(InList(orb));
+    EXPECT_EQ(Queued(2, 1, QUEUE_SPECIAL_NEXT), 8.0f * strike);
+    EXPECT_EQ((V{static_cast<float>(currentExplosion->explosionType), currentExplosion->size}),
+              (V{26, 100}));
+  }
+  const V factors = {0.7744f, 0.7744f, 0.7744f, 1.2544f, 0.7744f, 1.2544f, 0.7744f, 1.2544f};
+  const V after = weakened();
+  for (size_t k = 0; k < factors.size(); ++k)
+    EXPECT_FLOAT_EQ(after[k], before[k] * factors[k]) << k;
+
+  // A destructible shot takes the orb's special damage whole.
+  PlaceShip(3, 3, 900, 900, 0, 3);
+  Ref<TShot> shield = PlaceShot(3, 2, 700, 700, 0);
+  shield->hasKindCode = 0;
+  PlaceShot(1, 1, 650, 700, 90);
+  StepShots();
+  EXPECT_EQ((V{shield->hitPoints, currentExplosion->size}), (V{12, 0}));
+  EXPECT_EQ(RandomDrawsSinceMark(), 0);
+}
+
+class Fith : public ShipTypeFixture {};
+
+TEST_F(Fith, FlusherBombDrainsAllEnergy) {
+  PlaceShip(1, 28, 100, 100, 0, 1);
+  Ref<TShip> target = PlaceShip(2, SPETH, 600, 300, 0, 2);
+  PlaceShip(3, 3, 900, 900, 0, 3);
+  Ref<TShot> shield = PlaceShot(3, 2, 700, 700, 0);
+  shield->hasKindCode = 0;
+  Seed(28);
+  PlaceShot(1, 2, 560, 300, 90)->dead = 1;  // a dead bomb touches nothing
+  StepShots();
+  EXPECT_EQ(target->energy, 40.0f);
+  Ref<TShot> bomb = PlaceShot(1, 2, 560, 300, 90);
+  Ref<TShot> other = PlaceShot(1, 2, 660, 700, 90);
+  StepShots();
+  EXPECT_EQ((V{target->energy, Queued(2, 1, QUEUE_SPECIAL_NEXT), shield->hitPoints}),
+            (V{0, 2, 18}));
+  EXPECT_FALSE(InList(bomb) || InList(other));
+  EXPECT_EQ(SoundsPlayed(), (I{ExplosionSound(2), ExplosionSound(2)}));
+  EXPECT_EQ(RandomDrawsSinceMark(), 0);
+}
+
 }  // namespace
