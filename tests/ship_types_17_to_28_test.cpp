@@ -538,4 +538,67 @@ TEST_F(Fith, FlusherBombDrainsAllEnergy) {
   EXPECT_EQ(RandomDrawsSinceMark(), 0);
 }
 
+// Computer matches of four slots whose fleets hold the types 17 to 28 with
+// code of their own, looked at after every frame and played back.
+class Types17To28Matches : public ::testing::Test {
+ protected:
+  void SetUp() override { folder_.emplace("qw2_types17_"); }
+  void TearDown() override { folder_.reset(); }
+  std::optional<TestFolder> folder_;
+};
+
+// A real that is not finite, or a ship outside the arena.
+std::string Fault() {
+  std::string fault;
+  const auto look = [&](std::initializer_list<float> values, const float* state, const char* what) {
+    for (float v : values) fault = std::isfinite(v) ? fault : what;
+    for (int32_t k = 0; k < 6; ++k) fault = std::isfinite(state[k]) ? fault : what;
+  };
+  ForEachInList(*shipList, [&](const Ref<TShip>& s) {
+    look({s->x, s->y, s->heading, s->speed, s->velocityX, s->velocityY, s->armour, s->energy},
+         s->specialState, "a ship's real");
+    if (s->x < 0 || s->x > ARENA_WIDTH || s->y < 0 || s->y > ARENA_HEIGHT) fault = "a ship outside";
+  });
+  ForEachInList(*shotList, [&](const Ref<TShot>& s) {
+    look({s->x, s->y, s->heading, s->speed, s->damage, s->radius, s->fade, s->sizePercent},
+         s->kindState, "a shot's real");
+  });
+  return fault;
+}
+
+TEST_F(Types17To28Matches, ComputerMatchesStayFiniteInTheArenaAndInStep) {
+  const int32_t types[] = {17, 18, 19, 20, 21, 22, 23, 26, 27, 28};
+  std::set<int32_t> flown;
+  for (int32_t match = 0; match < 12; ++match) {
+    harness::MatchSetup setup;
+    setup.seed = 1700 + 97 * match;
+    setup.maxFrames = 4000;
+    for (int32_t s = 1; s <= 4; ++s) {
+      setup.slots[s].control = CONTROL_COMPUTER;
+      setup.slots[s].team = match % 3 == 0 ? (s + 1) / 2 : s;
+      for (int32_t k = 0; k < 3; ++k)
+        setup.slots[s].fleet.push_back(types[(match + 3 * s + 7 * k) % 10]);
+    }
+    std::string fault;
+    int32_t faultFrame = 0, frames = 0, mostShots = 0, mostEffects = 0;
+    harness::MatchRecord record = harness::RecordMatch(setup, [&] {
+      ++frames;
+      mostShots = std::max(mostShots, ListCount(*shotList));
+      mostEffects = std::max(mostEffects, ListCount(*debrisList) + ListCount(*sparkList) +
+                                              ListCount(*explosionList) + ListCount(*warpInList));
+      ForEachInList(*shipList, [&](const Ref<TShip>& s) { flown.insert(s->shipType); });
+      if (fault.empty() && !(fault = Fault()).empty()) faultFrame = frames;
+    });
+    EXPECT_EQ(fault, "") << setup.seed << " at frame " << faultFrame;
+    EXPECT_LT(mostShots, 600) << setup.seed;
+    EXPECT_LT(mostEffects, 2000) << setup.seed;
+    harness::WriteFileBytes(u"match.tmp", record.data);
+    const harness::PlaybackResult played = harness::PlayBackFile(u"match.tmp", record.lastFrame);
+    ASSERT_TRUE(played.started) << setup.seed;
+    EXPECT_EQ(played.frames, record.frames) << setup.seed;
+    EXPECT_EQ(played.mismatches, 0) << setup.seed;
+  }
+  for (int32_t t : types) EXPECT_EQ(flown.count(t), 1u) << t;
+}
+
 }  // namespace
