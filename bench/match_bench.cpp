@@ -42,6 +42,13 @@ const harness::MatchRecord& SpecialTypesRecording() {
   return record;
 }
 
+// Types 17 to 28, with their own special weapons and shot kinds.
+const harness::MatchRecord& Types17To28Recording() {
+  static const harness::MatchRecord record =
+      Recording({17, 18, 19, 20, 21, 22, 23, 24, 25, 26, 27, 28});
+  return record;
+}
+
 // Playback of the recording from its start, straight from memory.
 void StartPlayback(const harness::MatchRecord& record) {
   harness::ResetMatchWorld();
@@ -85,5 +92,10 @@ void BM_MatchStepSpecialTypes(benchmark::State& state) {
   RunPlayback(state, SpecialTypesRecording());
 }
 BENCHMARK(BM_MatchStepSpecialTypes)->Unit(benchmark::kMicrosecond);
+
+void BM_MatchStepTypes17To28(benchmark::State& state) {
+  RunPlayback(state, Types17To28Recording());
+}
+BENCHMARK(BM_MatchStepTypes17To28)->Unit(benchmark::kMicrosecond);
 
 }  // namespace

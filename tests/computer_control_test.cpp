@@ -531,7 +531,7 @@ harness::MatchSetup Computers(int32_t seed, std::initializer_list<std::pair<int3
 }
 
 // Ship types with generic weapons and no per-type code but their tactics,
-// and the first four types with code of their own.
+// the first four types with code of their own, and types 17 to 28.
 std::vector<std::pair<const char*, harness::MatchSetup>> ComputerGoldens() {
   return {
       {"cpu_duel", Computers(8080, {{1, {15, 24}}, {2, {25, 34}}})},
@@ -539,6 +539,9 @@ std::vector<std::pair<const char*, harness::MatchSetup>> ComputerGoldens() {
       {"cpu_human_mix", Computers(424242, {{1, {34, 15}}, {2, {35}}, {1, {25}}, {2, {24}}}, 1)},
       {"cpu_regal_to_urbatron",
        Computers(1404, {{1, {1, 15}}, {2, {2, 24}}, {3, {3, 25}}, {4, {4, 34}}})},
+      {"cpu_iwor_to_tkharzer", Computers(1709, {{1, {17}}, {2, {18}}, {1, {19}}, {2, {20}}})},
+      {"cpu_ithus_to_temper", Computers(2121, {{1, {21}}, {2, {22}}, {3, {23}}, {4, {26}}})},
+      {"cpu_kabata_fith", Computers(2727, {{1, {27}}, {2, {28}}, {1, {15, 25}}, {2, {24, 35}}})},
   };
 }
 
