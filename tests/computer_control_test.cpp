@@ -533,7 +533,7 @@ harness::MatchSetup Computers(int32_t seed, std::initializer_list<std::pair<int3
 }
 
 // Ship types with generic weapons and no per-type code but their tactics,
-// and the first four types with code of their own.
+// and the types with code of their own, from 1 to 16.
 std::vector<std::pair<const char*, harness::MatchSetup>> ComputerGoldens() {
   return {
       {"cpu_duel", Computers(8080, {{1, {15, 24}}, {2, {25, 34}}})},
@@ -541,6 +541,10 @@ std::vector<std::pair<const char*, harness::MatchSetup>> ComputerGoldens() {
       {"cpu_human_mix", Computers(424242, {{1, {34, 15}}, {2, {35}}, {1, {25}}, {2, {24}}}, 1)},
       {"cpu_regal_to_urbatron",
        Computers(1404, {{1, {1, 15}}, {2, {2, 24}}, {3, {3, 25}}, {4, {4, 34}}})},
+      {"cpu_nalen_to_fedzie",
+       Computers(519, {{1, {5, 9}}, {2, {6, 10}}, {3, {7, 15}}, {4, {8, 35}}})},
+      {"cpu_bridew_to_kalgon",
+       Computers(-1116, {{1, {11, 24}}, {2, {12, 16}}, {3, {13, 25}}, {4, {14, 34}}})},
   };
 }
 
