@@ -3,6 +3,7 @@
 #include "shell/match_step.hpp"
 
 #include "match/input_edges.hpp"
+#include "match/key_codes.hpp"
 #include "match/match_tables.hpp"
 #include "match/media_tables.hpp"
 #include "match/shell_tables.hpp"
@@ -14,7 +15,7 @@ constexpr int32_t MATCH_END_DELAY = 375;
 
 void MatchUpdate() {
   MatchInput();
-  if (KeyPressed(27) == 1) RequestScreen(SCREEN_MATCH_INTERRUPT);
+  if (KeyPressed(KEY_ESCAPE) == 1) RequestScreen(SCREEN_MATCH_INTERRUPT);
   ScreenMusic(TRACK_INGAME, true);
   WinnerTest();
   NextShipChoice();

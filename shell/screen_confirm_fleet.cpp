@@ -3,6 +3,7 @@
 // Escape for no) or by clicking the letters. No goes back to the shop.
 #include "match/bitmap_text.hpp"
 #include "match/input_edges.hpp"
+#include "match/key_codes.hpp"
 #include "match/match_tables.hpp"
 #include "match/media_tables.hpp"
 #include "match/shell_tables.hpp"
@@ -20,9 +21,6 @@ const HoverBox fleetNoBox = {675, 684, 725, 726, false};
 const HoverBox abortYesBox = {555, 531, 605, 573, false};
 const HoverBox abortNoBox = {675, 531, 725, 573, false};
 
-constexpr int32_t KEY_ESCAPE = 27;
-constexpr int32_t KEY_N = 78;
-constexpr int32_t KEY_Y = 89;
 
 // The fleet shown under the question.
 constexpr int32_t GRID_LEFT = 310;

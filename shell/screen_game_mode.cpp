@@ -2,6 +2,7 @@
 #include "catalogue/ships.hpp"
 #include "match/bitmap_text.hpp"
 #include "match/input_edges.hpp"
+#include "match/key_codes.hpp"
 #include "match/match_tables.hpp"
 #include "match/media_tables.hpp"
 #include "match/shell_tables.hpp"
@@ -108,7 +109,7 @@ void GameModeBlock() {
       RequestScreen(SCREEN_MAIN_MENU);
     }
   }
-  if (KeyPressed(27) == 1) RequestScreen(SCREEN_MAIN_MENU);
+  if (KeyPressed(KEY_ESCAPE) == 1) RequestScreen(SCREEN_MAIN_MENU);
   AdvancePulse();
   GameModeDraw();
 }
@@ -143,7 +144,7 @@ void ChallengeSetupBlock() {
   if (ButtonStep(CHALLENGE_FLEET_KIND, challengeBoxes[CHALLENGE_FLEET_KIND])) {
     challengeFleetKind = challengeFleetKind == FLEET_CUSTOM ? FLEET_RANDOM : FLEET_CUSTOM;
   }
-  if (KeyPressed(27) == 1) RequestScreen(SCREEN_MAIN_MENU);
+  if (KeyPressed(KEY_ESCAPE) == 1) RequestScreen(SCREEN_MAIN_MENU);
   // Only the answer that stands at the end of the frame sets up the match:
   // a cancel in the same frame leaves every table as it was.
   if (pendingScreen == SCREEN_NEXT_SHOPPER) SetUpChallenge();

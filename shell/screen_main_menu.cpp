@@ -2,6 +2,7 @@
 #include "catalogue/ships.hpp"
 #include "match/bitmap_text.hpp"
 #include "match/input_edges.hpp"
+#include "match/key_codes.hpp"
 #include "match/match_tables.hpp"
 #include "match/media_tables.hpp"
 #include "match/records.hpp"
@@ -96,7 +97,7 @@ void MainMenuBlock() {
   for (int32_t item = 1; item <= 5; ++item) {
     if (ButtonStep(item, ItemBox(item))) TakeItem(item);
   }
-  if (KeyPressed(27) == 1) quitRequested = 1;
+  if (KeyPressed(KEY_ESCAPE) == 1) quitRequested = 1;
   if (saveFailureFrames > 0) saveFailureFrames -= 1;
   AdvancePulse();
   MainMenuDraw();

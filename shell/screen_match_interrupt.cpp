@@ -3,6 +3,7 @@
 // draw it again each frame from the unchanged objects and darken it.
 #include "match/bitmap_text.hpp"
 #include "match/input_edges.hpp"
+#include "match/key_codes.hpp"
 #include "match/match_tables.hpp"
 #include "match/media_tables.hpp"
 #include "match/shell_tables.hpp"
@@ -93,8 +94,8 @@ void MatchInterruptBlock() {
 void ConfirmAbortMatchEnter() { dimLevel = 0; }
 
 void ConfirmAbortMatchBlock() {
-  if (KeyPressed(89) == 1) abortConfirmed = 1;
-  if (KeyPressed(78) == 1 || KeyPressed(27) == 1) RequestScreen(SCREEN_MATCH);
+  if (KeyPressed(KEY_Y) == 1) abortConfirmed = 1;
+  if (KeyPressed(KEY_N) == 1 || KeyPressed(KEY_ESCAPE) == 1) RequestScreen(SCREEN_MATCH);
   if (ButtonStep(GLOW_YES, yesBox)) abortConfirmed = 1;
   if (ButtonStep(GLOW_NO, noBox)) RequestScreen(SCREEN_MATCH);
   Darken();

@@ -3,6 +3,7 @@
 // fleet kind and starting money.
 #include "match/bitmap_text.hpp"
 #include "match/input_edges.hpp"
+#include "match/key_codes.hpp"
 #include "match/match_tables.hpp"
 #include "match/media_tables.hpp"
 #include "match/shell_tables.hpp"
@@ -285,7 +286,7 @@ void MeleeSetupBlock() {
     }
   }
   if (ButtonStep(MELEE_CANCEL, cancelBox)) RequestScreen(SCREEN_MAIN_MENU);
-  if (KeyPressed(27) == 1) RequestScreen(SCREEN_MAIN_MENU);
+  if (KeyPressed(KEY_ESCAPE) == 1) RequestScreen(SCREEN_MAIN_MENU);
   // A cancel in the same frame is the answer that stands; ACCEPT then sets
   // up nothing, so no table, fade or music fade is left half done.
   if (accepted && pendingScreen != SCREEN_MAIN_MENU) AcceptMelee();

@@ -3,6 +3,7 @@
 // for the main menu writes the options file.
 #include "match/bitmap_text.hpp"
 #include "match/input_edges.hpp"
+#include "match/key_codes.hpp"
 #include "match/match_tables.hpp"
 #include "match/media_tables.hpp"
 #include "match/shell_tables.hpp"
@@ -20,9 +21,6 @@ int32_t awaitedBinding = 0;
 namespace {
 
 constexpr int32_t OPTIONS_DONE = 1;
-constexpr int32_t KEY_ESCAPE = 27;
-constexpr int32_t KEY_LEFT = 37;
-constexpr int32_t KEY_RIGHT = 39;
 
 // Where tickBorderImage is drawn over a hovered page arrow; far off screen
 // when none is.

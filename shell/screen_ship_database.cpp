@@ -2,6 +2,7 @@
 // ship type on offer, without prices or a fleet; DONE or Escape leave.
 #include "match/bitmap_text.hpp"
 #include "match/input_edges.hpp"
+#include "match/key_codes.hpp"
 #include "match/media_tables.hpp"
 #include "match/shell_tables.hpp"
 #include "platform/draw.hpp"
@@ -14,7 +15,6 @@ namespace {
 constexpr int32_t DATABASE_DONE = 1;
 const HoverBox doneBox = {558, 977, 722, 1019, false};
 
-constexpr int32_t KEY_ESCAPE = 27;
 
 void Leave() {
   RequestFadingScreen(SCREEN_MAIN_MENU, false);

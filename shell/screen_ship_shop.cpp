@@ -5,6 +5,7 @@
 #include "catalogue/ships.hpp"
 #include "match/bitmap_text.hpp"
 #include "match/input_edges.hpp"
+#include "match/key_codes.hpp"
 #include "match/match_tables.hpp"
 #include "match/media_tables.hpp"
 #include "match/shell_tables.hpp"
@@ -30,10 +31,6 @@ constexpr int32_t SHOP_ABORT = 2;
 const HoverBox acceptBox = {711, 977, 969, 1019, false};
 const HoverBox abortBox = {328, 977, 552, 1019, false};
 
-constexpr int32_t KEY_BACKSPACE = 8;
-constexpr int32_t KEY_ENTER = 13;
-constexpr int32_t KEY_ESCAPE = 27;
-constexpr int32_t KEY_SPACE = 32;
 
 // The five whole cards, with the position each shows relative to the centre.
 constexpr int32_t CARD_HOVER_COUNT = 5;

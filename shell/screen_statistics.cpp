@@ -4,6 +4,7 @@
 #include "catalogue/ships.hpp"
 #include "match/bitmap_text.hpp"
 #include "match/input_edges.hpp"
+#include "match/key_codes.hpp"
 #include "match/match_tables.hpp"
 #include "match/media_tables.hpp"
 #include "match/shell_tables.hpp"
@@ -130,12 +131,12 @@ bool StatisticsInput() {
   saveAccepted = 0;
   if (SaveOffered() && ButtonStep(GLOW_SAVE, saveBox)) saveDialogOpen = 1;
   const bool continued = ButtonStep(GLOW_CONTINUE, continueBox);
-  const bool leaving = KeyPressed(27) == 1 || continued;
+  const bool leaving = KeyPressed(KEY_ESCAPE) == 1 || continued;
   if (leaving) Leave();
   if (ArrowStep(PREVIOUS_PAGE)) TurnPage(-1);
   if (ArrowStep(NEXT_PAGE)) TurnPage(1);
-  if (KeyPressed(37) == 1 && statsPage >= 2) TurnPage(-1);
-  if (KeyPressed(39) == 1 && statsPage < STATS_PAGE_SHIPS) TurnPage(1);
+  if (KeyPressed(KEY_LEFT) == 1 && statsPage >= 2) TurnPage(-1);
+  if (KeyPressed(KEY_RIGHT) == 1 && statsPage < STATS_PAGE_SHIPS) TurnPage(1);
   if (ArrowStep(PREVIOUS_SUBJECT)) StepSubject(-1);
   if (ArrowStep(NEXT_SUBJECT)) StepSubject(1);
   if (saveDialogOpen == 1) {

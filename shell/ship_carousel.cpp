@@ -2,6 +2,7 @@
 
 #include "catalogue/ships.hpp"
 #include "match/bitmap_text.hpp"
+#include "match/key_codes.hpp"
 #include "match/media_tables.hpp"
 #include "match/shell_tables.hpp"
 #include "platform/draw.hpp"
@@ -11,8 +12,6 @@
 
 namespace {
 
-constexpr int32_t KEY_LEFT = 37;
-constexpr int32_t KEY_RIGHT = 39;
 // The pointer slides the carousel over the arrows at either edge.
 constexpr int32_t EDGE_LEFT = 84;
 constexpr int32_t EDGE_RIGHT = 1196;

@@ -6,6 +6,7 @@
 #include "match/bitmap_text.hpp"
 #include "match/collision.hpp"
 #include "match/input_edges.hpp"
+#include "match/key_codes.hpp"
 #include "match/media_tables.hpp"
 #include "match/shell_tables.hpp"
 #include "platform/display.hpp"
@@ -97,8 +98,8 @@ void StartupWindowPass() {
         break;
     }
   }
-  if (IsKeyHeld(13)) startupHover[4] = 0;
-  if (KeyDown(27) == 1) startupChoice = 3;
+  if (IsKeyHeld(KEY_ENTER)) startupHover[4] = 0;
+  if (KeyDown(KEY_ESCAPE) == 1) startupChoice = 3;
 
   int32_t screenX = 0, screenY = 0;
   GetCursorPos(screenX, screenY);
