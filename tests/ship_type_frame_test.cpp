@@ -152,7 +152,7 @@ TEST_F(ShipTypeFrame, ALoopingSoundStartsAgainOnlyOnceItsChannelIsQuiet) {
   EXPECT_EQ(SoundsPlayed().size(), 1u);
   HeadlessAdvanceClock(60);
   PlayExtraSoundOnce(39, 1, channel);
-  EXPECT_NE(channel, first);  // a fresh channel
+  EXPECT_EQ(channel, first);  // the same channel again, never a fresh one
   EXPECT_EQ(SoundsPlayed(), (std::vector<int32_t>{weaponSounds[39][2][1], weaponSounds[39][2][1]}));
 }
 
