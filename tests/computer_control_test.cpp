@@ -533,7 +533,7 @@ harness::MatchSetup Computers(int32_t seed, std::initializer_list<std::pair<int3
 }
 
 // Ship types with generic weapons and no per-type code but their tactics,
-// and the first four types with code of their own.
+// and types with code of their own.
 std::vector<std::pair<const char*, harness::MatchSetup>> ComputerGoldens() {
   return {
       {"cpu_duel", Computers(8080, {{1, {15, 24}}, {2, {25, 34}}})},
@@ -541,6 +541,11 @@ std::vector<std::pair<const char*, harness::MatchSetup>> ComputerGoldens() {
       {"cpu_human_mix", Computers(424242, {{1, {34, 15}}, {2, {35}}, {1, {25}}, {2, {24}}}, 1)},
       {"cpu_regal_to_urbatron",
        Computers(1404, {{1, {1, 15}}, {2, {2, 24}}, {3, {3, 25}}, {4, {4, 34}}})},
+      // Types 29 to 40; a human Xiapas, as the computer never sets up a station.
+      {"cpu_serger_to_anatos",
+       Computers(2, {{1, {29, 33, 15}}, {2, {30, 34}}, {3, {31, 36}}, {4, {32, 24}}})},
+      {"cpu_jerboafa_to_birken",
+       Computers(3918, {{1, {39, 37}}, {2, {38, 35}}, {1, {40, 3}}, {2, {4, 25, 37}}}, 1)},
   };
 }
 
