@@ -10,13 +10,13 @@
 
 namespace {
 
-harness::MatchRecord Recording(const std::vector<int32_t>& types) {
+harness::MatchRecord Recording(const std::vector<int32_t>& types, int32_t control = CONTROL_HUMAN) {
   harness::MatchSetup setup;
   setup.seed = 424242;
   setup.scriptSeed = 8;
   setup.maxFrames = 20000;
   for (int32_t s = 1; s <= 4; ++s) {
-    setup.slots[s].control = CONTROL_HUMAN;
+    setup.slots[s].control = control;
     setup.slots[s].team = s;
     for (size_t m = 0; m < 30; ++m) setup.slots[s].fleet.push_back(types[(m + s) % types.size()]);
   }
@@ -39,6 +39,21 @@ const harness::MatchRecord& HeavyFireRecording() {
 const harness::MatchRecord& SpecialTypesRecording() {
   static const harness::MatchRecord record =
       Recording({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16});
+  return record;
+}
+
+// Types 17 to 28, with their own special weapons and shot kinds.
+const harness::MatchRecord& Types17To28Recording() {
+  static const harness::MatchRecord record =
+      Recording({17, 18, 19, 20, 21, 22, 23, 24, 25, 26, 27, 28});
+  return record;
+}
+
+// Computer slots flying the types 5 to 16: computer control and the types'
+// tactics run again in playback.
+const harness::MatchRecord& ComputerTypes5To16Recording() {
+  static const harness::MatchRecord record =
+      Recording({5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16}, CONTROL_COMPUTER);
   return record;
 }
 
@@ -92,6 +107,15 @@ void BM_MatchStepSpecialTypes(benchmark::State& state) {
   RunPlayback(state, SpecialTypesRecording());
 }
 BENCHMARK(BM_MatchStepSpecialTypes)->Unit(benchmark::kMicrosecond);
+
+void BM_MatchStepTypes17To28(benchmark::State& state) {
+  RunPlayback(state, Types17To28Recording());
+}
+BENCHMARK(BM_MatchStepTypes17To28)->Unit(benchmark::kMicrosecond);
+void BM_MatchStepComputerTypes5To16(benchmark::State& state) {
+  RunPlayback(state, ComputerTypes5To16Recording());
+}
+BENCHMARK(BM_MatchStepComputerTypes5To16)->Unit(benchmark::kMicrosecond);
 
 void BM_MatchStepTypes29To40(benchmark::State& state) {
   RunPlayback(state, Types29To40Recording());

@@ -55,6 +55,13 @@ int32_t panelColour[3][4];
 
 int32_t AvailableShipCount() { return baseShipCount + bonusShipsUnlocked; }
 
+void ResetShipCarousel() {
+  shipCarousel[CAROUSEL_POSITION] = 3;
+  shipCarousel[CAROUSEL_OFFSET] = 0;
+  shipCarousel[CAROUSEL_DIRECTION] = SLIDE_IDLE;
+  shipCarousel[CAROUSEL_PANEL_OFFSET] = 0;
+}
+
 namespace {
 template <class T, size_t N>
 void Zero(T (&table)[N]) {

@@ -93,7 +93,19 @@ extern Text loadedReplayInfo[6];
 // [0] the count of listed names as text, [1..count] the names.
 extern Text replayNames[maxListedReplays + 1];
 extern int32_t replayRowGlow[11];
+// The card carousel of the ship shop and the ship database.
 extern int32_t shipCarousel[7];
+constexpr int32_t CAROUSEL_POSITION = 1;      // shipOrder position in the centre card
+constexpr int32_t CAROUSEL_OFFSET = 2;        // slide offset in pixels, -252 to 252
+constexpr int32_t CAROUSEL_DIRECTION = 3;     // SLIDE_*
+constexpr int32_t CAROUSEL_PANEL_OFFSET = 4;  // how far the info panel is pushed out, 0 to 648
+constexpr int32_t CAROUSEL_CHOSEN = 5;        // ship type chosen for purchase this frame, 0 none
+constexpr int32_t CAROUSEL_SELL_LAST = 6;     // 1: sell the last member this frame
+constexpr int32_t SLIDE_IDLE = 0;
+constexpr int32_t SLIDE_PREVIOUS = 1;
+constexpr int32_t SLIDE_NEXT = 2;
+// Position 3 in the centre, at rest, the panel in place.
+void ResetShipCarousel();
 extern int32_t showVersionText[21];
 // slotColour[slot 1-5][1..3] = R, G, B.
 extern int32_t slotColour[6][4];
@@ -126,8 +138,10 @@ extern int32_t hudLayout[6][8][4];
 // The melee set-up's row table.
 extern int32_t meleeSetupRows[11];
 extern int32_t affordableShips[shipCount + 1];
-// panelColour[1..2][1..3] = R, G, B.
+// panelColour[row][1..3] = R, G, B.
 extern int32_t panelColour[3][4];
+constexpr int32_t PANEL_NAMES = 1;   // names and headings
+constexpr int32_t PANEL_VALUES = 2;  // values
 
 // 10 + bonusShipsUnlocked: the shipOrder positions on offer.
 int32_t AvailableShipCount();

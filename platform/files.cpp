@@ -178,6 +178,33 @@ void WriteTextBytes(TStream& stream, const Text& text) {
     RaiseRuntimeError(JoinText(u"Error writing to stream \"", stream.name, u"\""));
 }
 
+void AppendInt32(std::vector<uint8_t>& bytes, int32_t value) {
+  const uint32_t v = static_cast<uint32_t>(value);
+  for (int shift = 0; shift < 32; shift += 8) bytes.push_back(static_cast<uint8_t>(v >> shift));
+}
+
+int32_t Int32At(const uint8_t* bytes) {
+  return static_cast<int32_t>(
+      static_cast<uint32_t>(bytes[0]) | static_cast<uint32_t>(bytes[1]) << 8 |
+      static_cast<uint32_t>(bytes[2]) << 16 | static_cast<uint32_t>(bytes[3]) << 24);
+}
+
+bool ReadFileBounded(const Text& path, size_t maxSize, std::vector<uint8_t>& bytes) {
+  bytes.clear();
+  struct stat st;
+  const std::string native = NativePath(path);
+  if (::stat(native.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return false;
+  if (st.st_size < 0 || static_cast<uint64_t>(st.st_size) > maxSize) return false;
+  std::FILE* file = std::fopen(native.c_str(), "rb");
+  if (!file) return false;
+  bytes.resize(static_cast<size_t>(st.st_size));
+  const bool whole =
+      bytes.empty() || std::fread(bytes.data(), 1, bytes.size(), file) == bytes.size();
+  std::fclose(file);
+  if (!whole) bytes.clear();
+  return whole;
+}
+
 int32_t PathKind(const Text& path) {
   struct stat st;
   if (::stat(NativePath(path).c_str(), &st) != 0) return PATH_NONE;

@@ -43,6 +43,14 @@ bool StreamAtEnd(TStream& stream);
 int32_t ReadStreamBytes(TStream& stream, uint8_t* into, int32_t count);
 int32_t WriteStreamBytes(TStream& stream, const uint8_t* from, int32_t count);
 
+// Little-endian 32-bit values in memory, the byte order of every game file.
+void AppendInt32(std::vector<uint8_t>& bytes, int32_t value);
+int32_t Int32At(const uint8_t* bytes);
+
+// The whole of a file of at most maxSize bytes; false when the path is not
+// a file, is larger, or cannot be read in full.
+bool ReadFileBounded(const Text& path, size_t maxSize, std::vector<uint8_t>& bytes);
+
 int32_t PathKind(const Text& path);
 // -1 when the path is not a file.
 int32_t FileByteSize(const Text& path);

@@ -10,13 +10,13 @@ std::vector<uint8_t> PackBytes(const uint8_t* data, size_t size, size_t capacity
   return out;
 }
 
-std::vector<uint8_t> UnpackBytes(const uint8_t* data, size_t size, size_t unpackedSize) {
-  std::vector<uint8_t> out(unpackedSize);
+bool UnpackBytes(const uint8_t* data, size_t size, size_t unpackedSize, std::vector<uint8_t>& out) {
+  out.assign(unpackedSize, 0);
   uLongf length = static_cast<uLongf>(unpackedSize);
-  // The result is not tested: what zlib reports as produced is what counts,
-  // and the reader of the unpacked data checks it.
-  (void)uncompress(out.data(), &length, data, static_cast<uLong>(size));
-  if (length > unpackedSize) length = 0;
-  out.resize(length);
-  return out;
+  const int result = uncompress(out.data(), &length, data, static_cast<uLong>(size));
+  if (result != Z_OK || length != unpackedSize) {
+    out.clear();
+    return false;
+  }
+  return true;
 }

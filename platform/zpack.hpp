@@ -7,6 +7,6 @@
 // compress at the default level into a buffer of 'capacity' bytes; the
 // packed bytes (empty when they do not fit).
 std::vector<uint8_t> PackBytes(const uint8_t* data, size_t size, size_t capacity);
-// uncompress into a buffer of 'unpackedSize' bytes; the bytes produced
-// (what zlib reports, possibly fewer, empty on a damaged stream).
-std::vector<uint8_t> UnpackBytes(const uint8_t* data, size_t size, size_t unpackedSize);
+// uncompress into a buffer of 'unpackedSize' bytes. True only when zlib
+// reports success with exactly that many bytes produced; 'out' holds them.
+bool UnpackBytes(const uint8_t* data, size_t size, size_t unpackedSize, std::vector<uint8_t>& out);

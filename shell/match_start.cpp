@@ -14,11 +14,7 @@
 
 StreamRef replayStream;
 
-static int32_t CellAt(const uint8_t* bytes, size_t index) {
-  const uint8_t* p = bytes + index * 4;
-  return static_cast<int32_t>(static_cast<uint32_t>(p[0]) | static_cast<uint32_t>(p[1]) << 8 |
-                              static_cast<uint32_t>(p[2]) << 16 | static_cast<uint32_t>(p[3]) << 24);
-}
+static int32_t CellAt(const uint8_t* bytes, size_t index) { return Int32At(bytes + index * 4); }
 
 // cells: the replayData cells from frame 0 on (five rows of eight per frame).
 static bool SetupInRange(const uint8_t* cells, int32_t frames) {

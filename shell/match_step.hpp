@@ -50,8 +50,9 @@ void MatchDraw();
 // timers and switches to the match in the same frame.
 void StartMatch();
 // The unpacked replay being prepared for playback, open just after its magic.
+// It lives in the game's data folder, where the game may write.
 extern StreamRef replayStream;
-constexpr const char16_t* playbackTempPath = u"qvw2.tmp";
+constexpr const char16_t* playbackTempPath = u"data\\qvw2.tmp";
 // Whether a replay data file can be played back: the magic, a size of
 // exactly 8 + 160 x (N + 1) with N at most 45000, and every control, team,
 // fleet size and ship type of its set-up within range.

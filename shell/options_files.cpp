@@ -37,11 +37,6 @@ StreamRef OpenValidFile(const Text& path, int32_t size) {
   return stream;
 }
 
-void AppendInt32(std::vector<uint8_t>& bytes, int32_t value) {
-  const uint32_t v = static_cast<uint32_t>(value);
-  for (int32_t shift = 0; shift < 32; shift += 8) bytes.push_back(static_cast<uint8_t>(v >> shift));
-}
-
 // A failed save keeps the old file; the player is told on the main menu and
 // the reason goes to the error output.
 bool Save(const Text& path, const std::vector<uint8_t>& bytes, const Text& notice) {

@@ -1,21 +1,233 @@
 // The save dialog of the statistics screen.
 #include "shell/replay_save.hpp"
 
+#include <vector>
+
+#include "match/bitmap_text.hpp"
 #include "match/input_edges.hpp"
+#include "match/key_codes.hpp"
+#include "match/match_tables.hpp"
+#include "match/media_tables.hpp"
+#include "match/replay_files.hpp"
+#include "match/shell_tables.hpp"
+#include "match/text_entry.hpp"
+#include "platform/draw.hpp"
+#include "platform/files.hpp"
+#include "platform/sound.hpp"
+#include "shell/replay_info.hpp"
+#include "shell/screens.hpp"
 
 int32_t saveDialogOpen = 0;
 int32_t saveAccepted = 0;
 int32_t replaySaved = 0;
+int32_t editedField = EDIT_NONE;
+int32_t caretLevel = 0;
+int32_t caretRising = 0;
+int32_t saveFailed = 0;
 
-// Until the dialog is built, Escape closes it again.
-void SaveDialogInput() {
-  if (KeyPressed(27) == 1) saveDialogOpen = 0;
+const Text replayTempPath = u"data\\replays\\qvw2.tmp";
+
+namespace {
+
+// menuGlow rows of the four buttons.
+constexpr int32_t GLOW_CHANGE_NAME = 3;
+constexpr int32_t GLOW_CHANGE_DESCRIPTION = 4;
+constexpr int32_t GLOW_ACCEPT = 5;
+constexpr int32_t GLOW_CANCEL = 6;
+const HoverBox changeNameBox = {317, 383, 963, 425, false};
+const HoverBox changeDescriptionBox = {317, 483, 963, 525, false};
+const HoverBox acceptBox = {706, 703, 978, 745, false};
+const HoverBox cancelBox = {307, 703, 573, 745, false};
+
+constexpr int32_t CARET_TOP = 75;
+constexpr int32_t CARET_STEP = 5;
+
+TReplayInfoFile InfoOfThisMatch() {
+  TReplayInfoFile info;
+  for (int32_t i = 1; i <= 5; ++i)
+    info.descriptionLines[i] = replayInfo[REPLAY_INFO_FIRST_LINE + i - 1];
+  info.startDate = matchDateTime[1];
+  info.startTime = matchDateTime[2];
+  info.lastFrame = matchFrame;
+  info.gameMode = gameMode;
+  info.matchWinner = matchWinner;
+  for (int32_t slot = 1; slot <= 4; ++slot)
+    for (int32_t column = REPLAY_CONTROL; column <= REPLAY_START_MONEY; ++column)
+      info.slotSetup[slot][column] = replayData[REPLAY_SETUP_FRAME][slot][column];
+  return info;
 }
 
-void SaveDialogDraw() {}
+std::vector<uint8_t> ReplayDataOfThisMatch() {
+  std::vector<uint8_t> bytes;
+  bytes.reserve(8 + 160 * (static_cast<size_t>(matchFrame) + 1));
+  AppendInt32(bytes, replayDataMagic);
+  AppendInt32(bytes, matchFrame);
+  const int32_t* cells = &replayData[0][0][0];
+  const size_t count = (static_cast<size_t>(matchFrame) + 1) * 5 * 8;
+  for (size_t i = 0; i < count; ++i) AppendInt32(bytes, cells[i]);
+  return bytes;
+}
+
+void CloseDialog() {
+  saveDialogOpen = 0;
+  saveFailed = 0;
+}
+
+void EndEdit() {
+  if (KeyPressed(KEY_ENTER) == 1 || KeyPressed(KEY_ESCAPE) == 1) {
+    textEntryLine = 0;
+    editedField = EDIT_NONE;
+  }
+}
+
+void AdvanceCaret() {
+  if (caretRising == 0) {
+    caretLevel += CARET_STEP;
+    if (caretLevel >= CARET_TOP) caretRising = 1;
+  } else {
+    caretLevel -= CARET_STEP;
+    if (caretLevel <= 0) caretRising = 0;
+  }
+}
+
+void DrawButton(int32_t row, float x, float y, const Text& text, bool edited) {
+  if (edited)
+    SetDrawColour(0, 255, 255);
+  else
+    SetGlowColour(row);
+  DrawTextProp(x, y, text, 1);
+}
+
+void DrawCaret() {
+  SetBlendMode(BLEND_ALPHA);
+  SetDrawAlpha(caretLevel / 100.0f + 0.25f);
+  const int32_t n = static_cast<int32_t>(replayInfo[textEntryLine].size());
+  if (textEntryLine == REPLAY_INFO_NAME)
+    DrawImageFrame(caretImage, 640 + 10 * n / 2, 450, 0);
+  else
+    DrawImageFrame(caretImage, 364 + 10 * n, 534 + 16 * (textEntryLine - 1), 0);
+  SetDrawAlpha(1);
+  SetBlendMode(BLEND_MASK);
+}
+
+}  // namespace
+
+bool WriteReplayFiles() {
+  const Text base = JoinText(replayFolder, u"\\", replayInfo[REPLAY_INFO_NAME]);
+  const Text infoPath = JoinText(base, u".inr");
+  const Text replayPath = JoinText(base, u".rep");
+  // A folder of either name would take the replay, but not its partner.
+  if (PathKind(infoPath) == PATH_FOLDER || PathKind(replayPath) == PATH_FOLDER) return false;
+  // The information file waits under a name of its own until the replay is
+  // safely written, so an old pair is never left half replaced.
+  const Text infoWaiting = JoinText(infoPath, u".new");
+  const std::vector<uint8_t> info = EncodeReplayInfo(InfoOfThisMatch());
+  if (!SaveWholeFile(infoWaiting, info.data(), info.size())) return false;
+  const std::vector<uint8_t> data = ReplayDataOfThisMatch();
+  bool written = SaveWholeFile(replayTempPath, data.data(), data.size());
+  if (written) {
+    PlaySoundOnChannel(snapSound, 0);
+    written = CompressToReplay(replayTempPath, replayPath) && RenameFile(infoWaiting, infoPath);
+  }
+  RemoveFile(replayTempPath);
+  RemoveFile(infoWaiting);
+  return written;
+}
+
+void SaveDialogInput() {
+  if (editedField == EDIT_NONE) {
+    if (ButtonStep(GLOW_CHANGE_NAME, changeNameBox)) {
+      menuGlow[GLOW_CHANGE_NAME][0] = 10;
+      editedField = EDIT_NAME;
+    }
+    if (ButtonStep(GLOW_CHANGE_DESCRIPTION, changeDescriptionBox)) {
+      menuGlow[GLOW_CHANGE_DESCRIPTION][0] = 10;
+      editedField = EDIT_DESCRIPTION;
+    }
+    if (ButtonStep(GLOW_ACCEPT, acceptBox)) saveAccepted = 1;
+    if (ButtonStep(GLOW_CANCEL, cancelBox)) CloseDialog();
+    if (KeyPressed(KEY_ESCAPE) == 1) CloseDialog();
+    if (saveAccepted == 1 && saveDialogOpen == 1) {
+      if (WriteReplayFiles()) {
+        saveDialogOpen = 0;
+        replaySaved = 1;
+        saveFailed = 0;
+      } else {
+        // Nothing was replaced; the player may try another name or cancel.
+        PlaySoundOnChannel(alarmSound, 0);
+        saveFailed = 1;
+        saveAccepted = 0;
+      }
+    }
+    if (saveDialogOpen == 0) {
+      ClearMenuHover();
+      FlushPressed();
+    }
+  }
+  if (editedField == EDIT_NAME) {
+    saveFailed = 0;
+    TextEntry(REPLAY_INFO_NAME, REPLAY_INFO_NAME, maxReplayNameLength);
+    EndEdit();
+  } else if (editedField == EDIT_DESCRIPTION) {
+    saveFailed = 0;
+    TextEntry(REPLAY_INFO_FIRST_LINE, REPLAY_INFO_LAST_LINE, maxDescriptionLength);
+    EndEdit();
+  }
+  if (editedField != EDIT_NONE) AdvanceCaret();
+}
+
+void SaveDialogDraw() {
+  SetBlendMode(BLEND_ALPHA);
+  SetDrawAlpha(0.66);
+  DrawImageFrame(challengeBorderImage, 640, 512, 0);
+  SetDrawScale(5.82, 1.03);
+  DrawImageFrame(blackImage, 547, 438, 0);
+  SetDrawScale(18, 3.03);
+  DrawImageFrame(blackImage, 352, 538, 0);
+  SetDrawScale(1, 1);
+  SetDrawAlpha(1);
+  SetBlendMode(BLEND_MASK);
+  SetDrawColour(255, 150, 0);
+  DrawImageFrame(textBorder2Image, 547, 438, 0);
+  DrawImageFrame(textBorder3Image, 352, 538, 0);
+  SetDrawColour(255, 255, 255);
+  static const Text title = u"SAVE REPLAY";
+  DrawTextProp2(640, 276, title, 1);
+  static const Text changeName = u"CHANGE NAME";
+  static const Text changeDescription = u"CHANGE DESCRIPTION";
+  static const Text accept = u"ACCEPT";
+  static const Text cancel = u"CANCEL";
+  DrawButton(GLOW_CHANGE_NAME, 640, 383, changeName, editedField == EDIT_NAME);
+  DrawButton(GLOW_CHANGE_DESCRIPTION, 640, 483, changeDescription, editedField == EDIT_DESCRIPTION);
+  DrawButton(GLOW_ACCEPT, 842, 703, accept, false);
+  DrawButton(GLOW_CANCEL, 440, 703, cancel, false);
+  SetDrawColour(255, 255, 255);
+  const Text& name = replayInfo[REPLAY_INFO_NAME];
+  const int32_t n = static_cast<int32_t>(name.size());
+  DrawTextFixed(static_cast<float>(640 - (10 * n / 2 + 10)), 450, 255, 255, 255, name);
+  for (int32_t i = REPLAY_INFO_FIRST_LINE; i <= REPLAY_INFO_LAST_LINE; ++i)
+    DrawTextFixed(354, static_cast<float>(550 + 16 * (i - REPLAY_INFO_FIRST_LINE)), 255, 255, 255,
+                  replayInfo[i]);
+  if (editedField != EDIT_NONE && textEntryLine >= REPLAY_INFO_NAME &&
+      textEntryLine <= REPLAY_INFO_LAST_LINE)
+    DrawCaret();
+  if (saveFailed == 1) {
+    static const Text failed = u"UNABLE TO SAVE REPLAY!";
+    static const Text reason = u"CHECK THE REPLAY FOLDER AND THE SPACE ON THE DISK";
+    SetDrawColour(255, 0, 0);
+    DrawTextSmall(640, 645, failed, 1);
+    SetDrawColour(255, 255, 255);
+    DrawTextFixed(static_cast<float>(640 - (10 * static_cast<int32_t>(reason.size()) / 2 + 10)),
+                  674, 255, 0, 0, reason);
+  }
+}
 
 void ResetReplaySave() {
   saveDialogOpen = 0;
   saveAccepted = 0;
   replaySaved = 0;
+  editedField = EDIT_NONE;
+  caretLevel = 0;
+  caretRising = 0;
+  saveFailed = 0;
 }

@@ -49,8 +49,7 @@ void TakeItem(int32_t item) {
       RequestScreen(SCREEN_GAME_MODE);
       break;
     case 2:
-      shipCarousel[1] = 3;
-      shipCarousel[2] = shipCarousel[3] = shipCarousel[4] = 0;
+      ResetShipCarousel();
       RequestFadingScreen(SCREEN_SHIP_DATABASE, false);
       break;
     case 3:

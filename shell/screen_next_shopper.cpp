@@ -26,8 +26,7 @@ void NextShopperBlock() {
       customFleet = true;
   if (customFleet && playbackMode == 0) ScreenMusic(TRACK_SHIPSHOP, false);
 
-  shipCarousel[1] = 3;
-  shipCarousel[2] = shipCarousel[3] = shipCarousel[4] = 0;
+  ResetShipCarousel();
 
   if (shopperChosen == 0) {
     shopperChosen = 1;

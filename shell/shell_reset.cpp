@@ -4,12 +4,15 @@
 #include "match/media_tables.hpp"
 #include "match/records.hpp"
 #include "match/shell_tables.hpp"
+#include "match/text_entry.hpp"
 #include "shell/frame_internal.hpp"
 #include "shell/options_files.hpp"
 #include "shell/options_screen.hpp"
+#include "shell/replay_browser.hpp"
 #include "shell/replay_save.hpp"
 #include "shell/screens.hpp"
 #include "shell/setup_screens.hpp"
+#include "shell/shop_screens.hpp"
 #include "shell/statistics_screen.hpp"
 
 void ResetShell() {
@@ -23,9 +26,12 @@ void ResetShell() {
   ResetMainMenu();
   ResetStartup();
   ResetSetupScreens();
+  ResetShopScreens();
   ResetReplaySave();
   ResetStatisticsScreen();
   ResetOptionsFiles();
   ResetOptionsScreen();
   ResetNewShipScreen();
+  ResetReplayBrowser();
+  ResetTextEntry();
 }

@@ -11,6 +11,12 @@
 #include "shell/match_step.hpp"
 #include "shell/ship_types/helpers.hpp"
 
+static bool InShipList(const TShip& ship) {
+  bool found = false;
+  ForEachInList(*shipList, [&](const Ref<TShip>& entry) { found = found || entry.get() == &ship; });
+  return found;
+}
+
 // One step of currentShip. The ship-type code may take the ship out of the
 // arena during it; every stage reads currentShip afresh, as the game does.
 static void ShipStep() {
@@ -118,7 +124,9 @@ static void ShipStep() {
   }
 
   if (slotShipValue[slot][GROUP_HULL][HULL_HAS_OWN_BEHAVIOUR] == 1.0f) ShipSpecialWeapon();
-  if (currentShip && currentShip->armour <= 0.0f) ShipDeath();
+  // A ship that its own special step took out of the arena (a hyper jump)
+  // left alive: it has no death to die, and its slot has chosen again.
+  if (currentShip && currentShip->armour <= 0.0f && InShipList(*currentShip)) ShipDeath();
 }
 
 void ShipUpdate() {

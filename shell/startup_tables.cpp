@@ -105,8 +105,8 @@ void SetUpStartupTables() {
   kindNames[3][1] = u"CHALLENGE";
   kindNames[3][2] = u"MELEE";
 
-  shipCarousel[1] = 3;
-  for (int32_t i = 2; i <= 6; ++i) shipCarousel[i] = 0;
+  ResetShipCarousel();
+  shipCarousel[CAROUSEL_CHOSEN] = shipCarousel[CAROUSEL_SELL_LAST] = 0;
   for (int32_t n : {1, 2, 3, 8, 9, 15, 16, 17, 18}) showVersionText[n] = 1;
 
   SetColour(slotColour[1], 255, 50, 50);

@@ -509,9 +509,7 @@ TEST_F(Tactics, SidePlatesAreRebuiltWhenNoneOfTheOwnAreLeft) {
 // Whole matches of computer slots.
 class ComputerMatches : public ::testing::Test {
  protected:
-  void SetUp() override {
-    folder_.emplace("qw2_cpu_");
-  }
+  void SetUp() override { folder_.emplace("qw2_cpu_", "data"); }
   void TearDown() override {
     folder_.reset();
   }
@@ -533,7 +531,7 @@ harness::MatchSetup Computers(int32_t seed, std::initializer_list<std::pair<int3
 }
 
 // Ship types with generic weapons and no per-type code but their tactics,
-// and types with code of their own.
+// and the types with code of their own: each golden holds one range of them.
 std::vector<std::pair<const char*, harness::MatchSetup>> ComputerGoldens() {
   return {
       {"cpu_duel", Computers(8080, {{1, {15, 24}}, {2, {25, 34}}})},
@@ -541,6 +539,13 @@ std::vector<std::pair<const char*, harness::MatchSetup>> ComputerGoldens() {
       {"cpu_human_mix", Computers(424242, {{1, {34, 15}}, {2, {35}}, {1, {25}}, {2, {24}}}, 1)},
       {"cpu_regal_to_urbatron",
        Computers(1404, {{1, {1, 15}}, {2, {2, 24}}, {3, {3, 25}}, {4, {4, 34}}})},
+      {"cpu_iwor_to_tkharzer", Computers(1709, {{1, {17}}, {2, {18}}, {1, {19}}, {2, {20}}})},
+      {"cpu_ithus_to_temper", Computers(2121, {{1, {21}}, {2, {22}}, {3, {23}}, {4, {26}}})},
+      {"cpu_kabata_fith", Computers(2727, {{1, {27}}, {2, {28}}, {1, {15, 25}}, {2, {24, 35}}})},
+      {"cpu_nalen_to_fedzie",
+       Computers(519, {{1, {5, 9}}, {2, {6, 10}}, {3, {7, 15}}, {4, {8, 35}}})},
+      {"cpu_bridew_to_kalgon",
+       Computers(-1116, {{1, {11, 24}}, {2, {12, 16}}, {3, {13, 25}}, {4, {14, 34}}})},
       // Types 29 to 40; a human Xiapas, as the computer never sets up a station.
       {"cpu_serger_to_anatos",
        Computers(2, {{1, {29, 33, 15}}, {2, {30, 34}}, {3, {31, 36}}, {4, {32, 24}}})},

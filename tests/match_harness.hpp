@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <functional>
 #include <map>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -273,6 +274,14 @@ inline PlaybackResult PlayBackFile(const Text& path, int32_t lastFrame) {
   result.winner = matchWinner;
   playbackMode = 0;
   return result;
+}
+
+// How often the sound was played without a channel, by the audio log.
+inline size_t SoundsPlayed(int32_t sound) {
+  size_t n = 0;
+  for (const std::string& line : AudioCallLog())
+    n += line == "PlaySoundOnChannel " + std::to_string(sound) + " 0" ? 1 : 0;
+  return n;
 }
 
 inline void WriteFileBytes(const Text& path, const std::vector<uint8_t>& bytes) {

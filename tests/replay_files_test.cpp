@@ -27,17 +27,22 @@ std::vector<uint8_t> Bytes(std::initializer_list<int32_t> values) {
   return out;
 }
 
-TEST_F(ReplayFiles, ListingTakesEveryEntryEndingInRep) {
+TEST_F(ReplayFiles, ListingTakesEveryFileEndingInDotRep) {
   ListReplayFiles();
   EXPECT_EQ(replayNames[0], u"0");
-  for (const char* name : {"first.rep", "SECOND.REP", "notes.txt", "rep", "xrep"})
+  for (const char* name : {"first.rep", "SECOND.REP", "notes.txt", "rep", "xrep", ".rep"})
     harness::WriteFileBytes(JoinText(u"data\\replays\\", TextFromBytes(name)), {1});
+  // A folder named like a replay is not one.
   std::filesystem::create_directory("data/replays/folder.Rep");
   ListReplayFiles();
-  ASSERT_EQ(replayNames[0], u"5");
-  std::vector<Text> names(replayNames + 1, replayNames + 6);
+  ASSERT_EQ(replayNames[0], u"3");
+  std::vector<Text> names(replayNames + 1, replayNames + 4);
+  std::vector<Text> files(replayFileNames + 1, replayFileNames + 4);
   std::sort(names.begin(), names.end());
-  EXPECT_EQ(names, (std::vector<Text>{u"", u"", u"SECOND", u"first", u"folder"}));
+  std::sort(files.begin(), files.end());
+  EXPECT_EQ(names, (std::vector<Text>{u"", u"SECOND", u"first"}));
+  // The file names keep their own letter case.
+  EXPECT_EQ(files, (std::vector<Text>{u".rep", u"SECOND.REP", u"first.rep"}));
 }
 
 TEST_F(ReplayFiles, PackingAddsTheExtensionOnlyWhenMissing) {

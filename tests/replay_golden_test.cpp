@@ -41,9 +41,7 @@ std::vector<Golden> Goldens() {
 
 class ReplayGolden : public ::testing::Test {
  protected:
-  void SetUp() override {
-    folder_.emplace("qw2_golden_");
-  }
+  void SetUp() override { folder_.emplace("qw2_golden_", "data"); }
   void TearDown() override {
     folder_.reset();
   }

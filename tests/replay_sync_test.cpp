@@ -11,12 +11,10 @@
 namespace {
 
 // Each test works in a folder of its own: the playback's "qvw2.tmp" lives in
-// the working directory.
+// its data folder.
 class ReplaySync : public ::testing::Test {
  protected:
-  void SetUp() override {
-    folder_.emplace("qw2_replay_sync_");
-  }
+  void SetUp() override { folder_.emplace("qw2_replay_sync_", "data"); }
   void TearDown() override {
     folder_.reset();
   }

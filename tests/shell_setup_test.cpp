@@ -287,8 +287,11 @@ TEST_F(SetupScreens, ChallengeOnePlayerCustomFleet) {
   EXPECT_EQ(musicTrack, TRACK_SHIPSHOP);
   for (int32_t i = 0; i < 100; ++i) ASSERT_TRUE(RunFrame());
   EXPECT_EQ(currentScreen, SCREEN_SHIP_SHOP);
-  // Escape leads out of the shop, back to the main menu.
+  // Escape asks whether to give the game up; yes leads back to the main menu.
   PressKey(27);
+  RunFrame();
+  EXPECT_EQ(currentScreen, SCREEN_CONFIRM_ABORT_SHOP);
+  PressKey(89);
   RunFrame();
   EXPECT_EQ(currentScreen, SCREEN_MAIN_MENU);
 }

@@ -94,6 +94,14 @@ void LimitShipSpeed(TShip& ship, float maxSpeed) {
   ship.speed = maxSpeed;
 }
 
+void ScaleShipSpeedDown(TShip& ship, float maxSpeed) {
+  if (ship.speed <= maxSpeed) return;
+  const double factor = static_cast<double>(maxSpeed) / ship.speed;
+  ship.velocityX = static_cast<float>(ship.velocityX * factor);
+  ship.velocityY = static_cast<float>(ship.velocityY * factor);
+  ship.speed = maxSpeed;
+}
+
 void ShotHitExplosion(const TShot& shot, float heading, float size) {
   SpawnExplosion(shot.x, shot.y, heading, shot.hitExplosion, shot.hitSound, size);
 }

@@ -109,6 +109,9 @@ void FireShipWeapon(const TShip& ship, int32_t weapon, float heading);
 void MirrorMuzzle(int32_t slot, int32_t weapon);
 // Above maxSpeed the velocity is scaled down to it, as thrust does.
 void LimitShipSpeed(TShip& ship, float maxSpeed);
+// The same with the factor maxSpeed / speed formed first (the code that
+// changes a ship's speed from outside its thrust); it rounds apart.
+void ScaleShipSpeedDown(TShip& ship, float maxSpeed);
 
 // The shot's hit explosion and sound at its position (size 0 = default).
 void ShotHitExplosion(const TShot& shot, float heading, float size);
