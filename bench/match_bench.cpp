@@ -57,6 +57,13 @@ const harness::MatchRecord& ComputerTypes5To16Recording() {
   return record;
 }
 
+// Types 29 to 40: drones, lasers of many segments, stations, traps, flashes.
+const harness::MatchRecord& Types29To40Recording() {
+  static const harness::MatchRecord record =
+      Recording({29, 30, 31, 32, 33, 34, 35, 36, 37, 38, 39, 40});
+  return record;
+}
+
 // Playback of the recording from its start, straight from memory.
 void StartPlayback(const harness::MatchRecord& record) {
   harness::ResetMatchWorld();
@@ -109,5 +116,10 @@ void BM_MatchStepComputerTypes5To16(benchmark::State& state) {
   RunPlayback(state, ComputerTypes5To16Recording());
 }
 BENCHMARK(BM_MatchStepComputerTypes5To16)->Unit(benchmark::kMicrosecond);
+
+void BM_MatchStepTypes29To40(benchmark::State& state) {
+  RunPlayback(state, Types29To40Recording());
+}
+BENCHMARK(BM_MatchStepTypes29To40)->Unit(benchmark::kMicrosecond);
 
 }  // namespace

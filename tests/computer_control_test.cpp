@@ -546,6 +546,11 @@ std::vector<std::pair<const char*, harness::MatchSetup>> ComputerGoldens() {
        Computers(519, {{1, {5, 9}}, {2, {6, 10}}, {3, {7, 15}}, {4, {8, 35}}})},
       {"cpu_bridew_to_kalgon",
        Computers(-1116, {{1, {11, 24}}, {2, {12, 16}}, {3, {13, 25}}, {4, {14, 34}}})},
+      // Types 29 to 40; a human Xiapas, as the computer never sets up a station.
+      {"cpu_serger_to_anatos",
+       Computers(2, {{1, {29, 33, 15}}, {2, {30, 34}}, {3, {31, 36}}, {4, {32, 24}}})},
+      {"cpu_jerboafa_to_birken",
+       Computers(3918, {{1, {39, 37}}, {2, {38, 35}}, {1, {40, 3}}, {2, {4, 25, 37}}}, 1)},
   };
 }
 

@@ -117,8 +117,11 @@ void PlayExtraSound(int32_t shipType, int32_t n) {
 }
 
 void PlayExtraSoundOnce(int32_t shipType, int32_t n, int32_t& channel) {
-  if (channel != 0 && SoundChannelBusy(channel)) return;
-  channel = PlaySoundOnChannel(WeaponSoundHandle(shipType, 2, n));
+  // One channel reused: a fresh one at every start would never be given back.
+  if (channel == 0) channel = NewSoundChannel();
+  if (SoundChannelBusy(channel)) return;
+  const int32_t playing = PlaySoundOnChannel(WeaponSoundHandle(shipType, 2, n), channel);
+  if (playing != 0) channel = playing;
 }
 
 void PlayExplosionSound(int32_t n) { PlaySoundOnChannel(ExplosionSoundHandle(n)); }

@@ -119,8 +119,9 @@ void ShotHitExplosion(const TShot& shot, float heading, float size);
 void SparkBurst(float x, float y, int32_t lo, int32_t hi, int32_t kind);
 // Extra sound n of a ship type, on a fresh channel.
 void PlayExtraSound(int32_t shipType, int32_t n);
-// Extra sound n on a channel of its own, started again only when the channel
-// has gone quiet; the handle becomes the channel that plays.
+// Extra sound n on a channel of its own, kept for the whole run (made here
+// when the handle is still 0) and started again only once it has gone quiet;
+// the handle becomes the channel that plays, if any.
 void PlayExtraSoundOnce(int32_t shipType, int32_t n, int32_t& channel);
 // Explosion sound n on a fresh channel.
 void PlayExplosionSound(int32_t n);
