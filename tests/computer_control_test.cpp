@@ -12,6 +12,7 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <set>
 #include <string>
 
 #include "tests/game_pictures.hpp"
@@ -602,8 +603,17 @@ TEST_F(ComputerMatches, ComputerShipsFightWithEveryControl) {
 
 class ComputerGolden : public ComputerMatches {};
 
+// Together the goldens fly every ship type: each one is seen in the arena.
 TEST_F(ComputerGolden, ComputerGoldenReplaysPlayBackInStep) {
   const bool regenerate = std::getenv("QW2_REGENERATE_GOLDEN") != nullptr;
+  std::set<int32_t> flown;
+  const auto noteFlying = [&flown] {
+    TListIterator<TShip> it = ListIterate(*shipList);
+    while (IteratorHasMore(it)) {
+      const Ref<TShip> ship = IteratorNext(it);
+      if (ship) flown.insert(ship->shipType);
+    }
+  };
   for (const auto& [name, setup] : ComputerGoldens()) {
     const Text path = TextFromBytes(std::string(QW2_TEST_DATA_DIR) + "/" + name + ".rep");
     if (regenerate) {
@@ -618,7 +628,7 @@ TEST_F(ComputerGolden, ComputerGoldenReplaysPlayBackInStep) {
     std::vector<uint8_t> data = harness::ReadFileBytes(playbackTempPath);
     ASSERT_GE(data.size(), 8u + 160u) << name;
     const int32_t last = data[4] | data[5] << 8 | data[6] << 16 | data[7] << 24;
-    harness::PlaybackResult played = harness::PlayBackFile(playbackTempPath, last);
+    harness::PlaybackResult played = harness::PlayBackFile(playbackTempPath, last, noteFlying);
     ASSERT_TRUE(played.started) << name;
     EXPECT_EQ(played.frames, last - matchFrameStart) << name;
     EXPECT_EQ(played.mismatches, 0) << name << ": first difference in frame "
@@ -626,6 +636,7 @@ TEST_F(ComputerGolden, ComputerGoldenReplaysPlayBackInStep) {
     EXPECT_GE(played.winner, 1) << name;
     EXPECT_EQ(matchOver, 1) << name;
   }
+  for (int32_t type = 1; type <= shipCount; ++type) EXPECT_EQ(flown.count(type), 1u) << type;
 }
 
 // Frames of a computer match drawn with the game's pictures, for looking at.

@@ -252,7 +252,8 @@ struct PlaybackResult {
 // Plays the replay data file at 'path' (read and deleted by the match start)
 // in a fresh state, through the same start as the game: the file is checked,
 // opened past its magic, and the match started in playback.
-inline PlaybackResult PlayBackFile(const Text& path, int32_t lastFrame) {
+inline PlaybackResult PlayBackFile(const Text& path, int32_t lastFrame,
+                                   const std::function<void()>& everyFrame = {}) {
   PlaybackResult result;
   ResetMatchWorld();
   if (!ReplayDataFileValid(path)) return result;
@@ -265,6 +266,7 @@ inline PlaybackResult PlayBackFile(const Text& path, int32_t lastFrame) {
     PollInput();
     MatchUpdate();
     ReplaySyncCheck();
+    if (everyFrame) everyFrame();
     result.frames += 1;
     if (replaySyncMismatches > 0) {
       result.mismatches += replaySyncMismatches;
