@@ -74,17 +74,11 @@ class ReplayBrowser : public ::testing::Test {
     EXPECT_TRUE(WriteReplayFiles());
     return record;
   }
-  static void LoadFonts() {
-    RegisterEmbeddedMedia();
-    FillGlyphTables();
-    FillBigFontWidths();
-    LoadFontImages();
-  }
   // The game after its start-up, then the browser opened from the main menu.
   static void OpenBrowser() {
     ASSERT_TRUE(shellharness::StartShell());
     harness::LoadShipImages();
-    LoadFonts();
+    LoadGameFonts();
     tickSound = 9001;
     alarmSound = 9002;
     HeadlessSetMouse(5, 5, 0);
@@ -330,7 +324,7 @@ TEST_F(ReplayBrowser, TheListScrollsHoldsTwoHundredAndAcceptNeedsASelection) {
 
 TEST_F(ReplayBrowser, CodesWithoutAGlyphDrawNothing) {
   ASSERT_TRUE(shellharness::StartShell());
-  LoadFonts();
+  LoadGameFonts();
   SetClearColour(0, 0, 0);
   ClearBackBuffer();
   const Text odd = u"\x01\x1f\x7f\x85\x9f\u0120\u1234";

@@ -30,6 +30,7 @@
 #include "shell/screens.hpp"
 #include "shell/setup_screens.hpp"
 #include "shell/startup_tables.hpp"
+#include "tests/game_pictures.hpp"
 #include "tests/shell_harness.hpp"
 
 namespace fs = std::filesystem;
@@ -49,9 +50,7 @@ class SetupScreens : public shellharness::ShellTest {
   void SetUp() override {
     ASSERT_NO_FATAL_FAILURE(ShellTest::SetUp());
     if (WithMedia()) {
-      RegisterEmbeddedMedia();
-      FillGlyphTables();
-      LoadFontImages();
+      LoadGameFonts();
       LoadGameMedia();
     } else {
       // Stand-ins, so that the log tells the two sounds apart.
