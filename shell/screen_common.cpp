@@ -115,6 +115,12 @@ void DrawMenuBorder(int32_t image, float x, float y) {
   SetBlendMode(BLEND_MASK);
 }
 
+void DrawMenuPage(int32_t borderImage, float borderY, const Text& title, float titleY) {
+  DrawTitleBackdrop();
+  DrawMenuBorder(borderImage, 640, borderY);
+  DrawTextProp2(640, titleY, title, 1);
+}
+
 void DrawCheatModeText() {
   if (cheatModeActive != 1) return;
   SetBlendMode(BLEND_ALPHA);
@@ -123,6 +129,16 @@ void DrawCheatModeText() {
   DrawTextFixed(0, 0, 255, 200, 100, cheatText);
   SetBlendMode(BLEND_MASK);
   SetDrawAlpha(1);
+  SetDrawColour(255, 255, 255);
+}
+
+void DrawYesNoLetters(float y) {
+  SetDrawColour(255, 200, 100);
+  DrawTextProp(640, y, u"/", 1);
+  SetGlowColour(GLOW_YES);
+  DrawTextProp(580, y, u"Y", 1);
+  SetGlowColour(GLOW_NO);
+  DrawTextProp(700, y, u"N", 1);
   SetDrawColour(255, 255, 255);
 }
 

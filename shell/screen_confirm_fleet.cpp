@@ -13,14 +13,11 @@
 
 namespace {
 
-// menuGlow rows of the two letters.
-constexpr int32_t GLOW_YES = 1;
-constexpr int32_t GLOW_NO = 2;
+// The two letters.
 const HoverBox fleetYesBox = {555, 684, 605, 726, false};
 const HoverBox fleetNoBox = {675, 684, 725, 726, false};
 const HoverBox abortYesBox = {555, 531, 605, 573, false};
 const HoverBox abortNoBox = {675, 531, 725, 573, false};
-
 
 // The fleet shown under the question.
 constexpr int32_t GRID_LEFT = 310;
@@ -45,16 +42,6 @@ void AcceptFleet() {
   } else {
     RequestFadingScreen(SCREEN_NEXT_SHOPPER, true);
   }
-}
-
-void DrawLetters(float y) {
-  SetDrawColour(255, 200, 100);
-  DrawTextProp(640, y, u"/", 1);
-  SetGlowColour(GLOW_YES);
-  DrawTextProp(580, y, u"Y", 1);
-  SetGlowColour(GLOW_NO);
-  DrawTextProp(700, y, u"N", 1);
-  SetDrawColour(255, 255, 255);
 }
 
 }  // namespace
@@ -87,7 +74,7 @@ void ConfirmFleetDraw() {
   DrawTextProp(640, 298, JoinText(u"PLAYER ", IntToText(shopPlayer)), 1);
   SetDrawColour(255, 200, 100);
   DrawTextProp(640, 378, u"ACCEPT THIS Wexlor?", 1);
-  DrawLetters(684);
+  DrawYesNoLetters(684);
   // The pictures keep the alpha blending of the frames.
   DrawShopperFleet(GRID_LEFT, GRID_TOP, BLEND_ALPHA);
 }
@@ -112,6 +99,5 @@ void ConfirmAbortShopDraw() {
   TileViewportWithImage(shipShopImage, 0, 0, 0);
   SetDrawColour(255, 200, 100);
   DrawTextProp(640, 451, u"ABORT GAME?", 1);
-  DrawLetters(531);
-  SetDrawColour(255, 255, 255);
+  DrawYesNoLetters(531);
 }

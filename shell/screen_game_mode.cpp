@@ -115,9 +115,7 @@ void GameModeBlock() {
 }
 
 void GameModeDraw() {
-  DrawTitleBackdrop();
-  DrawMenuBorder(gameModeBorderImage, 640, 512);
-  DrawTextProp2(640, 356, u"GAME MODE", 1);
+  DrawMenuPage(gameModeBorderImage, 512, u"GAME MODE", 356);
   for (int32_t item = 1; item <= 3; ++item) {
     DrawItemText(item, static_cast<float>(menuGlow[item][1]), static_cast<float>(menuGlow[item][2]),
                  modeItems[item].text);
@@ -153,9 +151,7 @@ void ChallengeSetupBlock() {
 }
 
 void ChallengeSetupDraw() {
-  DrawTitleBackdrop();
-  DrawMenuBorder(challengeBorderImage, 640, 512);
-  DrawTextProp2(640, 276, u"CHALLENGE", 1);
+  DrawMenuPage(challengeBorderImage, 512, u"CHALLENGE");
   SetDrawColour(255, 200, 100);
   DrawTextProp(640, 383,
                JoinText(u"BONUS SHIPS: ", IntToText(bonusShipsUnlocked), u"/",

@@ -104,10 +104,8 @@ void MainMenuBlock() {
 }
 
 void MainMenuDraw() {
-  DrawTitleBackdrop();
-  DrawMenuBorder(mainMenuBorderImage, 640, 512);
   static const Text title = u"MAIN MENU";
-  DrawTextProp2(640, 276, title, 1);
+  DrawMenuPage(mainMenuBorderImage, 512, title);
   for (int32_t item = 1; item <= 5; ++item) {
     SetGlowColour(item);
     DrawTextProp(static_cast<float>(menuGlow[item][1]), static_cast<float>(menuGlow[item][2]),

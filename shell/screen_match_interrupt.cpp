@@ -20,9 +20,7 @@ Text resultText;
 
 namespace {
 
-// menuGlow rows of the two answers.
-constexpr int32_t GLOW_YES = 1;
-constexpr int32_t GLOW_NO = 2;
+// The two answers.
 const HoverBox yesBox = {555, 531, 605, 573, false};
 const HoverBox noBox = {675, 531, 725, 573, false};
 
@@ -37,12 +35,7 @@ void DrawQuestion() {
   DrawFrozenMatch();
   SetDrawColour(255, 200, 100);
   DrawTextProp(640, 451, playbackMode == 1 ? u"ABORT PLAYBACK?" : u"ABORT GAME?", 1);
-  DrawTextProp(640, 531, u"/", 1);
-  SetGlowColour(GLOW_YES);
-  DrawTextProp(580, 531, u"Y", 1);
-  SetGlowColour(GLOW_NO);
-  DrawTextProp(700, 531, u"N", 1);
-  SetDrawColour(255, 255, 255);
+  DrawYesNoLetters(531);
 }
 
 void ChooseResultText() {

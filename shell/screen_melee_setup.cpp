@@ -296,9 +296,7 @@ void MeleeSetupBlock() {
 }
 
 void MeleeSetupDraw() {
-  DrawTitleBackdrop();
-  DrawMenuBorder(teamsBorderImage, 640, 580);
-  DrawTextProp2(640, 276, u"MELEE", 1);
+  DrawMenuPage(teamsBorderImage, 580, u"MELEE");
 
   for (int32_t slot = 1; slot <= 4; ++slot) DrawSlotRow(slot);
 

@@ -165,10 +165,8 @@ void OptionsBlock() {
 }
 
 void OptionsDraw() {
-  DrawTitleBackdrop();
-  DrawMenuBorder(optionsBorderImage, 640, 522);
   static const Text title = u"OPTIONS";
-  DrawTextProp2(640, 276, title, 1);
+  DrawMenuPage(optionsBorderImage, 522, title);
   if (optionsPage == OPTIONS_GENERAL) {
     static const Text general = u"GENERAL";
     SetDrawColour(255, 200, 100);

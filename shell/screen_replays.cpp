@@ -35,11 +35,9 @@ namespace {
 
 constexpr int32_t VISIBLE_ROWS = 10;
 constexpr int32_t ROW_PITCH = 42;
-// menuGlow rows: ACCEPT and CANCEL on screen 17, Y and N on screen 18.
+// menuGlow rows of ACCEPT and CANCEL on screen 17.
 constexpr int32_t GLOW_ACCEPT = 1;
 constexpr int32_t GLOW_CANCEL = 2;
-constexpr int32_t GLOW_YES = 1;
-constexpr int32_t GLOW_NO = 2;
 
 const HoverBox scrollUpBox = {68, 383, 110, 425, false};
 const HoverBox scrollDownBox = {68, 758, 110, 800, false};
@@ -289,10 +287,8 @@ void ReplaysBlock() {
 }
 
 void ReplaysDraw() {
-  DrawTitleBackdrop();
-  DrawMenuBorder(teamsBorderImage, 640, 580);
   static const Text title = u"REPLAYS";
-  DrawTextProp2(640, 276, title, 1);
+  DrawMenuPage(teamsBorderImage, 580, title);
   const int32_t count = ListedCount();
   for (int32_t row = 1; row <= VISIBLE_ROWS; ++row) {
     const int32_t index = row + replayScroll;
@@ -363,13 +359,7 @@ void ConfirmDeleteReplayDraw() {
     SetDrawColour(0, 255, 255);
     DrawTextProp(640, 491, replayNames[selectedReplay], 1);
   }
-  SetDrawColour(255, 200, 100);
-  DrawTextProp(640, 571, u"/", 1);
-  SetGlowColour(GLOW_YES);
-  DrawTextProp(580, 571, u"Y", 1);
-  SetGlowColour(GLOW_NO);
-  DrawTextProp(700, 571, u"N", 1);
-  SetDrawColour(255, 255, 255);
+  DrawYesNoLetters(571);
 }
 
 void ResetReplayBrowser() {

@@ -68,6 +68,10 @@ int32_t GlowGreen(int32_t row);
 // Draw colour (0, GlowGreen(row), 0).
 void SetGlowColour(int32_t row);
 
+// menuGlow rows of the Y and N answers of every yes/no question.
+constexpr int32_t GLOW_YES = 1;
+constexpr int32_t GLOW_NO = 2;
+
 // Screen switches. Use these rather than writing pendingScreen directly: the
 // last request of a frame decides the screen and whether there is a fade.
 void RequestScreen(int32_t screen);
@@ -85,10 +89,16 @@ Text MusicFile(int32_t track);
 void DrawTitleBackdrop();
 // A border image at (x, y) with blend 3 and alpha 0.66.
 void DrawMenuBorder(int32_t image, float x, float y);
+// A menu page: the backdrop, its border centred at (640, borderY) and its
+// title in the big font centred at (640, titleY).
+void DrawMenuPage(int32_t borderImage, float borderY, const Text& title, float titleY = 276);
 // "CHEAT MODE ACTIVE" while cheat mode is on.
 void DrawCheatModeText();
 // pulseTimer + 1, back to 0 at 20.
 void AdvancePulse();
+// The answers "Y / N" of a yes/no question at height y, glowing by their
+// rows; the draw colour is white afterwards.
+void DrawYesNoLetters(float y);
 
 // 1 when no slot taking part has a custom fleet.
 bool NoTakingPartCustomFleet();

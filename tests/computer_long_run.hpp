@@ -34,7 +34,7 @@ inline std::string MatchFault(int32_t maxShots = 1000) {
   });
   ForEachInList(*shotList, [&](const Ref<TShot>& shot) {
     for (float v : {shot->x, shot->y, shot->heading, shot->speed, shot->damage, shot->radius,
-                    shot->fade, shot->hitPoints})
+                    shot->fade, shot->hitPoints, shot->sizePercent})
       real(v, "shot value");
     for (float v : shot->kindState) real(v, "shot state");
   });

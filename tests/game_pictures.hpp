@@ -6,11 +6,16 @@
 #include "shell/media_load.hpp"
 #include "shell/startup.hpp"
 
-inline void LoadGamePictures() {
+// The fonts alone, for tests that only draw text.
+inline void LoadGameFonts() {
   RegisterEmbeddedMedia();
   FillGlyphTables();
   FillBigFontWidths();
   LoadFontImages();
+}
+
+inline void LoadGamePictures() {
+  LoadGameFonts();
   LoadGameMedia();
   MakeStarField();
 }

@@ -33,6 +33,9 @@ namespace fs = std::filesystem;
 
 namespace {
 
+using shellharness::Click;
+using shellharness::TapKey;
+
 harness::MatchSetup Duel(int32_t seed, int32_t second = CONTROL_COMPUTER, int32_t frames = 20000) {
   harness::MatchSetup setup;
   setup.seed = seed;
@@ -71,17 +74,11 @@ class ReplayBrowser : public ::testing::Test {
     EXPECT_TRUE(WriteReplayFiles());
     return record;
   }
-  static void LoadFonts() {
-    RegisterEmbeddedMedia();
-    FillGlyphTables();
-    FillBigFontWidths();
-    LoadFontImages();
-  }
   // The game after its start-up, then the browser opened from the main menu.
   static void OpenBrowser() {
     ASSERT_TRUE(shellharness::StartShell());
     harness::LoadShipImages();
-    LoadFonts();
+    LoadGameFonts();
     tickSound = 9001;
     alarmSound = 9002;
     HeadlessSetMouse(5, 5, 0);
@@ -97,12 +94,6 @@ class ReplayBrowser : public ::testing::Test {
     ASSERT_EQ(currentScreen, SCREEN_REPLAYS);
     ClearAudioCallLog();
   }
-  static void Click(int32_t x, int32_t y) { shellharness::Click(x, y); }
-  // The key pressed for one frame, and the frame after it.
-  static void PressKey(int32_t key) {
-    shellharness::PressKey(key);
-    RunFrame();
-  }
   static int32_t Count() { return TextToInt(replayNames[0]); }
   static int32_t IndexOf(const Text& name) {
     for (int32_t i = 1; i <= Count(); ++i)
@@ -111,8 +102,8 @@ class ReplayBrowser : public ::testing::Test {
   }
   // Scrolls the listed replay into view with the arrow keys and clicks it.
   static void Select(int32_t index) {
-    while (index > replayScroll + 10) PressKey(40);
-    while (index <= replayScroll) PressKey(38);
+    while (index > replayScroll + 10) TapKey(40);
+    while (index <= replayScroll) TapKey(38);
     Click(300, 400 + 42 * (index - replayScroll - 1));
     ASSERT_EQ(selectedReplay, index);
   }
@@ -175,7 +166,7 @@ TEST_F(ReplayBrowser, ASavedMatchIsListedPlayedBackInStepAndDeleted) {
   Click(89, 591);
   RunFrame();
   ASSERT_EQ(currentScreen, SCREEN_CONFIRM_DELETE_REPLAY);
-  PressKey(78);
+  TapKey(78);
   ASSERT_EQ(currentScreen, SCREEN_REPLAYS);
   EXPECT_EQ(replayNames[selectedReplay], u"DUEL");
   Click(89, 591);
@@ -317,7 +308,7 @@ TEST_F(ReplayBrowser, TheListScrollsHoldsTwoHundredAndAcceptNeedsASelection) {
   EXPECT_EQ(replayScroll, 2);
   // Both buttons on the up arrow in one frame stop at the top.
   HeadlessSetMouse(89, 404, 0);
-  PressKey(38);
+  TapKey(38);
   EXPECT_EQ(replayScroll, 1);
   HeadlessSetMouse(89, 404, 3);
   RunFrame();
@@ -333,7 +324,7 @@ TEST_F(ReplayBrowser, TheListScrollsHoldsTwoHundredAndAcceptNeedsASelection) {
 
 TEST_F(ReplayBrowser, CodesWithoutAGlyphDrawNothing) {
   ASSERT_TRUE(shellharness::StartShell());
-  LoadFonts();
+  LoadGameFonts();
   SetClearColour(0, 0, 0);
   ClearBackBuffer();
   const Text odd = u"\x01\x1f\x7f\x85\x9f\u0120\u1234";

@@ -1,9 +1,15 @@
 // The shell as the start-up leaves it, headless, for tests that drive the
-// real frame loop, and readers of the files it writes.
+// real frame loop: its start and stop, a fixture that runs each test in a
+// fresh folder, clicks and keys, the audio log's counts, and readers of the
+// files it writes.
 #pragma once
+#include <gtest/gtest.h>
+
 #include <cstdint>
 #include <fstream>
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "catalogue/explosions.hpp"
@@ -14,12 +20,21 @@
 #include "platform/headless.hpp"
 #include "shell/screens.hpp"
 #include "shell/startup_tables.hpp"
+#include "tests/match_harness.hpp"
+#include "tests/test_folder.hpp"
 
 namespace shellharness {
 
+using harness::SoundsPlayed;
+
+// What the tables hold before the display opens: the catalogue alone, or also
+// the match state of a fresh program with the ship pictures, for tests that
+// fill in a finished match.
+enum class Tables { Catalogue, MatchWorld };
+
 // A headless display, the catalogue and the start-up tables; the first
 // frame's fade-in is pending. False when the display did not open.
-inline bool StartShell() {
+inline bool StartShell(Tables tables = Tables::Catalogue) {
   UseHeadlessBackend(true);
   ResetPlatformDisplay();
   ResetMusic();
@@ -27,6 +42,7 @@ inline bool StartShell() {
   ResetCatalogue();
   InitShipCatalogue();
   InitExplosionTypes();
+  if (tables == Tables::MatchWorld) harness::ResetMatchWorld();
   if (OpenDisplay(1280, 1024, 32, 75, 0) != 1) return false;
   SetUpTeamNames();
   SetUpStartupTables();
@@ -39,6 +55,27 @@ inline void StopShell() {
   ResetMusic();
   ResetShell();
 }
+
+// Each test in a fresh folder of its own, the shell started in it; stopped
+// and the folder removed afterwards.
+class ShellTest : public ::testing::Test {
+ protected:
+  explicit ShellTest(std::string folderPrefix, Tables tables = Tables::Catalogue)
+      : folderPrefix_(std::move(folderPrefix)), tables_(tables) {}
+  void SetUp() override {
+    folder_.emplace(folderPrefix_);
+    ASSERT_TRUE(StartShell(tables_));
+  }
+  void TearDown() override {
+    StopShell();
+    folder_.reset();
+  }
+
+ private:
+  std::string folderPrefix_;
+  Tables tables_;
+  std::optional<TestFolder> folder_;
+};
 
 // Moves there, presses the buttons in the next frame (which runs) and lets go.
 inline void Click(int32_t x, int32_t y, int32_t buttons = 1) {
@@ -55,6 +92,22 @@ inline void PressKey(int32_t key) {
   RunFrame();
   HeadlessSetKey(key, false);
 }
+
+// The key held for one frame, then up for one, so that the next press counts.
+inline void TapKey(int32_t key) {
+  PressKey(key);
+  RunFrame();
+}
+
+// The lines of the audio log that start with the prefix, and their count.
+inline std::vector<std::string> CallsStartingWith(const std::string& prefix) {
+  std::vector<std::string> calls;
+  for (const std::string& line : AudioCallLog()) {
+    if (line.rfind(prefix, 0) == 0) calls.push_back(line);
+  }
+  return calls;
+}
+inline size_t Calls(const std::string& prefix) { return CallsStartingWith(prefix).size(); }
 
 // At most 4096 bytes: a save that wrongly put a device in the file's place
 // must not read on for ever.

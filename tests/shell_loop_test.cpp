@@ -9,7 +9,6 @@
 #include <string>
 #include <vector>
 
-#include "tests/test_folder.hpp"
 #include "catalogue/explosions.hpp"
 #include "catalogue/ships.hpp"
 #include "match/input_edges.hpp"
@@ -26,35 +25,20 @@
 #include "shell/frame_internal.hpp"
 #include "shell/screens.hpp"
 #include "shell/startup_tables.hpp"
+#include "tests/shell_harness.hpp"
 
 namespace fs = std::filesystem;
 
 namespace {
 
-class ShellLoop : public ::testing::Test {
- protected:
-  void SetUp() override {
-    folder_.emplace("qw2_shellloop_");
+using shellharness::CallsStartingWith;
 
-    UseHeadlessBackend(true);
-    ResetPlatformDisplay();
-    ResetMusic();
-    ResetShell();
-    ResetCatalogue();
-    InitShipCatalogue();
-    InitExplosionTypes();
-    ASSERT_EQ(OpenDisplay(1280, 1024, 32, 75, 0), 1);
-    SetUpTeamNames();
-    SetUpStartupTables();
-    // What the start-up leaves for the first frame.
-    fadePhase = FADE_IN;
+class ShellLoop : public shellharness::ShellTest {
+ protected:
+  ShellLoop() : ShellTest("qw2_shellloop_") {}
+  void SetUp() override {
+    ASSERT_NO_FATAL_FAILURE(ShellTest::SetUp());
     ClearAudioCallLog();
-  }
-  void TearDown() override {
-    ResetPlatformDisplay();
-    ResetMusic();
-    ResetShell();
-    folder_.reset();
   }
 
   static int32_t SolidImage(int32_t w, int32_t h, uint8_t grey) {
@@ -64,22 +48,12 @@ class ShellLoop : public ::testing::Test {
     return ImageFromPixels(rgba.data(), w, h, false, w, h, 1, 1);
   }
 
-  static std::vector<std::string> CallsStartingWith(const std::string& prefix) {
-    std::vector<std::string> calls;
-    for (const std::string& line : AudioCallLog()) {
-      if (line.rfind(prefix, 0) == 0) calls.push_back(line);
-    }
-    return calls;
-  }
-
   // Clicks with the left button in the next frame (and lets go afterwards).
   static void ClickAt(int32_t x, int32_t y) {
     HeadlessSetMouse(x, y, 0);
     RunFrame();
     HeadlessSetMouse(x, y, 1);
   }
-
-  std::optional<TestFolder> folder_;
 };
 
 }  // namespace

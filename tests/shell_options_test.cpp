@@ -4,7 +4,6 @@
 
 #include <filesystem>
 #include <fstream>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -15,9 +14,9 @@
 #include "shell/options_screen.hpp"
 #include "tests/game_pictures.hpp"
 #include "tests/shell_harness.hpp"
-#include "tests/test_folder.hpp"
 
 namespace fs = std::filesystem;
+using shellharness::Calls;
 using shellharness::Click;
 using shellharness::FileBytes;
 using shellharness::PressKey;
@@ -30,11 +29,11 @@ constexpr int32_t leftArrowX = 350, rightArrowX = 930, arrowY = 404;
 constexpr int32_t rowX = 640, doneX = 640, doneY = 740;
 int32_t RowY(int32_t row) { return 430 + 40 * row; }
 
-class OptionsScreen : public ::testing::Test {
+class OptionsScreen : public shellharness::ShellTest {
  protected:
+  OptionsScreen() : ShellTest("qw2_options_") {}
   void SetUp() override {
-    folder_.emplace("qw2_options_");
-    ASSERT_TRUE(shellharness::StartShell());
+    ASSERT_NO_FATAL_FAILURE(ShellTest::SetUp());
     if (WithMedia()) LoadGamePictures();
     tickSound = 9001;  // stand-ins, so that the log tells the sounds apart
     rewardSound = 9003;
@@ -43,17 +42,8 @@ class OptionsScreen : public ::testing::Test {
     HeadlessSetMouse(5, 5, 0);
     RunFrame();  // the main menu brightens in and writes the default options
   }
-  void TearDown() override {
-    shellharness::StopShell();
-    folder_.reset();
-  }
   virtual bool WithMedia() const { return false; }
 
-  static size_t Calls(const std::string& prefix) {
-    size_t n = 0;
-    for (const std::string& call : AudioCallLog()) n += call.rfind(prefix, 0) == 0 ? 1 : 0;
-    return n;
-  }
   static size_t Ticks() { return Calls("PlaySoundOnChannel 9001 0"); }
   // From the main menu: OPTIONS, and its first frame.
   static void OpenOptions() {
@@ -63,7 +53,6 @@ class OptionsScreen : public ::testing::Test {
     ASSERT_EQ(currentScreen, SCREEN_OPTIONS);
     ClearAudioCallLog();
   }
-  std::optional<TestFolder> folder_;
 };
 
 }  // namespace

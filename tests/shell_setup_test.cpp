@@ -11,7 +11,6 @@
 #include <string>
 #include <vector>
 
-#include "tests/test_folder.hpp"
 #include "catalogue/explosions.hpp"
 #include "catalogue/ships.hpp"
 #include "match/bitmap_text.hpp"
@@ -31,71 +30,38 @@
 #include "shell/screens.hpp"
 #include "shell/setup_screens.hpp"
 #include "shell/startup_tables.hpp"
+#include "tests/game_pictures.hpp"
+#include "tests/shell_harness.hpp"
 
 namespace fs = std::filesystem;
 
 namespace {
 
+using shellharness::Calls;
+using shellharness::Click;
+using shellharness::PressKey;
+using shellharness::SoundsPlayed;
+
 float Price(int32_t shipType) { return shipValue[shipType][GROUP_HULL][HULL_PRICE]; }
 
-class SetupScreens : public ::testing::Test {
+class SetupScreens : public shellharness::ShellTest {
  protected:
+  SetupScreens() : ShellTest("qw2_setup_") {}
   void SetUp() override {
-    folder_.emplace("qw2_setup_");
-
-    UseHeadlessBackend(true);
-    ResetPlatformDisplay();
-    ResetMusic();
-    ResetShell();
-    ResetCatalogue();
-    InitShipCatalogue();
-    InitExplosionTypes();
-    ASSERT_EQ(OpenDisplay(1280, 1024, 32, 75, 0), 1);
-    SetUpTeamNames();
-    SetUpStartupTables();
+    ASSERT_NO_FATAL_FAILURE(ShellTest::SetUp());
     if (WithMedia()) {
-      RegisterEmbeddedMedia();
-      FillGlyphTables();
-      LoadFontImages();
+      LoadGameFonts();
       LoadGameMedia();
     } else {
       // Stand-ins, so that the log tells the two sounds apart.
       tickSound = 9001;
       alarmSound = 9002;
     }
-    fadePhase = FADE_IN;
     HeadlessSetMouse(5, 5, 0);
     RunFrame();  // the main menu brightens in
     ClearAudioCallLog();
   }
-  void TearDown() override {
-    ResetPlatformDisplay();
-    ResetMusic();
-    ResetShell();
-    folder_.reset();
-  }
   virtual bool WithMedia() const { return false; }
-
-  // Moves there, presses the buttons in the next frame (which runs) and lets go.
-  static void Click(int32_t x, int32_t y, int32_t buttons = 1) {
-    HeadlessSetMouse(x, y, 0);
-    RunFrame();
-    HeadlessSetMouse(x, y, buttons);
-    RunFrame();
-    HeadlessSetMouse(x, y, 0);
-  }
-  static void PressKey(int32_t key) {
-    HeadlessSetKey(key, true);
-    RunFrame();
-    HeadlessSetKey(key, false);
-  }
-  static size_t Calls(const std::string& prefix) {
-    size_t n = 0;
-    for (const std::string& line : AudioCallLog()) n += line.rfind(prefix, 0) == 0 ? 1 : 0;
-    return n;
-  }
-  static size_t TickCount() { return Calls("PlaySoundOnChannel " + std::to_string(tickSound) + " 0"); }
-  static size_t AlarmCount() { return Calls("PlaySoundOnChannel " + std::to_string(alarmSound) + " 0"); }
 
   // Main menu -> NEW GAME -> CHALLENGE or MELEE; the set-up screen has run
   // its first frame when this returns.
@@ -121,8 +87,6 @@ class SetupScreens : public ::testing::Test {
              reinterpret_cast<const int32_t*>(fleetTable) + sizeof fleetTable / 4);
     return v;
   }
-
-  std::optional<TestFolder> folder_;
 };
 
 // Melee grid centres.
@@ -161,7 +125,7 @@ TEST_F(SetupScreens, GameModeItemsAndTheirBoxes) {
   EXPECT_EQ(playbackMode, 0);
   EXPECT_EQ(pendingScreen, SCREEN_CHALLENGE_SETUP);
   EXPECT_EQ(fadePhase, FADE_NONE);
-  EXPECT_EQ(TickCount(), 1u);
+  EXPECT_EQ(SoundsPlayed(tickSound), 1u);
 }
 
 TEST_F(SetupScreens, GameModeMeleeCancelAndEscape) {
@@ -183,7 +147,7 @@ TEST_F(SetupScreens, GameModeMeleeCancelAndEscape) {
   ClearAudioCallLog();
   PressKey(27);
   EXPECT_EQ(pendingScreen, SCREEN_MAIN_MENU);
-  EXPECT_EQ(TickCount(), 0u) << "Escape makes no click";
+  EXPECT_EQ(SoundsPlayed(tickSound), 0u) << "Escape makes no click";
   EXPECT_EQ(quitRequested, 0);
   RunFrame();
   EXPECT_EQ(currentScreen, SCREEN_MAIN_MENU);
@@ -207,7 +171,7 @@ TEST_F(SetupScreens, ChallengeChoicesStartAtOneAndAreKeptForTheRun) {
   Click(640, 480);
   Click(640, 560);  // fleet kind
   EXPECT_EQ(challengeFleetKind, FLEET_RANDOM);
-  EXPECT_EQ(TickCount(), 4u);
+  EXPECT_EQ(SoundsPlayed(tickSound), 4u);
 
   // Escape and CANCEL change no table.
   const std::vector<int32_t> tables = TablesSnapshot();
@@ -251,7 +215,7 @@ TEST_F(SetupScreens, ChallengeOnePlayerCustomFleet) {
   EXPECT_EQ(fadePhase, FADE_IN) << "the fade-out ran in the frame of the click";
   EXPECT_EQ(musicFadeVolume, 0) << "custom fleets keep the music";
   EXPECT_EQ(Calls("FSOUND_SetVolume"), 0u);
-  EXPECT_EQ(TickCount(), 1u);
+  EXPECT_EQ(SoundsPlayed(tickSound), 1u);
 
   const int32_t controls[5] = {0, CONTROL_HUMAN, CONTROL_DISABLED, CONTROL_COMPUTER,
                                CONTROL_DISABLED};
@@ -595,10 +559,10 @@ TEST_F(SetupScreens, MeleeMoneyRuleStepsAndBounds) {
   ClearAudioCallLog();
   Click(911, RowY(1));
   EXPECT_EQ(fleetTable[1][1][3], 5);
-  EXPECT_EQ(TickCount(), 1u);
+  EXPECT_EQ(SoundsPlayed(tickSound), 1u);
   Click(911, RowY(1));
   EXPECT_EQ(fleetTable[1][1][3], 5);
-  EXPECT_EQ(TickCount(), 1u);
+  EXPECT_EQ(SoundsPlayed(tickSound), 1u);
   EXPECT_EQ(meleeHoverX, -500) << "an arrow that cannot act is not highlighted";
 
   // Money 598, right click up: 600; the arrow, still hovered, then goes dark.
@@ -614,7 +578,7 @@ TEST_F(SetupScreens, MeleeMoneyRuleStepsAndBounds) {
   ClearAudioCallLog();
   Click(911, RowY(2), 3);
   EXPECT_EQ(fleetTable[2][1][3], 5);
-  EXPECT_EQ(TickCount(), 2u);
+  EXPECT_EQ(SoundsPlayed(tickSound), 2u);
   EXPECT_EQ(meleeHoverX, 911);
   EXPECT_EQ(meleeHoverY, RowY(2));
 
@@ -678,10 +642,10 @@ TEST_F(SetupScreens, MeleeHeaderButtons) {
   }
   // Again, with nothing to change: still a click.
   Click(533, 400);
-  EXPECT_EQ(TickCount(), 2u);
+  EXPECT_EQ(SoundsPlayed(tickSound), 2u);
   // A row's own control button clicks only on a change.
   Click(533, RowY(2));
-  EXPECT_EQ(TickCount(), 2u);
+  EXPECT_EQ(SoundsPlayed(tickSound), 2u);
 
   // Team: slots 2 to 4 take slot 1's, both copies.
   slotTable[1][SLOT_TEAM] = 3;
@@ -719,7 +683,7 @@ TEST_F(SetupScreens, MeleeRowsOfDisabledSlotsDoNotAct) {
   EXPECT_EQ(slotTable[4][SLOT_TEAM], 4);
   EXPECT_EQ(slotTable[3][SLOT_FLEET_KIND], FLEET_CUSTOM);
   EXPECT_EQ(fleetTable[4][1][3], 200);
-  EXPECT_EQ(TickCount(), 0u);
+  EXPECT_EQ(SoundsPlayed(tickSound), 0u);
   EXPECT_EQ(meleeHoverX, -500);
   // Enabled, the same buttons act.
   Click(kControlX[1], RowY(3));
@@ -728,7 +692,7 @@ TEST_F(SetupScreens, MeleeRowsOfDisabledSlotsDoNotAct) {
   EXPECT_EQ(slotTable[3][SLOT_TEAM], 4);
   EXPECT_EQ(slotTable[3][SLOT_MELEE_TEAM], 4);
   EXPECT_EQ(slotTable[3][SLOT_FLEET_KIND], FLEET_RANDOM);
-  EXPECT_EQ(TickCount(), 3u);
+  EXPECT_EQ(SoundsPlayed(tickSound), 3u);
 }
 
 TEST_F(SetupScreens, MeleeTeamTestOnAccept) {
@@ -739,8 +703,8 @@ TEST_F(SetupScreens, MeleeTeamTestOnAccept) {
   const std::vector<int32_t> tables = TablesSnapshot();
   ClearAudioCallLog();
   Click(842, 860);
-  EXPECT_EQ(AlarmCount(), 1u);
-  EXPECT_EQ(TickCount(), 0u);
+  EXPECT_EQ(SoundsPlayed(alarmSound), 1u);
+  EXPECT_EQ(SoundsPlayed(tickSound), 0u);
   EXPECT_EQ(pendingScreen, 0);
   EXPECT_EQ(fadePhase, FADE_NONE);
   EXPECT_EQ(TablesSnapshot(), tables);
@@ -752,13 +716,13 @@ TEST_F(SetupScreens, MeleeTeamTestOnAccept) {
   slotTable[3][SLOT_TEAM] = 3;
   ClearAudioCallLog();
   Click(842, 860);
-  EXPECT_EQ(AlarmCount(), 1u);
+  EXPECT_EQ(SoundsPlayed(alarmSound), 1u);
 
   // No slot enabled at all: refused too.
   Click(449, 400);
   ClearAudioCallLog();
   Click(842, 860);
-  EXPECT_EQ(AlarmCount(), 1u);
+  EXPECT_EQ(SoundsPlayed(alarmSound), 1u);
   EXPECT_EQ(pendingScreen, 0);
 }
 
@@ -774,7 +738,7 @@ TEST_F(SetupScreens, MeleeTwoComputersWithRandomFleets) {
   ClearAudioCallLog();
   Click(842, 860);
   EXPECT_EQ(pendingScreen, SCREEN_NEXT_SHOPPER);
-  EXPECT_EQ(TickCount(), 1u);
+  EXPECT_EQ(SoundsPlayed(tickSound), 1u);
   EXPECT_EQ(Calls("FSOUND_SetVolume"), 20u) << "the music fades with the screen";
   const int32_t arena[5] = {0, ARENA_OUT, ARENA_OUT, ARENA_CHOOSING, ARENA_CHOOSING};
   const int32_t money[5] = {0, 200, 200, 150, 600};
@@ -829,7 +793,7 @@ TEST_F(SetupScreens, AcceptAndEscapeInOneFrameLeaveForTheMenuWhole) {
   EXPECT_EQ(fadePhase, FADE_NONE);
   EXPECT_EQ(musicFadeVolume, 0);
   EXPECT_EQ(Calls("FSOUND_SetVolume"), 0u);
-  EXPECT_EQ(TickCount(), 0u);
+  EXPECT_EQ(SoundsPlayed(tickSound), 0u);
   EXPECT_EQ(TablesSnapshot(), tables);
   EXPECT_EQ(GetRandomSeed(), seed) << "no fleet was bought";
   RunFrame();

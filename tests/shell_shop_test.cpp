@@ -5,7 +5,6 @@
 #include <cstdint>
 #include <cstdlib>
 #include <initializer_list>
-#include <optional>
 #include <set>
 #include <string>
 #include <vector>
@@ -23,11 +22,13 @@
 #include "shell/shop_screens.hpp"
 #include "tests/game_pictures.hpp"
 #include "tests/shell_harness.hpp"
-#include "tests/test_folder.hpp"
 
 namespace {
 
+using shellharness::Calls;
 using shellharness::Click;
+using shellharness::SoundsPlayed;
+using shellharness::TapKey;
 
 constexpr int32_t KEY_BACKSPACE = 8;
 constexpr int32_t KEY_ENTER = 13;
@@ -55,18 +56,14 @@ Text PanelLineAt(int32_t shipType, int32_t y) {
   return u"(no line)";
 }
 
-class ShopScreens : public ::testing::Test {
+class ShopScreens : public shellharness::ShellTest {
  protected:
+  ShopScreens() : ShellTest("qw2_shop_") {}
   void SetUp() override {
-    folder_.emplace("qw2_shop_");
-    ASSERT_TRUE(shellharness::StartShell());
+    ASSERT_NO_FATAL_FAILURE(ShellTest::SetUp());
     LoadGamePictures();
     Rest();
     RunFrame();  // the main menu brightens in
-  }
-  void TearDown() override {
-    shellharness::StopShell();
-    folder_.reset();
   }
 
   // Keys held in one frame, released afterwards.
@@ -75,22 +72,9 @@ class ShopScreens : public ::testing::Test {
     RunFrame();
     for (const int32_t key : keys) HeadlessSetKey(key, false);
   }
-  // A press, then a frame with the key up so that the next press counts.
-  static void Tap(int32_t key) {
-    Press({key});
-    RunFrame();
-  }
   static void Rest() { HeadlessSetMouse(IDLE_X, IDLE_Y, 0); }
   static void Frames(int32_t n) {
     for (int32_t i = 0; i < n; ++i) RunFrame();
-  }
-  static size_t Calls(const std::string& line) {
-    size_t n = 0;
-    for (const std::string& call : AudioCallLog()) n += call.rfind(line, 0) == 0 ? 1 : 0;
-    return n;
-  }
-  static size_t Played(int32_t sound) {
-    return Calls("PlaySoundOnChannel " + std::to_string(sound) + " 0");
   }
   static bool WaitFor(int32_t screen) {
     for (int32_t i = 0; i < 200 && currentScreen != screen; ++i) RunFrame();
@@ -120,8 +104,6 @@ class ShopScreens : public ::testing::Test {
     Frames(9);
     ASSERT_EQ(CentreShipType(), shipType);
   }
-
-  std::optional<TestFolder> folder_;
 };
 
 }  // namespace
@@ -244,7 +226,7 @@ TEST_F(ShopScreens, CarouselStepsWrapAndThePanel) {
     EXPECT_EQ(hoverLightX, f >= 10 ? 522 : -2000) << "the card's light only at rest";
     RunFrame();
   }
-  EXPECT_EQ(Played(slideSound), 1u);
+  EXPECT_EQ(SoundsPlayed(slideSound), 1u);
   EXPECT_FALSE(SoundChannelBusy(slideChannel)) << "stopped at rest";
 
   // One wrap at either end of what is on offer.
@@ -290,19 +272,19 @@ TEST_F(ShopScreens, BuyAndSellWithinTheMoneyAndTheThirtyShips) {
   Click(842, 1000);
   RunFrame();
   EXPECT_EQ(currentScreen, SCREEN_SHIP_SHOP);
-  EXPECT_EQ(Played(alarmSound), 2u);
+  EXPECT_EQ(SoundsPlayed(alarmSound), 2u);
 
   BringToCentre(1);
   ClearAudioCallLog();
-  Tap(KEY_ENTER);
-  Tap(KEY_ENTER);
+  TapKey(KEY_ENTER);
+  TapKey(KEY_ENTER);
   BringToCentre(34);
   Click(640, 330);  // the centre card
   EXPECT_EQ(Fleet(1), (std::vector<int32_t>{1, 1, 34}));
   EXPECT_EQ(fleetTable[1][FLEET_HEAD][FLEET_MONEY], 0) << "exactly the prices";
-  EXPECT_EQ(Played(tickSound), 3u);
-  Tap(KEY_ENTER);  // too little money
-  EXPECT_EQ(Played(alarmSound), 1u);
+  EXPECT_EQ(SoundsPlayed(tickSound), 3u);
+  TapKey(KEY_ENTER);  // too little money
+  EXPECT_EQ(SoundsPlayed(alarmSound), 1u);
   EXPECT_EQ(Fleet(1).size(), 3u);
 
   // A click on member 1 sells it and closes the gap; the right button and
@@ -314,11 +296,11 @@ TEST_F(ShopScreens, BuyAndSellWithinTheMoneyAndTheThirtyShips) {
   EXPECT_EQ(hoverLightX, 609) << "a fleet cell's light";
   Click(IDLE_X, IDLE_Y, 2);
   EXPECT_EQ(Fleet(1), (std::vector<int32_t>{1}));
-  Tap(KEY_BACKSPACE);
-  Tap(KEY_BACKSPACE);
+  TapKey(KEY_BACKSPACE);
+  TapKey(KEY_BACKSPACE);
   EXPECT_EQ(Fleet(1), (std::vector<int32_t>{}));
   EXPECT_EQ(fleetTable[1][FLEET_HEAD][FLEET_MONEY], 10);
-  EXPECT_EQ(Played(deleteSound), 3u);
+  EXPECT_EQ(SoundsPlayed(deleteSound), 3u);
 
   // A click on a card buys its ship while the carousel slides; Enter then
   // buys the ship sliding into the centre.
@@ -337,11 +319,11 @@ TEST_F(ShopScreens, BuyAndSellWithinTheMoneyAndTheThirtyShips) {
   fleetTable[1][FLEET_HEAD][FLEET_MONEY] = 600;
   Rest();
   Frames(10);
-  while (Fleet(1).size() < 30) Tap(KEY_ENTER);
+  while (Fleet(1).size() < 30) TapKey(KEY_ENTER);
   const int32_t money = fleetTable[1][FLEET_HEAD][FLEET_MONEY];
   ClearAudioCallLog();
-  Tap(KEY_ENTER);
-  EXPECT_EQ(Played(alarmSound), 1u);
+  TapKey(KEY_ENTER);
+  EXPECT_EQ(SoundsPlayed(alarmSound), 1u);
   EXPECT_EQ(Fleet(1).size(), 30u);
   EXPECT_EQ(fleetTable[1][FLEET_HEAD][FLEET_MONEY], money);
   Click(607 + 66 * 9 + 64, 500 + 66 * 2 + 64);  // member 30, at its cell's corner
@@ -351,10 +333,10 @@ TEST_F(ShopScreens, BuyAndSellWithinTheMoneyAndTheThirtyShips) {
 TEST_F(ShopScreens, TwoShoppersThenTheMatchWithTheFleetsBought) {
   OpenMeleeShop(10);
   BringToCentre(1);
-  Tap(KEY_ENTER);
-  Tap(KEY_ENTER);
+  TapKey(KEY_ENTER);
+  TapKey(KEY_ENTER);
   BringToCentre(34);
-  Tap(KEY_ENTER);
+  TapKey(KEY_ENTER);
   Press({KEY_SPACE});
   RunFrame();
   ASSERT_EQ(currentScreen, SCREEN_CONFIRM_FLEET);
@@ -369,7 +351,7 @@ TEST_F(ShopScreens, TwoShoppersThenTheMatchWithTheFleetsBought) {
   EXPECT_EQ(Calls("FSOUND_"), 0u) << "the shop music went on";
 
   BringToCentre(34);
-  for (int32_t i = 0; i < 5; ++i) Tap(KEY_ENTER);
+  for (int32_t i = 0; i < 5; ++i) TapKey(KEY_ENTER);
   Click(842, 1000);  // ACCEPT
   RunFrame();
   ASSERT_EQ(currentScreen, SCREEN_CONFIRM_FLEET);
@@ -395,7 +377,7 @@ TEST_F(ShopScreens, TwoShoppersThenTheMatchWithTheFleetsBought) {
 
 TEST_F(ShopScreens, TheQuestionsAnswers) {
   OpenMeleeShop(10);
-  Tap(KEY_ENTER);
+  TapKey(KEY_ENTER);
   // Confirmation: N, Escape and a click on N go back to the shop.
   for (const int32_t no : {KEY_N, KEY_ESCAPE, 0}) {
     Press({KEY_SPACE});
@@ -403,7 +385,7 @@ TEST_F(ShopScreens, TheQuestionsAnswers) {
     ASSERT_EQ(currentScreen, SCREEN_CONFIRM_FLEET);
     ClearAudioCallLog();
     no == 0 ? Click(700, 700) : Press({no});
-    EXPECT_EQ(Played(tickSound), no == 0 ? 1u : 0u) << "only the click ticks";
+    EXPECT_EQ(SoundsPlayed(tickSound), no == 0 ? 1u : 0u) << "only the click ticks";
     RunFrame();
     EXPECT_EQ(currentScreen, SCREEN_SHIP_SHOP);
     Rest();
@@ -471,7 +453,7 @@ TEST_F(ShopScreens, TheQuestionsAnswers) {
 
 TEST_F(ShopScreens, TheSlideSoundStopsOnEveryWayOut) {
   OpenMeleeShop(10);
-  Tap(KEY_ENTER);
+  TapKey(KEY_ENTER);
   // Space, ACCEPT, Escape, ABORT in the middle of a slide.
   const struct {
     int32_t key, x, y;
@@ -550,7 +532,7 @@ TEST_F(ShopScreens, TheDatabaseOffersEveryAvailableTypeAndReturns) {
   Rest();
   Press({KEY_LEFT});
   Click(640, 1000);  // DONE
-  EXPECT_EQ(Played(tickSound), 1u);
+  EXPECT_EQ(SoundsPlayed(tickSound), 1u);
   EXPECT_FALSE(SoundChannelBusy(slideChannel));
   RunFrame();
   EXPECT_EQ(currentScreen, SCREEN_MAIN_MENU);
@@ -589,8 +571,8 @@ int32_t FirstDifferentRow(const std::vector<uint32_t>& a, const std::vector<uint
 
 TEST_F(ShopScreens, ThePanelLeavesTheScreenAndEachDescriptionPlateLiesInItsPlace) {
   OpenMeleeShop(10);
-  Tap(KEY_ENTER);
-  Tap(KEY_ENTER);
+  TapKey(KEY_ENTER);
+  TapKey(KEY_ENTER);
   HeadlessSetMouse(611, 510, 0);
   const std::vector<uint32_t> shop = NextPicture("shop.png");
   Rest();

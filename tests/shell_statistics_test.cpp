@@ -20,7 +20,7 @@
 #include "shell/time_format.hpp"
 #include "tests/game_pictures.hpp"
 #include "tests/match_harness.hpp"
-#include "tests/test_folder.hpp"
+#include "tests/shell_harness.hpp"
 
 namespace {
 
@@ -78,28 +78,16 @@ void KnownOutcome() {
   playbackMode = 0;
 }
 
-class StatisticsScreen : public ::testing::Test {
+class StatisticsScreen : public shellharness::ShellTest {
  protected:
+  StatisticsScreen() : ShellTest("qw2_stats_", shellharness::Tables::MatchWorld) {}
   void SetUp() override {
-    folder_.emplace("qw2_stats_");
-    UseHeadlessBackend(true);
-    ResetPlatformDisplay();
-    ResetMusic();
-    ResetShell();
-    harness::ResetMatchWorld();
-    ASSERT_EQ(OpenDisplay(1280, 1024, 32, 75, 0), 1);
-    SetUpTeamNames();
-    SetUpStartupTables();
+    ASSERT_NO_FATAL_FAILURE(ShellTest::SetUp());
+    fadePhase = FADE_NONE;  // the screen is entered directly, not faded into
     if (WithMedia()) LoadGamePictures();
     tickSound = 9001;
     HeadlessSetMouse(5, 5, 0);
     ClearAudioCallLog();
-  }
-  void TearDown() override {
-    ResetPlatformDisplay();
-    ResetMusic();
-    ResetShell();
-    folder_.reset();
   }
   virtual bool WithMedia() const { return false; }
 
@@ -109,27 +97,17 @@ class StatisticsScreen : public ::testing::Test {
     RunFrame();
     ASSERT_EQ(currentScreen, SCREEN_STATISTICS);
   }
+  // The pointer rests away from everything after the click.
   static void Click(int32_t x, int32_t y) {
-    HeadlessSetMouse(x, y, 0);
-    RunFrame();
-    HeadlessSetMouse(x, y, 1);
-    RunFrame();
+    shellharness::Click(x, y);
     HeadlessSetMouse(5, 5, 0);
   }
   // Held for a frame, then let go for one (unless the screen is being left).
   static void PressKey(int32_t key) {
-    HeadlessSetKey(key, true);
-    RunFrame();
-    HeadlessSetKey(key, false);
+    shellharness::PressKey(key);
     if (pendingScreen == 0) RunFrame();
   }
-  static size_t Ticks() {
-    size_t n = 0;
-    for (const std::string& line : AudioCallLog()) n += line == "PlaySoundOnChannel 9001 0";
-    return n;
-  }
-
-  std::optional<TestFolder> folder_;
+  static size_t Ticks() { return shellharness::SoundsPlayed(9001); }
 };
 
 }  // namespace

@@ -116,13 +116,15 @@ class ShipTypeFixture : public ::testing::Test {
                ship->memberIndex);
     return currentShot;
   }
-  // shotList as it stands, first to last; and only the shots of a ship type's
-  // weapon.
-  static std::vector<Ref<TShot>> Shots() {
-    std::vector<Ref<TShot>> shots;
-    ForEachInList(*shotList, [&](const Ref<TShot>& shot) { shots.push_back(shot); });
-    return shots;
+  // A list as it stands, first to last; shotList so; and only the shots of a
+  // ship type's weapon.
+  template <class T>
+  static std::vector<Ref<T>> All(const TList<T>& list) {
+    std::vector<Ref<T>> all;
+    ForEachInList(list, [&](const Ref<T>& item) { all.push_back(item); });
+    return all;
   }
+  static std::vector<Ref<TShot>> Shots() { return All(*shotList); }
   static std::vector<Ref<TShot>> ShotsOf(int32_t type, int32_t weapon) {
     std::vector<Ref<TShot>> shots;
     ForEachInList(*shotList, [&](const Ref<TShot>& shot) {

@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <optional>
 #include <string>
 
 #include "platform/headless.hpp"
@@ -157,18 +156,12 @@ TEST_F(ShipTypeFrame, ALoopingSoundStartsAgainOnlyOnceItsChannelIsQuiet) {
   EXPECT_EQ(SoundsPlayed(), (std::vector<int32_t>{weaponSounds[39][2][1], weaponSounds[39][2][1]}));
 }
 
-// Whole computer matches of four slots whose fleets hold every type from 1 to
-// 16: recorded, checked frame by frame and played back.
-class ShipTypeMatches : public ::testing::Test {
- protected:
-  void SetUp() override { folder_.emplace("qw2_types_"); }
-  void TearDown() override { folder_.reset(); }
-  std::optional<TestFolder> folder_;
-};
-
 using longrun::MatchFault;
 
-TEST_F(ShipTypeMatches, ComputerMatchesStayInStepInTheArenaAndFinite) {
+// Whole computer matches of four slots whose fleets hold every type from 1 to
+// 16: recorded, checked frame by frame and played back.
+TEST(ShipTypeMatches, ComputerMatchesStayInStepInTheArenaAndFinite) {
+  TestFolder folder("qw2_types_");
   const int32_t seeds[] = {1313, -4242, 90210, 7, 2024, -1};
   for (int32_t seed : seeds) {
     harness::MatchSetup setup;

@@ -4,10 +4,10 @@
 
 #include <algorithm>
 #include <cmath>
-#include <optional>
 #include <set>
 #include <string>
 
+#include "tests/computer_long_run.hpp"
 #include "tests/ship_type_fixture.hpp"
 #include "tests/test_folder.hpp"
 
@@ -540,33 +540,8 @@ TEST_F(Fith, FlusherBombDrainsAllEnergy) {
 
 // Computer matches of four slots whose fleets hold the types 17 to 28 with
 // code of their own, looked at after every frame and played back.
-class Types17To28Matches : public ::testing::Test {
- protected:
-  void SetUp() override { folder_.emplace("qw2_types17_"); }
-  void TearDown() override { folder_.reset(); }
-  std::optional<TestFolder> folder_;
-};
-
-// A real that is not finite, or a ship outside the arena.
-std::string Fault() {
-  std::string fault;
-  const auto look = [&](std::initializer_list<float> values, const float* state, const char* what) {
-    for (float v : values) fault = std::isfinite(v) ? fault : what;
-    for (int32_t k = 0; k < 6; ++k) fault = std::isfinite(state[k]) ? fault : what;
-  };
-  ForEachInList(*shipList, [&](const Ref<TShip>& s) {
-    look({s->x, s->y, s->heading, s->speed, s->velocityX, s->velocityY, s->armour, s->energy},
-         s->specialState, "a ship's real");
-    if (s->x < 0 || s->x > ARENA_WIDTH || s->y < 0 || s->y > ARENA_HEIGHT) fault = "a ship outside";
-  });
-  ForEachInList(*shotList, [&](const Ref<TShot>& s) {
-    look({s->x, s->y, s->heading, s->speed, s->damage, s->radius, s->fade, s->sizePercent},
-         s->kindState, "a shot's real");
-  });
-  return fault;
-}
-
-TEST_F(Types17To28Matches, ComputerMatchesStayFiniteInTheArenaAndInStep) {
+TEST(Types17To28Matches, ComputerMatchesStayFiniteInTheArenaAndInStep) {
+  TestFolder folder("qw2_types17_");
   const int32_t types[] = {17, 18, 19, 20, 21, 22, 23, 26, 27, 28};
   std::set<int32_t> flown;
   for (int32_t match = 0; match < 12; ++match) {
@@ -587,7 +562,7 @@ TEST_F(Types17To28Matches, ComputerMatchesStayFiniteInTheArenaAndInStep) {
       mostEffects = std::max(mostEffects, ListCount(*debrisList) + ListCount(*sparkList) +
                                               ListCount(*explosionList) + ListCount(*warpInList));
       ForEachInList(*shipList, [&](const Ref<TShip>& s) { flown.insert(s->shipType); });
-      if (fault.empty() && !(fault = Fault()).empty()) faultFrame = frames;
+      if (fault.empty() && !(fault = longrun::MatchFault()).empty()) faultFrame = frames;
     });
     EXPECT_EQ(fault, "") << setup.seed << " at frame " << faultFrame;
     EXPECT_LT(mostShots, 600) << setup.seed;

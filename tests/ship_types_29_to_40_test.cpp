@@ -13,13 +13,6 @@ namespace {
 
 using shiptypes::ShipTypeFixture;
 
-template <class T>
-std::vector<Ref<T>> All(const TList<T>& list) {
-  std::vector<Ref<T>> all;
-  ForEachInList(list, [&](const Ref<T>& item) { all.push_back(item); });
-  return all;
-}
-
 class Serger : public ShipTypeFixture {};
 
 TEST_F(Serger, DroneWeavesAndFiresToFourSidesEvery50Frames) {

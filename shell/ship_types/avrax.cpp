@@ -22,25 +22,6 @@ constexpr float BOX_MARGIN = 64.0f;
 constexpr float TRACE_FADE_STEP = 0.05f;
 constexpr float TRACE_GONE = 0.95f;
 
-void LeaveTrace(const TShot& head) {
-  TShot& trace = *NewSubMunition();
-  trace.x = head.x;
-  trace.y = head.y;
-  trace.heading = head.heading;
-  trace.slot = head.slot;
-  trace.shipType = head.shipType;
-  trace.weapon = head.weapon;
-  trace.memberIndex = head.memberIndex;
-  trace.piercing = 1;
-  trace.stationary = 1;
-  trace.damageType = DAMAGE_TYPE_NONE;
-  trace.noShipHits = 1;
-  trace.fade = 0.0f;
-  trace.imageIndex = TRACE_IMAGE;
-  trace.hasKindCode = 1;
-  trace.keepOnClear = 1;
-}
-
 // Fifty steps of 30 pixels, each testing for hits where it stands. A head
 // still inside the box afterwards goes on from there in the next frame.
 void RunBeamHead(TShot& head) {
@@ -49,10 +30,8 @@ void RunBeamHead(TShot& head) {
   for (int32_t step = 1; step <= BEAM_STEPS; ++step) {
     ShotHitsShips();
     ShotHitsShots();
-    if (head.x < -BOX_MARGIN || head.x > ARENA_WIDTH + BOX_MARGIN || head.y < -BOX_MARGIN ||
-        head.y > ARENA_HEIGHT + BOX_MARGIN)
-      head.dead = 1;
-    if (head.dead == 0) LeaveTrace(head);
+    if (BeyondArena(head, BOX_MARGIN)) head.dead = 1;
+    if (head.dead == 0) LeaveBeamPiece(head, TRACE_IMAGE);
     PointAhead(head.x, head.y, head.heading, BEAM_STEP_LENGTH, head.x, head.y);
   }
 }

@@ -69,6 +69,31 @@ Ref<TShotPlain> NewSubMunition() {
   return newShotPlain;
 }
 
+Ref<TShotPlain> LeaveBeamPiece(const TShot& head, int32_t image) {
+  const Ref<TShotPlain> piece = NewSubMunition();
+  piece->x = head.x;
+  piece->y = head.y;
+  piece->heading = head.heading;
+  piece->slot = head.slot;
+  piece->memberIndex = head.memberIndex;
+  piece->shipType = head.shipType;
+  piece->weapon = head.weapon;
+  piece->piercing = 1;
+  piece->stationary = 1;
+  piece->damageType = DAMAGE_TYPE_NONE;
+  piece->noShipHits = 1;
+  piece->fade = 0.0f;
+  piece->imageIndex = image;
+  piece->hasKindCode = 1;
+  piece->keepOnClear = 1;
+  return piece;
+}
+
+bool BeyondArena(const TShot& shot, float margin) {
+  return shot.x < -margin || shot.x > ARENA_WIDTH + margin || shot.y < -margin ||
+         shot.y > ARENA_HEIGHT + margin;
+}
+
 float ShotImageRadius(int32_t shipType, int32_t weapon, int32_t imageIndex) {
   const int32_t image = ShipImageHandle(shipType, weapon + 1, imageIndex);
   if (image == 0) return 0.0f;

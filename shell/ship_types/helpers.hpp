@@ -98,6 +98,12 @@ void DamageShotWithResistance(TShot& struck, const TShot& attacker);
 // A new TShotPlain appended to shotList at once and held in newShotPlain;
 // every field 0 (its team too) until the caller sets it.
 Ref<TShotPlain> NewSubMunition();
+// A piece of a beam left where its head stands: the head's place, heading,
+// owner and weapon, still, hitting no ship and doing no damage, at full
+// strength with the given image and kept when the shots are cleared.
+Ref<TShotPlain> LeaveBeamPiece(const TShot& head, int32_t image);
+// Whether the shot is more than margin outside the arena.
+bool BeyondArena(const TShot& shot, float margin);
 // The radius of a weapon's shot image (weapon 1 or 2, image k) as the
 // firing gives it from the picture's size; 0 without a picture.
 float ShotImageRadius(int32_t shipType, int32_t weapon, int32_t imageIndex);

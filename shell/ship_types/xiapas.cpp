@@ -25,32 +25,6 @@ constexpr float FEED_INTERVAL = 4.0f;  // frames
 constexpr float FEED_ENERGY = 1.0f;
 constexpr float ANIMATION_WRAP = 7.0f;  // frames 1 to 6
 
-bool OutsideLaserBox(const TShot& head) {
-  return head.x < -LASER_MARGIN || head.x > ARENA_WIDTH + LASER_MARGIN || head.y < -LASER_MARGIN ||
-         head.y > ARENA_HEIGHT + LASER_MARGIN;
-}
-
-// A piece of the beam: no damage, shown for its frames.
-void LeaveSegment(const TShot& head, int32_t image) {
-  const Ref<TShotPlain> segment = NewSubMunition();
-  segment->x = head.x;
-  segment->y = head.y;
-  segment->heading = head.heading;
-  segment->slot = head.slot;
-  segment->memberIndex = head.memberIndex;
-  segment->shipType = head.shipType;
-  segment->weapon = 1;
-  segment->piercing = 1;
-  segment->stationary = 1;
-  segment->damageType = DAMAGE_TYPE_NONE;
-  segment->noShipHits = 1;
-  segment->fade = 0.0f;
-  segment->hasKindCode = 1;
-  segment->keepOnClear = 1;
-  segment->imageIndex = image;
-  segment->kindState[1] = 1.0f;
-}
-
 // The head runs the whole beam in its first step (it is the shot being
 // stepped, so the hit tests work on it) and ends.
 void LaserHead(TShot& head) {
@@ -64,8 +38,9 @@ void LaserHead(TShot& head) {
       head.hitThisTick = 0;
       SparkBurst(head.x, head.y, 1, 3, LASER_SPARK);
     }
-    if (OutsideLaserBox(head)) head.dead = 1;
-    if (head.dead == 0) LeaveSegment(head, image);
+    if (BeyondArena(head, LASER_MARGIN)) head.dead = 1;
+    // A segment, shown for its frames.
+    if (head.dead == 0) LeaveBeamPiece(head, image)->kindState[1] = 1.0f;
     PointAhead(head.x, head.y, head.heading, LASER_STEP_LENGTH, head.x, head.y);
   }
   head.dead = 1;
