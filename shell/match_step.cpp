@@ -1,8 +1,8 @@
 // The match frame: input and recording, Escape, music, the winner test, and
 // the fixed order of the stages.
-#include "shell/match_step.hpp"
+#include "match/match_step.hpp"
 
-#include "match/input_edges.hpp"
+#include "shell/input_edges.hpp"
 #include "match/key_codes.hpp"
 #include "match/match_tables.hpp"
 #include "match/media_tables.hpp"

@@ -2,7 +2,7 @@
 #include <algorithm>
 
 #include "match/bitmap_text.hpp"
-#include "match/input_edges.hpp"
+#include "shell/input_edges.hpp"
 #include "match/match_tables.hpp"
 #include "match/media_tables.hpp"
 #include "match/shell_tables.hpp"

@@ -1,7 +1,7 @@
 // Screen 3, the game mode choice, and screen 16, the challenge set-up.
 #include "catalogue/ships.hpp"
 #include "match/bitmap_text.hpp"
-#include "match/input_edges.hpp"
+#include "shell/input_edges.hpp"
 #include "match/key_codes.hpp"
 #include "match/match_tables.hpp"
 #include "match/media_tables.hpp"

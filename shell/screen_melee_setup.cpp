@@ -2,7 +2,7 @@
 // column for every slot at once; each slot's row sets its control, team,
 // fleet kind and starting money.
 #include "match/bitmap_text.hpp"
-#include "match/input_edges.hpp"
+#include "shell/input_edges.hpp"
 #include "match/key_codes.hpp"
 #include "match/match_tables.hpp"
 #include "match/media_tables.hpp"

@@ -4,7 +4,7 @@
 #include "match/media_tables.hpp"
 #include "match/shell_tables.hpp"
 #include "platform/draw.hpp"
-#include "shell/match_step.hpp"
+#include "match/match_step.hpp"
 #include "shell/screens.hpp"
 
 constexpr int32_t ANNOUNCE_FRAMES = 75;

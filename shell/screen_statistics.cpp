@@ -3,7 +3,7 @@
 // clears the match away.
 #include "catalogue/ships.hpp"
 #include "match/bitmap_text.hpp"
-#include "match/input_edges.hpp"
+#include "shell/input_edges.hpp"
 #include "match/key_codes.hpp"
 #include "match/match_tables.hpp"
 #include "match/media_tables.hpp"

@@ -5,7 +5,7 @@
 #include "catalogue/ships.hpp"
 #include "match/bitmap_text.hpp"
 #include "match/collision.hpp"
-#include "match/input_edges.hpp"
+#include "shell/input_edges.hpp"
 #include "match/key_codes.hpp"
 #include "match/media_tables.hpp"
 #include "match/shell_tables.hpp"

@@ -5,7 +5,7 @@
 
 #include <optional>
 
-#include "match/input_edges.hpp"
+#include "shell/input_edges.hpp"
 #include "platform/platform_internal.hpp"
 #include "tests/match_harness.hpp"
 #include "tests/shell_harness.hpp"

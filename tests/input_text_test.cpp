@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "match/bitmap_text.hpp"
-#include "match/input_edges.hpp"
+#include "shell/input_edges.hpp"
 #include "match/media_tables.hpp"
 #include "platform/display.hpp"
 #include "platform/draw.hpp"

@@ -3,7 +3,7 @@
 #include "match/collision.hpp"
 #include "match/effects.hpp"
 #include "match/spawn.hpp"
-#include "shell/ship_types/helpers.hpp"
+#include "match/ship_types/helpers.hpp"
 #include "tests/match_harness.hpp"
 
 namespace {

@@ -14,7 +14,7 @@
 
 #include "match/bitmap_text.hpp"
 #include "match/replay_files.hpp"
-#include "match/text_entry.hpp"
+#include "shell/text_entry.hpp"
 #include "media/embedded_media.hpp"
 #include "platform/display.hpp"
 #include "platform/fsound.hpp"

@@ -13,7 +13,7 @@
 #include <string>
 
 #include "match/replay_files.hpp"
-#include "match/text_entry.hpp"
+#include "shell/text_entry.hpp"
 #include "platform/zpack.hpp"
 #include "shell/screens.hpp"
 #include "shell/startup_tables.hpp"

@@ -11,7 +11,7 @@
 
 #include "catalogue/explosions.hpp"
 #include "catalogue/ships.hpp"
-#include "match/input_edges.hpp"
+#include "shell/input_edges.hpp"
 #include "match/match_tables.hpp"
 #include "match/media_tables.hpp"
 #include "match/records.hpp"

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "match/input_edges.hpp"
+#include "shell/input_edges.hpp"
 #include "match/match_tables.hpp"
 #include "match/media_tables.hpp"
 #include "platform/draw.hpp"

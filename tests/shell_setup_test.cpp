@@ -14,7 +14,7 @@
 #include "catalogue/explosions.hpp"
 #include "catalogue/ships.hpp"
 #include "match/bitmap_text.hpp"
-#include "match/input_edges.hpp"
+#include "shell/input_edges.hpp"
 #include "match/match_tables.hpp"
 #include "match/media_tables.hpp"
 #include "match/shell_tables.hpp"

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "catalogue/ships.hpp"
-#include "match/input_edges.hpp"
+#include "shell/input_edges.hpp"
 #include "match/match_tables.hpp"
 #include "match/media_tables.hpp"
 #include "match/shell_tables.hpp"

@@ -7,8 +7,8 @@
 #include <string>
 
 #include "platform/headless.hpp"
-#include "shell/ship_types/helpers.hpp"
-#include "shell/ship_types/type_code.hpp"
+#include "match/ship_types/helpers.hpp"
+#include "match/ship_types/type_code.hpp"
 #include "tests/computer_long_run.hpp"
 #include "tests/ship_type_fixture.hpp"
 #include "tests/test_folder.hpp"
