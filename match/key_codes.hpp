@@ -1,5 +1,7 @@
 // The key codes the screens and text entry test by name (Windows
-// virtual-key numbers, as KeyPressed and IsKeyHeld take them).
+// virtual-key numbers, as KeyPressed and IsKeyHeld take them). Kept here,
+// below the shell, beside optionTable and the key-name table, which hold key
+// codes of the same numbering.
 #pragma once
 #include <cstdint>
 

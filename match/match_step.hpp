@@ -1,4 +1,4 @@
-// The match step: one frame of the match, and the match start.
+// The match step: the stages of one match frame, and the match start.
 //
 // Determinism: within a frame the random generator is drawn from only by the
 // stages below, always in the same order; drawing, sound and the fade's
@@ -11,15 +11,11 @@
 #include "platform/files.hpp"
 #include "platform/text.hpp"
 
-// Screen 7's block: MatchUpdate, MatchDraw, ReplaySyncCheck.
-void MatchStep();
-// Stages 1 to 11 of a frame: input, Escape, music, WinnerTest,
-// NextShipChoice, WarpInUpdate, the snapshot, the ship pass, the shot pass,
-// ResolveDamage and the effects update.
-void MatchUpdate();
-
-void MatchInput();
-void WinnerTest();
+// The stages of a match frame after the input, Escape and the music, which
+// screen 7's block runs, in this order.
+// Sets matchWinner once at most one team is left; true on the frame the end
+// delay runs out, when the match must go to the interrupt screen.
+bool WinnerTest();
 void NextShipChoice();
 void WarpInUpdate();
 void TakeShipSnapshot();

@@ -1,5 +1,7 @@
 // The match's state tables: per slot, per team and per fleet member, shared by
-// the match step, the ship-type code and the match routines. Every table is
+// the match step, the ship-type code and the match routines. The screens set
+// them up and read them back (set-up, shop, statistics), so they live here,
+// below the shell. Every table is
 // 1-based in every dimension unless its comment says otherwise; index 0 stays
 // 0. Sizes are the element counts per dimension (indices 0 to size - 1).
 #pragma once

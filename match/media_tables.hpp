@@ -1,6 +1,7 @@
 // Image, sound and channel handles of every picture and sound the game loads
 // at start-up, kept for the whole run. Handle 0 means nothing loaded; every
-// drawing and playing operation skips it.
+// drawing and playing operation skips it. They live here, below the shell,
+// because the match draws and plays with them as the screens do.
 #pragma once
 #include <cstdint>
 

@@ -2,7 +2,6 @@
 #include <algorithm>
 
 #include "match/bitmap_text.hpp"
-#include "shell/input_edges.hpp"
 #include "match/match_tables.hpp"
 #include "match/media_tables.hpp"
 #include "match/shell_tables.hpp"
@@ -12,6 +11,7 @@
 #include "platform/maths.hpp"
 #include "platform/sound.hpp"
 #include "shell/frame_internal.hpp"
+#include "shell/input_edges.hpp"
 #include "shell/screens.hpp"
 
 namespace {

@@ -1,5 +1,6 @@
 // Screen 7: the match.
 #include "match/match_step.hpp"
+#include "shell/match_step.hpp"
 #include "shell/screens.hpp"
 
 // The images need no warming up before play here: they are ready when loaded.

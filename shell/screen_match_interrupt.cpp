@@ -2,15 +2,15 @@
 // result banner. Screens 13 and 14 keep the match on screen, frozen: they
 // draw it again each frame from the unchanged objects and darken it.
 #include "match/bitmap_text.hpp"
-#include "shell/input_edges.hpp"
 #include "match/key_codes.hpp"
+#include "match/match_step.hpp"
 #include "match/match_tables.hpp"
 #include "match/media_tables.hpp"
 #include "match/shell_tables.hpp"
 #include "platform/draw.hpp"
 #include "platform/timing.hpp"
+#include "shell/input_edges.hpp"
 #include "shell/match_screens.hpp"
-#include "match/match_step.hpp"
 #include "shell/screens.hpp"
 
 int32_t abortConfirmed = 0;

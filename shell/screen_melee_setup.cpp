@@ -2,7 +2,6 @@
 // column for every slot at once; each slot's row sets its control, team,
 // fleet kind and starting money.
 #include "match/bitmap_text.hpp"
-#include "shell/input_edges.hpp"
 #include "match/key_codes.hpp"
 #include "match/match_tables.hpp"
 #include "match/media_tables.hpp"
@@ -10,6 +9,7 @@
 #include "platform/draw.hpp"
 #include "platform/input.hpp"
 #include "platform/sound.hpp"
+#include "shell/input_edges.hpp"
 #include "shell/random_fleet.hpp"
 #include "shell/screens.hpp"
 #include "shell/setup_screens.hpp"

@@ -3,8 +3,8 @@
 #include <vector>
 
 #include "match/bitmap_text.hpp"
-#include "shell/input_edges.hpp"
 #include "match/key_codes.hpp"
+#include "match/match_step.hpp"
 #include "match/match_tables.hpp"
 #include "match/media_tables.hpp"
 #include "match/replay_files.hpp"
@@ -14,7 +14,7 @@
 #include "platform/input.hpp"
 #include "platform/maths.hpp"
 #include "platform/sound.hpp"
-#include "match/match_step.hpp"
+#include "shell/input_edges.hpp"
 #include "shell/replay_browser.hpp"
 #include "shell/replay_info.hpp"
 #include "shell/screens.hpp"

@@ -4,7 +4,6 @@
 // to give the game up.
 #include "catalogue/ships.hpp"
 #include "match/bitmap_text.hpp"
-#include "shell/input_edges.hpp"
 #include "match/key_codes.hpp"
 #include "match/match_tables.hpp"
 #include "match/media_tables.hpp"
@@ -13,6 +12,7 @@
 #include "platform/input.hpp"
 #include "platform/maths.hpp"
 #include "platform/sound.hpp"
+#include "shell/input_edges.hpp"
 #include "shell/screens.hpp"
 #include "shell/ship_carousel.hpp"
 #include "shell/ship_info_panel.hpp"

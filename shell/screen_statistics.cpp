@@ -3,7 +3,6 @@
 // clears the match away.
 #include "catalogue/ships.hpp"
 #include "match/bitmap_text.hpp"
-#include "shell/input_edges.hpp"
 #include "match/key_codes.hpp"
 #include "match/match_tables.hpp"
 #include "match/media_tables.hpp"
@@ -12,6 +11,7 @@
 #include "platform/input.hpp"
 #include "platform/maths.hpp"
 #include "platform/sound.hpp"
+#include "shell/input_edges.hpp"
 #include "shell/match_reset.hpp"
 #include "shell/match_screens.hpp"
 #include "shell/replay_save.hpp"

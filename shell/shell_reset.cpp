@@ -1,11 +1,10 @@
 #include "match/bitmap_text.hpp"
-#include "shell/input_edges.hpp"
 #include "match/match_tables.hpp"
 #include "match/media_tables.hpp"
 #include "match/records.hpp"
 #include "match/shell_tables.hpp"
-#include "shell/text_entry.hpp"
 #include "shell/frame_internal.hpp"
+#include "shell/input_edges.hpp"
 #include "shell/options_files.hpp"
 #include "shell/options_screen.hpp"
 #include "shell/replay_browser.hpp"
@@ -14,6 +13,7 @@
 #include "shell/setup_screens.hpp"
 #include "shell/shop_screens.hpp"
 #include "shell/statistics_screen.hpp"
+#include "shell/text_entry.hpp"
 
 void ResetShell() {
   ResetShellTables();

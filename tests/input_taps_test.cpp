@@ -5,8 +5,8 @@
 
 #include <optional>
 
-#include "shell/input_edges.hpp"
 #include "platform/platform_internal.hpp"
+#include "shell/input_edges.hpp"
 #include "tests/match_harness.hpp"
 #include "tests/shell_harness.hpp"
 #include "tests/test_folder.hpp"

@@ -2,8 +2,8 @@
 
 #include "match/collision.hpp"
 #include "match/effects.hpp"
-#include "match/spawn.hpp"
 #include "match/ship_types/helpers.hpp"
+#include "match/spawn.hpp"
 #include "tests/match_harness.hpp"
 
 namespace {

@@ -14,7 +14,6 @@
 
 #include "match/bitmap_text.hpp"
 #include "match/replay_files.hpp"
-#include "shell/text_entry.hpp"
 #include "media/embedded_media.hpp"
 #include "platform/display.hpp"
 #include "platform/fsound.hpp"
@@ -24,6 +23,7 @@
 #include "shell/replay_save.hpp"
 #include "shell/screens.hpp"
 #include "shell/startup_tables.hpp"
+#include "shell/text_entry.hpp"
 #include "tests/game_pictures.hpp"
 #include "tests/match_harness.hpp"
 #include "tests/shell_harness.hpp"

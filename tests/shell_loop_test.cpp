@@ -11,7 +11,6 @@
 
 #include "catalogue/explosions.hpp"
 #include "catalogue/ships.hpp"
-#include "shell/input_edges.hpp"
 #include "match/match_tables.hpp"
 #include "match/media_tables.hpp"
 #include "match/records.hpp"
@@ -23,6 +22,7 @@
 #include "platform/input.hpp"
 #include "platform/random.hpp"
 #include "shell/frame_internal.hpp"
+#include "shell/input_edges.hpp"
 #include "shell/screens.hpp"
 #include "shell/startup_tables.hpp"
 #include "tests/shell_harness.hpp"

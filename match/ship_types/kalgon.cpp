@@ -3,10 +3,10 @@
 #include "match/collision.hpp"
 #include "match/firing.hpp"
 #include "match/match_tables.hpp"
-#include "platform/maths.hpp"
-#include "platform/random.hpp"
 #include "match/ship_types/helpers.hpp"
 #include "match/ship_types/type_code.hpp"
+#include "platform/maths.hpp"
+#include "platform/random.hpp"
 
 namespace {
 

@@ -2,7 +2,7 @@
 // type's special weapon and shot kind, and the two dispatchers.
 //
 // Adding a ship type's code:
-// - The type's file is shell/ship_types/<ship name>.cpp (the ship's name in
+// - The type's file is match/ship_types/<ship name>.cpp (the ship's name in
 //   lower case), holding <Name>SpecialWeapon and/or <Name>ShotKind. Both are
 //   declared in type_code.hpp and entered in the tables below at the type's
 //   number; the build takes every .cpp of the folder.
