@@ -21,7 +21,8 @@ extern const int32_t maxReplayFileSize;
 extern Text replayFileNames[maxListedReplays + 1];
 
 // Fills replayNames and replayFileNames with the files of the replay folder
-// whose names end in ".rep" in any letter case (200 at most).
+// whose names end in ".rep" in any letter case, alphabetically without
+// regard to case (the first 200 of them).
 int32_t ListReplayFiles();
 // Packs the source file into a replay file (".rep" appended unless there).
 // The replay file is written whole under a temporary name and renamed, so a

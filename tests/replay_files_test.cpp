@@ -36,13 +36,20 @@ TEST_F(ReplayFiles, ListingTakesEveryFileEndingInDotRep) {
   std::filesystem::create_directory("data/replays/folder.Rep");
   ListReplayFiles();
   ASSERT_EQ(replayNames[0], u"3");
+  // Alphabetical without regard to case; the file names keep their own case.
   std::vector<Text> names(replayNames + 1, replayNames + 4);
   std::vector<Text> files(replayFileNames + 1, replayFileNames + 4);
-  std::sort(names.begin(), names.end());
-  std::sort(files.begin(), files.end());
-  EXPECT_EQ(names, (std::vector<Text>{u"", u"SECOND", u"first"}));
-  // The file names keep their own letter case.
-  EXPECT_EQ(files, (std::vector<Text>{u".rep", u"SECOND.REP", u"first.rep"}));
+  EXPECT_EQ(names, (std::vector<Text>{u"", u"first", u"SECOND"}));
+  EXPECT_EQ(files, (std::vector<Text>{u".rep", u"first.rep", u"SECOND.REP"}));
+  // Past 200 the alphabetically last are left out, whatever the folder's order.
+  for (int32_t i = 300; i >= 100; --i)
+    harness::WriteFileBytes(JoinText(u"data\\replays\\", i % 2 ? u"R" : u"r", IntToText(i), u".rep"), {1});
+  ListReplayFiles();
+  ASSERT_EQ(replayNames[0], u"200");
+  EXPECT_EQ(replayNames[1], u"");
+  EXPECT_EQ(replayNames[3], u"r100");
+  EXPECT_EQ(replayNames[4], u"R101");
+  EXPECT_EQ(replayNames[200], u"R297");
 }
 
 TEST_F(ReplayFiles, PackingAddsTheExtensionOnlyWhenMissing) {
