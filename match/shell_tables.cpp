@@ -55,6 +55,8 @@ int32_t panelColour[3][4];
 
 int32_t AvailableShipCount() { return baseShipCount + bonusShipsUnlocked; }
 
+int32_t ChallengeBudget() { return 10 + 3 * bonusShipsUnlocked; }
+
 void ResetShipCarousel() {
   shipCarousel[CAROUSEL_POSITION] = 3;
   shipCarousel[CAROUSEL_OFFSET] = 0;

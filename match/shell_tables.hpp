@@ -145,6 +145,8 @@ constexpr int32_t PANEL_VALUES = 2;  // values
 
 // 10 + bonusShipsUnlocked: the shipOrder positions on offer.
 int32_t AvailableShipCount();
+// A challenge slot's money: 10 + 3 x bonusShipsUnlocked.
+int32_t ChallengeBudget();
 
 // Everything above back to its program-start value (tests).
 void ResetShellTables();

@@ -57,7 +57,7 @@ void SetUpChallenge() {
   slotTable[3][SLOT_FLEET_KIND] = FLEET_RANDOM;
   slotTable[4][SLOT_FLEET_KIND] = FLEET_RANDOM;
 
-  const int32_t budget = 10 + 3 * bonusShipsUnlocked;
+  const int32_t budget = ChallengeBudget();
   for (int32_t slot = 1; slot <= 4; ++slot) fleetTable[slot][FLEET_HEAD][FLEET_MONEY] = budget;
 
   if (challengePlayers == 1) {
