@@ -1,5 +1,7 @@
 #include "shell/replay_info.hpp"
 
+#include <algorithm>
+
 #include "match/match_tables.hpp"
 #include "match/shell_tables.hpp"
 #include "platform/files.hpp"
@@ -27,15 +29,17 @@ struct Reader {
     at += 4;
     return value;
   }
-  Text CountedText() {
+  Text CountedText(int32_t longest) {
     const int32_t count = Int();
     if (!ok || count < 0 || static_cast<size_t>(count) > size - at) {
       ok = false;
       return Text();
     }
-    Text text(static_cast<size_t>(count), u'\0');
+    // Only what the game could have written is kept; more would cost
+    // drawing time on every frame it is shown.
+    Text text(static_cast<size_t>(std::min(count, longest)), u'\0');
     for (size_t i = 0; i < text.size(); ++i) text[i] = bytes[at + i];
-    at += text.size();
+    at += static_cast<size_t>(count);
     return text;
   }
 };
@@ -63,9 +67,9 @@ bool DecodeReplayInfo(const uint8_t* bytes, size_t size, TReplayInfoFile& info) 
   Reader in{bytes, size};
   if (in.Int() != replayInfoMagic) return false;
   TReplayInfoFile read;
-  for (int32_t i = 1; i <= 5; ++i) read.descriptionLines[i] = in.CountedText();
-  read.startDate = in.CountedText();
-  read.startTime = in.CountedText();
+  for (int32_t i = 1; i <= 5; ++i) read.descriptionLines[i] = in.CountedText(maxDescriptionLength);
+  read.startDate = in.CountedText(maxInfoDateLength);
+  read.startTime = in.CountedText(maxInfoTimeLength);
   read.lastFrame = in.Int();
   read.gameMode = in.Int();
   read.matchWinner = in.Int();

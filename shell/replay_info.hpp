@@ -11,6 +11,12 @@ constexpr int32_t replayInfoMagic = 101;
 // Larger than any information file the game writes by far; a larger file is
 // damaged and is not read.
 constexpr int32_t maxReplayInfoSize = 65536;
+// The longest texts the game writes there: a description line as the save
+// dialog takes it, the date as "%d %b %Y" and the time as "%H:%M:%S" give
+// them. Longer texts are cut to these when read.
+constexpr int32_t maxDescriptionLength = 55;
+constexpr int32_t maxInfoDateLength = 11;
+constexpr int32_t maxInfoTimeLength = 8;
 
 struct TReplayInfoFile {
   Text descriptionLines[6];  // [1..5]
@@ -28,5 +34,6 @@ struct TReplayInfoFile {
 std::vector<uint8_t> EncodeReplayInfo(const TReplayInfoFile& info);
 // False when the bytes do not begin with 101, end before the last number, or
 // hold a value the game cannot show (mode, winner, last frame, or the
-// control, team, fleet size or fleet kind of a slot that takes part).
+// control, team, fleet size or fleet kind of a slot that takes part). Texts
+// longer than the game writes are cut.
 bool DecodeReplayInfo(const uint8_t* bytes, size_t size, TReplayInfoFile& info);

@@ -9,6 +9,7 @@
 #include <cstdint>
 
 #include "platform/text.hpp"
+#include "shell/replay_info.hpp"  // maxDescriptionLength
 
 extern int32_t saveDialogOpen;
 extern int32_t saveAccepted;
@@ -29,7 +30,6 @@ constexpr int32_t REPLAY_INFO_NAME = 1;
 constexpr int32_t REPLAY_INFO_FIRST_LINE = 2;
 constexpr int32_t REPLAY_INFO_LAST_LINE = 6;
 constexpr int32_t maxReplayNameLength = 16;
-constexpr int32_t maxDescriptionLength = 55;
 
 // Where the replay data is written before it is packed.
 extern const Text replayTempPath;

@@ -38,14 +38,20 @@ void DrawQuestion() {
   DrawYesNoLetters(531);
 }
 
+// Always a text of this match's winner: a challenge's own words for its two
+// teams, otherwise the winning team named plainly (a replay whose information
+// says challenge may still have been won by team 3 or 4).
 void ChooseResultText() {
   if (matchWinner == WINNER_DRAW) {
     resultText = u"THE GAME ENDED IN A DRAW";
-  } else if (gameMode == MODE_CHALLENGE) {
-    if (matchWinner == 1) resultText = u"CHALLENGE WON";
-    if (matchWinner == 2) resultText = u"CHALLENGE LOST";
-  } else if (gameMode == MODE_MELEE && matchWinner >= 1 && matchWinner <= 4) {
+  } else if (gameMode == MODE_CHALLENGE && matchWinner == 1) {
+    resultText = u"CHALLENGE WON";
+  } else if (gameMode == MODE_CHALLENGE && matchWinner == 2) {
+    resultText = u"CHALLENGE LOST";
+  } else if (matchWinner >= 1 && matchWinner <= 4) {
     resultText = JoinText(u"TEAM ", teamNames[matchWinner], u" HAS WON");
+  } else {
+    resultText.clear();
   }
 }
 

@@ -659,8 +659,11 @@ TEST_F(AfterMatchScreens, ResultBannerNamesTheWinnerForFourSecondsThenFadesToSta
                         {MODE_MELEE, 3, u"TEAM C HAS WON"},
                         {MODE_MELEE, 5, u"THE GAME ENDED IN A DRAW"},
                         {MODE_MELEE, 1, u"TEAM A HAS WON"},
-                        // A challenge never ends with team 3: the last text stays.
-                        {MODE_CHALLENGE, 3, u"TEAM A HAS WON"}};
+                        // Only a crafted replay's challenge ends with team 3 or 4:
+                        // named plainly, never the banner left from before.
+                        {MODE_CHALLENGE, 1, u"CHALLENGE WON"},
+                        {MODE_CHALLENGE, 3, u"TEAM C HAS WON"},
+                        {MODE_CHALLENGE, 4, u"TEAM D HAS WON"}};
   for (const Case& c : cases) {
     gameMode = c.mode;
     matchWinner = c.winner;

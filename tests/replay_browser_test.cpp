@@ -463,6 +463,17 @@ TEST(ReplayInformation, ShortOrOutOfRangeFilesAreUnreadable) {
       changed[at + i] = static_cast<uint8_t>(static_cast<uint32_t>(value) >> (8 * i));
     EXPECT_FALSE(DecodeReplayInfo(changed.data(), changed.size(), read)) << at << " " << value;
   }
+
+  // Texts longer than the save dialog and the clock write are cut.
+  info.descriptionLines[5] = Text(60000, u'W');
+  info.startDate = u"09 December 2025";
+  info.startTime = u"12:34:56.789";
+  const std::vector<uint8_t> longer = EncodeReplayInfo(info);
+  ASSERT_TRUE(DecodeReplayInfo(longer.data(), longer.size(), read));
+  EXPECT_EQ(read.descriptionLines[5], Text(55, u'W'));
+  EXPECT_EQ(read.startDate, u"09 December");
+  EXPECT_EQ(read.startTime, u"12:34:56");
+  EXPECT_EQ(read.slotSetup[3][REPLAY_FLEET_SIZE], 4);
 }
 
 // The browser and the save dialog drawn with the game's pictures, for looking at.
