@@ -123,9 +123,12 @@ void ScrollStep(int32_t count) {
 }
 
 void AcceptStep() {
-  // With nothing selected ACCEPT does nothing at all.
-  const bool selected = ReplaySelected();
-  if (!ButtonStep(GLOW_ACCEPT, acceptBox, selected) || !selected) return;
+  if (!ButtonStep(GLOW_ACCEPT, acceptBox)) return;
+  // With nothing selected ACCEPT clicks, sounds the alarm and does nothing.
+  if (!ReplaySelected()) {
+    PlaySoundOnChannel(alarmSound, 0);
+    return;
+  }
   replayAction = REPLAY_ACTION_PLAY;
   if (loadedInfoMagic == replayInfoMagic) {
     matchDateTime[1] = loadedReplayDate;
