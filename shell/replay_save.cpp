@@ -147,14 +147,17 @@ void SaveDialogInput() {
     if (ButtonStep(GLOW_ACCEPT, acceptBox)) saveAccepted = 1;
     if (ButtonStep(GLOW_CANCEL, cancelBox)) CloseDialog();
     if (KeyPressed(KEY_ESCAPE) == 1) CloseDialog();
-    if (saveAccepted == 1 && saveDialogOpen == 1) {
+    // ACCEPT saves even when Escape closed the dialog in the same frame.
+    if (saveAccepted == 1) {
       if (WriteReplayFiles()) {
         saveDialogOpen = 0;
         replaySaved = 1;
         saveFailed = 0;
       } else {
-        // Nothing was replaced; the player may try another name or cancel.
+        // Nothing was replaced; the dialog stays open and says so, and the
+        // player may try another name or cancel.
         PlaySoundOnChannel(alarmSound, 0);
+        saveDialogOpen = 1;
         saveFailed = 1;
         saveAccepted = 0;
       }

@@ -280,6 +280,28 @@ TEST_F(ReplaySave, TheDialogEditsItsFieldsAndClosesOnlyWhenNotEditing) {
   Click(440, 720);
   EXPECT_EQ(saveDialogOpen, 0);
   EXPECT_EQ(replaySaved, 0);
+  // ACCEPT and Escape in one frame save; a failed save keeps the dialog open.
+  auto acceptAndEscape = [] {
+    saveDialogOpen = 1;
+    HeadlessSetMouse(842, 720, 0);
+    Frame();
+    HeadlessSetMouse(842, 720, 1);
+    HeadlessSetKey(27, true);
+    Frame();
+    HeadlessSetKey(27, false);
+    HeadlessSetMouse(842, 720, 0);
+  };
+  {
+    DiskFullAfter limit(2000);
+    acceptAndEscape();
+  }
+  EXPECT_EQ(saveDialogOpen, 1);
+  EXPECT_EQ(saveFailed, 1);
+  EXPECT_TRUE(ReplayFolder().empty());
+  acceptAndEscape();
+  EXPECT_EQ(saveDialogOpen, 0);
+  EXPECT_EQ(replaySaved, 1);
+  EXPECT_EQ(ReplayFolder(), (std::set<std::string>{"R1.inr", "R1.rep"}));
 }
 
 TEST_F(ReplaySave, TheCaretPulsesWhileAFieldIsEdited) {
