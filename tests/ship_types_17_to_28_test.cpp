@@ -233,6 +233,16 @@ TEST_F(Pax, CurseIsCastAfter398FramesAndTakes8PercentOfEachEnemyShip) {
   EXPECT_EQ(RandomDrawsSinceMark(), 0);
 }
 
+TEST_F(Pax, CursesOfOneFrameTakeTheirShareInDoublePrecision) {
+  PlaceShip(1, 19, 300, 300, 0, 1);
+  PlaceShip(2, SPETH, 900, 300, 0, 2);
+  slotShipValue[2][GROUP_HULL][HULL_MAX_ARMOR] = 46.0f;
+  for (int32_t i = 0; i < 3; ++i) PlaceShot(1, 2, -200, -200, 0);
+  StepShots();
+  // 0.08 x 46 rounded to 32 bits first would sum to 11.039999.
+  EXPECT_EQ(Queued(2, 1, QUEUE_SPECIAL_NEXT), 11.04f);
+}
+
 TEST_F(Pax, TwelveCursesOfTheSlotKeepTheSecondaryFromReloading) {
   Ref<TShip> pax = PlaceShip(1, 19, 300, 300, 0, 1);
   for (int32_t k = 0; k < 12; ++k) PlaceShot(1, 2, -200, -200, 0);

@@ -73,9 +73,10 @@ TEST_F(Types5To16, DarberBombEatsAThirdOfTheFirstShipOrDestructibleShotItTouches
   Seed(66);
   StepShots();
   EXPECT_TRUE(ShotsOf(6, 2).empty());
-  EXPECT_EQ(Queued(2, 1, QUEUE_SPECIAL_NEXT), 10.9f);  // 1, then 0.33 of 30
+  // 1, then 0.33 of 30 with 0.33 the nearest 32-bit real, summed in double.
+  EXPECT_EQ(Queued(2, 1, QUEUE_SPECIAL_NEXT), 10.9000006f);
   EXPECT_EQ(Queued(3, 1, QUEUE_SPECIAL_NEXT), 0.0f);   // a single hit
-  EXPECT_EQ(shield->hitPoints, static_cast<float>(19.0 - 0.33 * 19.0));
+  EXPECT_EQ(shield->hitPoints, static_cast<float>(19.0 - static_cast<double>(0.33f) * 19.0));
   const std::vector<Ref<TExplosion>> explosions = All(*explosionList);
   ASSERT_EQ(explosions.size(), 2u);
   EXPECT_EQ(explosions[0]->heading, 90.0f);  // the ship hit's

@@ -6,7 +6,8 @@
 #include "match/ship_types/type_code.hpp"
 
 namespace {
-constexpr double SHARE_EATEN = 0.33;
+// The 32-bit real nearest to 0.33, used in double-precision sums.
+constexpr double SHARE_EATEN = static_cast<double>(0.33f);
 }
 
 void DarberShotKind(TShot& bomb) {

@@ -80,7 +80,9 @@ void PaxShotKind(TShot& curse) {
     const int32_t s = ship.slot;
     if (ship.team == curse.team || !ValidSlot(s)) return;
     if (cursed[s] != 0.0f || slotEffectState[s][EFFECT_CURSES] >= CURSE_LIMIT) return;
-    QueueSpecialDamage(s, curse, CURSE_SHARE * slotShipValue[s][GROUP_HULL][HULL_MAX_ARMOR]);
+    // The share is formed in double precision; the queue rounds the sum.
+    QueueSpecialDamage(s, curse,
+                       static_cast<double>(CURSE_SHARE) * slotShipValue[s][GROUP_HULL][HULL_MAX_ARMOR]);
     cursed[s] = 1.0f;
     slotEffectState[s][EFFECT_CURSES] += 1;
   });
