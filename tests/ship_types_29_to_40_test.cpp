@@ -181,7 +181,7 @@ TEST_F(Hepron, DrillRidesLeftOfTheNoseAndSparksWhereItBores) {
 
 class Urnox : public ShipTypeFixture {};
 
-TEST_F(Urnox, IndestructibleFor450FramesKeepingOnlySpecialDamage) {
+TEST_F(Urnox, IndestructibleFor450FramesThrowingAwayThePlayersNextFrameDamage) {
   Ref<TShip> ship = PlaceShip(1, 32, 640, 512, 0);
   const float armour = ship->armour;
   damageQueue[1][2][1][DAMAGE_TYPE_CANNON] = 5;  // this frame's hit, not yet taken

@@ -38,8 +38,8 @@ void FireVolley(const TShot& drone) {
 
 }  // namespace
 
-// kindState: [1] frames to the next volley, [2] the swing (0 right, 1 left),
-// [3] frames into the swing.
+// kindState: [1] frames since the last volley, counting up to the next,
+// [2] the swing (0 right, 1 left), [3] frames into the swing.
 void SergerShotKind(TShot& drone) {
   float* ks = drone.kindState;
   ks[1] += 1.0f;

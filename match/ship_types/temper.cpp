@@ -22,7 +22,8 @@ constexpr float MENDING_FRAMES = 300.0f;
 }  // namespace
 
 // specialState: [1] 1 while growing, [2] the growth's animation, [3] primary
-// shots left of the last growth (for the computer), [4] frames to mending.
+// shots left of the last growth (for the computer), [4] frames counted up
+// towards the next point mended.
 void TemperSpecialWeapon(TShip& ship) {
   float* ss = ship.specialState;
   const int32_t slot = ship.slot;

@@ -18,7 +18,9 @@ void UrnoxSpecialWeapon(TShip& ship) {
   float* ss = ship.specialState;
   if (weaponFired[2] == 1) ss[1] = 1.0f;
   if (ss[1] != 1.0f) return;
-  // Players' hits of this frame go; special damage stays queued.
+  // The players' damage queued for the next frame goes, their special
+  // damage included; this frame's columns and the special attacker's row
+  // stay queued.
   if (ValidSlot(ship.slot))
     for (int32_t attacker = 1; attacker <= 4; ++attacker)
       for (int32_t member = 1; member <= maxFleetSize; ++member)
