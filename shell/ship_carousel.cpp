@@ -9,6 +9,7 @@
 #include "platform/input.hpp"
 #include "platform/maths.hpp"
 #include "platform/sound.hpp"
+#include "shell/input_edges.hpp"
 
 namespace {
 
@@ -57,11 +58,12 @@ bool StartCarouselSlide() {
   const int32_t y = PointerY();
   const bool onEdges = EDGE_TOP < y && y < EDGE_BOTTOM;
   bool started = false;
-  if (IsKeyHeld(KEY_LEFT)) {
+  // A tap between two frames counts as one frame held.
+  if (KeyDown(KEY_LEFT) == 1) {
     direction = SLIDE_PREVIOUS;
     started = true;
   }
-  if (IsKeyHeld(KEY_RIGHT)) {
+  if (KeyDown(KEY_RIGHT) == 1) {
     direction = SLIDE_NEXT;
     started = true;
   }

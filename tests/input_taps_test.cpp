@@ -6,7 +6,9 @@
 #include <optional>
 
 #include "platform/platform_internal.hpp"
+#include "match/key_codes.hpp"
 #include "shell/input_edges.hpp"
+#include "shell/ship_carousel.hpp"
 #include "tests/match_harness.hpp"
 #include "tests/shell_harness.hpp"
 #include "tests/test_folder.hpp"
@@ -71,6 +73,22 @@ TEST(InputTaps, QuickClicksAndKeyTapsActOnTheMenus) {
   RunFrame();
   HeadlessTapKey(27);
   EXPECT_FALSE(RunFrame()) << "Escape on the main menu quits";
+  shellharness::StopShell();
+}
+
+TEST(InputTaps, AQuickTapTurnsTheCarouselOneCard) {
+  TestFolder folder("qw2_carouseltaps_");
+  ASSERT_TRUE(shellharness::StartShell());
+  HeadlessSetMouse(640, 600, 0);  // away from the sliding edges
+  pendingScreen = SCREEN_SHIP_DATABASE;
+  RunFrame();
+  const int32_t start = shipCarousel[CAROUSEL_POSITION];
+  for (int32_t key : {KEY_RIGHT, KEY_LEFT}) {
+    HeadlessTapKey(key);
+    for (int32_t f = 0; f < 12; ++f) RunFrame();
+    EXPECT_EQ(shipCarousel[CAROUSEL_POSITION], key == KEY_RIGHT ? WrapShipPosition(start + 1) : start);
+    EXPECT_EQ(shipCarousel[CAROUSEL_DIRECTION], SLIDE_IDLE);
+  }
   shellharness::StopShell();
 }
 
