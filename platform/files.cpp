@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <csignal>
 #include <climits>
 #include <cstdio>
 #include <cstring>
@@ -230,7 +231,7 @@ bool RenameFile(const Text& from, const Text& to) {
 
 bool SaveWholeFile(const Text& path, const uint8_t* bytes, size_t size, std::string* reason) {
   const std::string target = NativePath(path);
-  const std::string temporary = target + ".tmp";
+  const std::string temporary = target + TextToBytes(saveTemporarySuffix);
   int error = 0;
   // Keeps the first failure; a call that fails without saying why counts as
   // an input/output error.
@@ -261,6 +262,8 @@ bool SaveWholeFile(const Text& path, const uint8_t* bytes, size_t size, std::str
   if (error != 0 && reason != nullptr) *reason = std::strerror(error);
   return error == 0;
 }
+
+void KeepRunningPastFileSizeLimit() { std::signal(SIGXFSZ, SIG_IGN); }
 
 bool MakeDirectory(const Text& path, bool recursive) {
   std::string native = NativePath(path);

@@ -64,6 +64,11 @@ bool MakeDirectory(const Text& path, bool recursive = false);
 // returned and reason (when given) tells why.
 bool SaveWholeFile(const Text& path, const uint8_t* bytes, size_t size,
                    std::string* reason = nullptr);
+// What SaveWholeFile adds to a path for its temporary file.
+constexpr const char16_t* saveTemporarySuffix = u".tmp";
+// A write past the process's file-size limit then fails like one on a full
+// disk, instead of ending the program.
+void KeepRunningPastFileSizeLimit();
 // The text after the last "." of the last path element, else empty.
 Text PathExtension(const Text& path);
 

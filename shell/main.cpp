@@ -6,6 +6,7 @@
 int main() {
   // Every relative path of the game resolves beside the program.
   EnterProgramFolder();
+  KeepRunningPastFileSizeLimit();
   ShellStartup(RegisterEmbeddedMedia);
   MainLoop();
 }

@@ -5,9 +5,12 @@
 #include <string>
 #include <vector>
 
+#include "match/match_step.hpp"
 #include "match/match_tables.hpp"
+#include "match/replay_files.hpp"
 #include "match/shell_tables.hpp"
 #include "platform/files.hpp"
+#include "shell/replay_save.hpp"
 
 const Text optionsFilePath = u"data\\options.qv2";
 const Text progressFilePath = u"data\\exp.qv2";
@@ -108,4 +111,28 @@ bool SaveProgressFile() {
 void ResetOptionsFiles() {
   saveFailureNotice.clear();
   saveFailureFrames = 0;
+}
+
+void RemoveSaveLeftovers() {
+  auto removeFile = [](const Text& path) {
+    if (PathKind(path) == PATH_FILE) RemoveFile(path);
+  };
+  const Text playbackData = playbackTempPath;
+  for (const Text& path : {optionsFilePath, progressFilePath, replayTempPath, playbackData})
+    removeFile(JoinText(path, saveTemporarySuffix));
+  removeFile(replayTempPath);
+  removeFile(playbackData);
+  const Text waiting = JoinText(u".inr", infoWaitingSuffix);
+  const Text endings[] = {waiting, JoinText(waiting, saveTemporarySuffix), JoinText(u".rep", saveTemporarySuffix)};
+  DirectoryRef dir = ListDirectory(replayFolder);
+  if (!dir) return;
+  for (const Text& entry : dir->entries) {
+    const Text lower = LowerCaseText(entry);
+    for (const Text& ending : endings)
+      if (lower.ends_with(ending)) {
+        removeFile(JoinText(replayFolder, u"\\", entry));
+        break;
+      }
+  }
+  CloseDirectory(dir);
 }

@@ -28,3 +28,9 @@ extern int32_t saveFailureFrames;
 // Five seconds.
 constexpr int32_t saveFailureShownFrames = 375;
 void ResetOptionsFiles();
+
+// Removes what a save cut short by a crash or a kill left behind, and only
+// the names the game's own saves use: the temporary files of the options,
+// progress and replay files, the replay data files of saving and playback,
+// and information files still waiting for their replay.
+void RemoveSaveLeftovers();

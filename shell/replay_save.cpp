@@ -120,7 +120,7 @@ bool WriteReplayFiles() {
   if (PathKind(infoPath) == PATH_FOLDER || PathKind(replayPath) == PATH_FOLDER) return false;
   // The information file waits under a name of its own until the replay is
   // safely written, so an old pair is never left half replaced.
-  const Text infoWaiting = JoinText(infoPath, u".new");
+  const Text infoWaiting = JoinText(infoPath, infoWaitingSuffix);
   const std::vector<uint8_t> info = EncodeReplayInfo(InfoOfThisMatch());
   if (!SaveWholeFile(infoWaiting, info.data(), info.size())) return false;
   const std::vector<uint8_t> data = ReplayDataOfThisMatch();

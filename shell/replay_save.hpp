@@ -33,6 +33,9 @@ constexpr int32_t maxReplayNameLength = 16;
 
 // Where the replay data is written before it is packed.
 extern const Text replayTempPath;
+// The information file waits under its name followed by this until the
+// replay itself is written.
+constexpr const char16_t* infoWaitingSuffix = u".new";
 
 // One frame of the dialog's input while it is open, in place of the
 // statistics screen's own input.

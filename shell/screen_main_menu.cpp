@@ -72,6 +72,7 @@ void MainMenuHead() {
   if (filesLoaded == 0) {
     MakeFolder(u"data");
     MakeFolder(u"data\\replays");
+    RemoveSaveLeftovers();
     LoadOptionsFile();
     LoadProgressFile();
   }

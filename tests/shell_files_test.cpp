@@ -196,3 +196,22 @@ TEST_F(ShellFiles, ProgressFile) {
   EXPECT_EQ(fs::file_size("data/exp.qv2"), 8u);
   EXPECT_FALSE(fs::exists("data/exp.qv2.tmp"));
 }
+
+TEST_F(ShellFiles, LeftoversOfSavesCutShortAreRemovedAndNothingElse) {
+  fs::create_directories("data/replays");
+  const std::vector<std::string> leftovers = {
+      "data/options.qv2.tmp",        "data/exp.qv2.tmp",          "data/qvw2.tmp",
+      "data/qvw2.tmp.tmp",           "data/replays/qvw2.tmp",     "data/replays/qvw2.tmp.tmp",
+      "data/replays/MINE.inr.new",   "data/replays/MINE.inr.new.tmp", "data/replays/MINE.rep.tmp",
+      "data/replays/Old.REP.tmp"};
+  const std::vector<std::string> kept = {
+      "data/options.qv2",       "data/exp.qv2",          "data/notes.tmp",       "data/replays/MINE.rep",
+      "data/replays/MINE.inr",  "data/replays/notes.tmp", "data/replays/x.new",   "data/replays/rep.tmp.txt"};
+  for (const auto& list : {leftovers, kept})
+    for (const std::string& path : list) WriteInts(path, {1});
+  fs::create_directory("data/replays/folder.rep.tmp");
+  RemoveSaveLeftovers();
+  for (const std::string& path : leftovers) EXPECT_FALSE(fs::exists(path)) << path;
+  for (const std::string& path : kept) EXPECT_TRUE(fs::exists(path)) << path;
+  EXPECT_TRUE(fs::is_directory("data/replays/folder.rep.tmp"));
+}
