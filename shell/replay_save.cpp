@@ -217,11 +217,7 @@ void SaveDialogDraw() {
   if (saveFailed == 1) {
     static const Text failed = u"UNABLE TO SAVE REPLAY!";
     static const Text reason = u"CHECK THE REPLAY FOLDER AND THE SPACE ON THE DISK";
-    SetDrawColour(255, 0, 0);
-    DrawTextSmall(640, 645, failed, 1);
-    SetDrawColour(255, 255, 255);
-    DrawTextFixed(static_cast<float>(640 - (10 * static_cast<int32_t>(reason.size()) / 2 + 10)),
-                  674, 255, 0, 0, reason);
+    DrawFailureNotice(645, failed, reason);
   }
 }
 

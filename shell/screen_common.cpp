@@ -121,6 +121,14 @@ void DrawMenuPage(int32_t borderImage, float borderY, const Text& title, float t
   DrawTextProp2(640, titleY, title, 1);
 }
 
+void DrawFailureNotice(float y, const Text& headline, const Text& advice) {
+  SetDrawColour(255, 0, 0);
+  DrawTextSmall(640, y, headline, 1);
+  SetDrawColour(255, 255, 255);
+  const int32_t n = static_cast<int32_t>(advice.size());
+  DrawTextFixed(static_cast<float>(640 - (10 * n / 2 + 10)), y + 29, 255, 0, 0, advice);
+}
+
 void DrawCheatModeText() {
   if (cheatModeActive != 1) return;
   SetBlendMode(BLEND_ALPHA);

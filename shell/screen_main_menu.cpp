@@ -36,6 +36,9 @@ HoverBox ItemBox(int32_t item) {
   return {cx - 284, cy, cx + 284, cy + 42, false};
 }
 
+// Below the menu's border, where nothing else is drawn.
+constexpr float failureNoticeY = 790;
+
 // The hidden spot: a 9 x 9 square around the centre of the sign.
 constexpr int32_t secretX = 1046;
 constexpr int32_t secretY = 931;
@@ -115,7 +118,10 @@ void MainMenuDraw() {
   SetDrawColour(255, 255, 255);
   DrawImageFrame(secretImage, secretX, secretY, 0);
   DrawCheatModeText();
-  if (saveFailureFrames > 0) DrawTextFixed(0, 16, 255, 0, 0, saveFailureNotice);
+  if (saveFailureFrames > 0) {
+    static const Text advice = u"CHECK THE DATA FOLDER AND THE SPACE ON THE DISK";
+    DrawFailureNotice(failureNoticeY, saveFailureNotice, advice);
+  }
   SetDrawColour(255, 255, 255);
 }
 

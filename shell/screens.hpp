@@ -94,6 +94,9 @@ void DrawMenuBorder(int32_t image, float x, float y);
 void DrawMenuPage(int32_t borderImage, float borderY, const Text& title, float titleY = 276);
 // "CHEAT MODE ACTIVE" while cheat mode is on.
 void DrawCheatModeText();
+// A failure told in red, centred on the screen: the headline in the half-size
+// medium font at y, what to check in the fixed font below it.
+void DrawFailureNotice(float y, const Text& headline, const Text& advice);
 // pulseTimer + 1, back to 0 at 20.
 void AdvancePulse();
 // The answers "Y / N" of a yes/no question at height y, glowing by their

@@ -3,11 +3,16 @@
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 
+#include <algorithm>
 #include <csignal>
 #include <filesystem>
 #include <fstream>
 
+#include "platform/draw.hpp"
 #include "platform/files.hpp"
+#include "platform/headless.hpp"
+#include "shell/screens.hpp"
+#include "tests/game_pictures.hpp"
 #include "shell/options_files.hpp"
 #include "tests/shell_harness.hpp"
 #include "tests/test_folder.hpp"
@@ -60,4 +65,31 @@ TEST(SaveFiles, AFullDiskOrASizeLimitKeepsTheOldFiles) {
   EXPECT_FALSE(SaveWholeFile(u"data\\none\\x", nullptr, 0));
   EXPECT_FALSE(fs::exists("data/none"));
   ResetShell();
+}
+
+TEST(SaveFiles, AFailedSaveIsToldCentredOnTheMainMenu) {
+  TestFolder folder("qw2_savenotice_", "data");
+  ASSERT_TRUE(shellharness::StartShell());
+  LoadGameFonts();
+  HeadlessSetMouse(5, 5, 0);
+  RunFrame();
+  saveFailureNotice = u"UNABLE TO SAVE THE OPTIONS!";
+  saveFailureFrames = saveFailureShownFrames;
+  ClearBackBuffer();
+  MainMenuDraw();
+  int32_t left = 1280, right = -1, top = 1024, bottom = -1;
+  for (int32_t y = 0; y < 1024; ++y)
+    for (int32_t x = 0; x < 1280; ++x) {
+      const uint32_t p = FramebufferPixel(x, y);
+      if ((p >> 16 & 0xff) > 150 && (p >> 8 & 0xff) < 40 && (p & 0xff) < 40) {
+        left = std::min(left, x), right = std::max(right, x);
+        top = std::min(top, y), bottom = std::max(bottom, y);
+      }
+    }
+  // Two lines, the second the wider, centred under the menu.
+  EXPECT_NEAR(left + right, 1279, 12) << left << " " << right;
+  EXPECT_GT(right - left, 400);
+  EXPECT_GE(top, 780);
+  EXPECT_GE(bottom - top, 30);
+  shellharness::StopShell();
 }
