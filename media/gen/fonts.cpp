@@ -137,14 +137,21 @@ Mask PropGlyphMask(const PropStyle& st, char32_t ch, int advance) {
     topY = 1.0f;
     targetH = bottom - topY;
   }
-  // Horizontal: fill the advance less the padding, within limits.
+  // Horizontal: a letter or digit fills its advance from one column in to
+  // sidePad - 1 columns short of the end, so the gap between any two of them
+  // is sidePad; punctuation keeps about its own width, centred.
   float natW = static_cast<float>(ink.w) / ss;
+  const bool fills = (ch >= U'A' && ch <= U'Z') || (ch >= U'0' && ch <= U'9') || ch == U'\u00C5' ||
+                     ch == U'\u00C4' || ch == U'\u00D6';
   float room = static_cast<float>(std::max(2, advance - st.sidePad));
-  float stretch = std::clamp(room / natW, 0.55f, 1.45f);
-  if (ch == U'I' || ch == U'.' || ch == U',' || ch == U':' || ch == U';' || ch == U'!' || ch == U'\'' ||
-      ch == U'1')
-    stretch = std::min(stretch, 1.0f);
-  float targetW = std::min(natW * stretch, room);
+  float targetW;
+  if (fills) {
+    targetW = room;
+  } else {
+    float stretch = std::clamp(room / natW, 0.55f, 1.45f);
+    if (ch == U'.' || ch == U',' || ch == U':' || ch == U';' || ch == U'!' || ch == U'\'') stretch = std::min(stretch, 1.0f);
+    targetW = std::min(natW * stretch, room);
+  }
   int w = std::max(1, static_cast<int>(std::lround(targetW * ss)));
   int hgt = std::max(1, static_cast<int>(std::lround(targetH * ss)));
   Mask scaledInk = ResampleMask(ink, w, hgt);
@@ -152,8 +159,7 @@ Mask PropGlyphMask(const PropStyle& st, char32_t ch, int advance) {
   int cw = std::max(1, static_cast<int>(std::lround(targetW)));
   int chh = std::max(1, static_cast<int>(std::lround(targetH)));
   Mask small = ResampleMask(scaledInk, cw, chh);
-  int ox = static_cast<int>(std::lround((room - cw) / 2.0f));
-  ox = std::max(0, ox);
+  int ox = fills ? 1 : std::max(0, static_cast<int>(std::lround((room - cw) / 2.0f)));
   int oy = static_cast<int>(std::lround(topY));
   for (int y = 0; y < small.h; ++y)
     for (int x = 0; x < small.w; ++x) {
@@ -205,10 +211,11 @@ std::vector<uint8_t> MakePropFont(bool big) {
   Image strip(st.cellW * cells, st.cellH);
   for (int f = 0; f < cells; ++f) {
     char32_t ch = kPropGlyphs[f];
-    int adv = big ? kBigWidths[f] : kMedWidths[f];
+    // The big font advances one pixel past its width.
+    int adv = big ? kBigWidths[f] + 1 : kMedWidths[f];
     // The big font's Å, Ä and Ö have no advance of their own; they are drawn
     // as wide as the other capitals.
-    if (big && f >= 27) adv = 49;
+    if (big && f >= 27) adv = 50;
     if (ch == 0 || ch == U' ') continue;
     Mask ink = PropGlyphMask(st, ch, adv);
     Image g = StyleGlyph(ink, st.capTop, st.baseline, big);
