@@ -68,11 +68,8 @@ TEST(SaveFiles, AFullDiskOrASizeLimitKeepsTheOldFiles) {
 }
 
 TEST(SaveFiles, AFailedSaveIsToldCentredOnTheMainMenu) {
-  TestFolder folder("qw2_savenotice_", "data");
   ASSERT_TRUE(shellharness::StartShell());
   LoadGameFonts();
-  HeadlessSetMouse(5, 5, 0);
-  RunFrame();
   saveFailureNotice = u"UNABLE TO SAVE THE OPTIONS!";
   saveFailureFrames = saveFailureShownFrames;
   ClearBackBuffer();
