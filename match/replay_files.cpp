@@ -1,6 +1,7 @@
 #include "match/replay_files.hpp"
 
 #include <algorithm>
+#include <utility>
 #include <vector>
 
 #include "platform/files.hpp"
@@ -20,7 +21,8 @@ int32_t PackedCapacity(int32_t size) {
 const int32_t maxReplayFileSize = 8 + PackedCapacity(maxReplayDataSize);
 
 int32_t ListReplayFiles() {
-  std::vector<Text> found;
+  // Each name with its lower-case form, which sorts it.
+  std::vector<std::pair<Text, Text>> found;
   DirectoryRef dir = ListDirectory(replayFolder);
   if (dir) {
     for (const Text& entry : dir->entries) {
@@ -29,19 +31,16 @@ int32_t ListReplayFiles() {
       // folder named like a replay is not one.
       if (entry.find(u'\\') != Text::npos) continue;
       if (PathKind(JoinText(replayFolder, u"\\", entry)) != PATH_FILE) continue;
-      found.push_back(entry);
+      found.emplace_back(LowerCaseText(entry), entry);
     }
     CloseDirectory(dir);
   }
   // Alphabetical without regard to case, so the list reads the same, and the
   // same 200 are kept, whatever order the system lists the folder in.
-  std::sort(found.begin(), found.end(), [](const Text& a, const Text& b) {
-    const Text la = LowerCaseText(a), lb = LowerCaseText(b);
-    return la != lb ? la < lb : a < b;
-  });
+  std::sort(found.begin(), found.end());
   const int32_t n = std::min(static_cast<int32_t>(found.size()), maxListedReplays);
   for (int32_t i = 1; i <= n; ++i) {
-    const Text& entry = found[static_cast<size_t>(i - 1)];
+    const Text& entry = found[static_cast<size_t>(i - 1)].second;
     replayNames[i] = TextHead(entry, static_cast<int32_t>(entry.size()) - 4);
     replayFileNames[i] = entry;
   }

@@ -123,7 +123,8 @@ void RemoveSaveLeftovers() {
   removeFile(replayTempPath);
   removeFile(playbackData);
   const Text waiting = JoinText(u".inr", infoWaitingSuffix);
-  const Text endings[] = {waiting, JoinText(waiting, saveTemporarySuffix), JoinText(u".rep", saveTemporarySuffix)};
+  const Text endings[] = {waiting, JoinText(waiting, saveTemporarySuffix),
+                          JoinText(u".rep", saveTemporarySuffix)};
   DirectoryRef dir = ListDirectory(replayFolder);
   if (!dir) return;
   for (const Text& entry : dir->entries) {

@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <sys/resource.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cstdio>
@@ -191,23 +189,4 @@ TEST(System, DatesAreEnglishWhateverTheLocale) {
   SetMillisecondSource(nullptr);
   int32_t a = SystemMilliseconds();
   EXPECT_GE(SystemMilliseconds() - a, 0);
-}
-
-TEST_F(Files, AWritePastTheFileSizeLimitFailsLikeAFullDisk) {
-  // In a child: the default action of SIGXFSZ would end the process.
-  const pid_t child = fork();
-  ASSERT_GE(child, 0);
-  if (child == 0) {
-    KeepRunningPastFileSizeLimit();
-    rlimit limit{2000, 2000};
-    setrlimit(RLIMIT_FSIZE, &limit);
-    const std::vector<uint8_t> bytes(10000, 7);
-    const bool saved = SaveWholeFile(u"big.bin", bytes.data(), bytes.size());
-    const bool clean = PathKind(u"big.bin") == PATH_NONE && PathKind(u"big.bin.tmp") == PATH_NONE;
-    _exit(!saved && clean ? 0 : 1);
-  }
-  int status = 0;
-  ASSERT_EQ(waitpid(child, &status, 0), child);
-  ASSERT_TRUE(WIFEXITED(status)) << "ended by signal " << WTERMSIG(status);
-  EXPECT_EQ(WEXITSTATUS(status), 0);
 }

@@ -7,7 +7,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <csignal>
 #include <filesystem>
 #include <set>
 #include <string>
@@ -94,24 +93,23 @@ class ReplaySave : public ::testing::Test {
   std::optional<TestFolder> folder_;
 };
 
-// Writes beyond 'bytes' fail as on a full disk, until the end of the scope.
+// Writes beyond 'bytes' fail as on a full disk, until the end of the scope,
+// once the game's set-up ignores the signal a longer file would raise.
 class DiskFullAfter {
  public:
   explicit DiskFullAfter(rlim_t bytes) {
     getrlimit(RLIMIT_FSIZE, &old_);
-    oldHandler_ = std::signal(SIGXFSZ, SIG_IGN);
+    KeepRunningPastFileSizeLimit();
     rlimit limit = old_;
     limit.rlim_cur = bytes;
     setrlimit(RLIMIT_FSIZE, &limit);
   }
   ~DiskFullAfter() {
     setrlimit(RLIMIT_FSIZE, &old_);
-    std::signal(SIGXFSZ, oldHandler_);
   }
 
  private:
   rlimit old_{};
-  void (*oldHandler_)(int) = nullptr;
 };
 
 std::vector<uint8_t> Counted(const std::string& bytes) {

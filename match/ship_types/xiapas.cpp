@@ -58,8 +58,8 @@ void Laser(TShot& shot) {
   }
 }
 
-// kindState: [1] frames since the last feed (0 on a feed's frame), [2] the animation frame 1 to 6,
-// [3] 1 while the last feed reached a ship.
+// kindState: [1] frames since the last feed (0 on a feed's frame), [2] the
+// animation frame 1 to 6, [3] 1 while the last feed reached a ship.
 void Station(TShot& station) {
   float* ks = station.kindState;
   station.radius = STATION_RADIUS;

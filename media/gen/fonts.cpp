@@ -149,7 +149,8 @@ Mask PropGlyphMask(const PropStyle& st, char32_t ch, int advance) {
     targetW = room;
   } else {
     float stretch = std::clamp(room / natW, 0.55f, 1.45f);
-    if (ch == U'.' || ch == U',' || ch == U':' || ch == U';' || ch == U'!' || ch == U'\'') stretch = std::min(stretch, 1.0f);
+    if (ch == U'.' || ch == U',' || ch == U':' || ch == U';' || ch == U'!' || ch == U'\'')
+      stretch = std::min(stretch, 1.0f);
     targetW = std::min(natW * stretch, room);
   }
   int w = std::max(1, static_cast<int>(std::lround(targetW * ss)));
