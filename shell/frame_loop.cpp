@@ -11,7 +11,7 @@
 #include "platform/input.hpp"
 #include "platform/system.hpp"
 #include "shell/frame_internal.hpp"
-#include "shell/input_edges.hpp"
+#include "match/input_edges.hpp"
 #include "shell/screens.hpp"
 
 // clang-format off

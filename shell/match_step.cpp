@@ -3,10 +3,10 @@
 #include "shell/match_step.hpp"
 
 #include "match/key_codes.hpp"
-#include "match/match_step.hpp"
+#include "shell/match_step/match_step.hpp"
 #include "match/match_tables.hpp"
 #include "match/shell_tables.hpp"
-#include "shell/input_edges.hpp"
+#include "match/input_edges.hpp"
 #include "shell/screens.hpp"
 
 void MatchUpdate() {

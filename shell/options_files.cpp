@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "match/match_step.hpp"
+#include "shell/match_step/match_step.hpp"
 #include "match/match_tables.hpp"
 #include "match/replay_files.hpp"
 #include "match/shell_tables.hpp"

@@ -12,10 +12,10 @@
 #include "platform/draw.hpp"
 #include "platform/files.hpp"
 #include "platform/sound.hpp"
-#include "shell/input_edges.hpp"
+#include "match/input_edges.hpp"
 #include "shell/replay_info.hpp"
 #include "shell/screens.hpp"
-#include "shell/text_entry.hpp"
+#include "match/text_entry.hpp"
 
 int32_t saveDialogOpen = 0;
 int32_t saveAccepted = 0;

@@ -7,7 +7,7 @@
 #include "match/media_tables.hpp"
 #include "match/shell_tables.hpp"
 #include "platform/draw.hpp"
-#include "shell/input_edges.hpp"
+#include "match/input_edges.hpp"
 #include "shell/screens.hpp"
 #include "shell/shop_screens.hpp"
 

@@ -7,7 +7,7 @@
 #include "match/shell_tables.hpp"
 #include "platform/draw.hpp"
 #include "platform/sound.hpp"
-#include "shell/input_edges.hpp"
+#include "match/input_edges.hpp"
 #include "shell/random_fleet.hpp"
 #include "shell/screens.hpp"
 #include "shell/setup_screens.hpp"

@@ -11,7 +11,7 @@
 #include "platform/input.hpp"
 #include "platform/sound.hpp"
 #include "shell/frame_internal.hpp"
-#include "shell/input_edges.hpp"
+#include "match/input_edges.hpp"
 #include "shell/match_reset.hpp"
 #include "shell/options_files.hpp"
 #include "shell/screens.hpp"

@@ -1,5 +1,5 @@
 // Screen 7: the match.
-#include "match/match_step.hpp"
+#include "shell/match_step/match_step.hpp"
 #include "shell/match_step.hpp"
 #include "shell/screens.hpp"
 

@@ -3,13 +3,13 @@
 // draw it again each frame from the unchanged objects and darken it.
 #include "match/bitmap_text.hpp"
 #include "match/key_codes.hpp"
-#include "match/match_step.hpp"
+#include "shell/match_step/match_step.hpp"
 #include "match/match_tables.hpp"
 #include "match/media_tables.hpp"
 #include "match/shell_tables.hpp"
 #include "platform/draw.hpp"
 #include "platform/timing.hpp"
-#include "shell/input_edges.hpp"
+#include "match/input_edges.hpp"
 #include "shell/match_screens.hpp"
 #include "shell/screens.hpp"
 

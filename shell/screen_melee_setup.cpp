@@ -9,7 +9,7 @@
 #include "platform/draw.hpp"
 #include "platform/input.hpp"
 #include "platform/sound.hpp"
-#include "shell/input_edges.hpp"
+#include "match/input_edges.hpp"
 #include "shell/random_fleet.hpp"
 #include "shell/screens.hpp"
 #include "shell/setup_screens.hpp"

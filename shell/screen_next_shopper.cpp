@@ -1,6 +1,6 @@
 // Screen 4: the next slot to shop, and the match start.
 #include "match/bitmap_text.hpp"
-#include "match/match_step.hpp"
+#include "shell/match_step/match_step.hpp"
 #include "match/match_tables.hpp"
 #include "match/media_tables.hpp"
 #include "match/shell_tables.hpp"

@@ -10,7 +10,7 @@
 #include "platform/input.hpp"
 #include "platform/sound.hpp"
 #include "shell/frame_internal.hpp"
-#include "shell/input_edges.hpp"
+#include "match/input_edges.hpp"
 #include "shell/options_files.hpp"
 #include "shell/options_screen.hpp"
 #include "shell/screens.hpp"

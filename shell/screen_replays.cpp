@@ -4,7 +4,7 @@
 
 #include "match/bitmap_text.hpp"
 #include "match/key_codes.hpp"
-#include "match/match_step.hpp"
+#include "shell/match_step/match_step.hpp"
 #include "match/match_tables.hpp"
 #include "match/media_tables.hpp"
 #include "match/replay_files.hpp"
@@ -14,7 +14,7 @@
 #include "platform/input.hpp"
 #include "platform/maths.hpp"
 #include "platform/sound.hpp"
-#include "shell/input_edges.hpp"
+#include "match/input_edges.hpp"
 #include "shell/replay_browser.hpp"
 #include "shell/replay_info.hpp"
 #include "shell/screens.hpp"

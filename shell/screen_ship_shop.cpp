@@ -12,7 +12,7 @@
 #include "platform/input.hpp"
 #include "platform/maths.hpp"
 #include "platform/sound.hpp"
-#include "shell/input_edges.hpp"
+#include "match/input_edges.hpp"
 #include "shell/screens.hpp"
 #include "shell/ship_carousel.hpp"
 #include "shell/ship_info_panel.hpp"

@@ -11,7 +11,7 @@
 #include "platform/input.hpp"
 #include "platform/maths.hpp"
 #include "platform/sound.hpp"
-#include "shell/input_edges.hpp"
+#include "match/input_edges.hpp"
 #include "shell/match_reset.hpp"
 #include "shell/match_screens.hpp"
 #include "shell/replay_save.hpp"

@@ -4,7 +4,7 @@
 #include "match/records.hpp"
 #include "match/shell_tables.hpp"
 #include "shell/frame_internal.hpp"
-#include "shell/input_edges.hpp"
+#include "match/input_edges.hpp"
 #include "shell/options_files.hpp"
 #include "shell/options_screen.hpp"
 #include "shell/replay_browser.hpp"
@@ -13,7 +13,7 @@
 #include "shell/setup_screens.hpp"
 #include "shell/shop_screens.hpp"
 #include "shell/statistics_screen.hpp"
-#include "shell/text_entry.hpp"
+#include "match/text_entry.hpp"
 
 void ResetShell() {
   ResetShellTables();

@@ -18,7 +18,7 @@
 #include "platform/timing.hpp"
 #include "platform/winplace.hpp"
 #include "shell/frame_internal.hpp"
-#include "shell/input_edges.hpp"
+#include "match/input_edges.hpp"
 #include "shell/media_load.hpp"
 #include "shell/startup_tables.hpp"
 

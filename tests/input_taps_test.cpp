@@ -7,7 +7,7 @@
 
 #include "platform/platform_internal.hpp"
 #include "match/key_codes.hpp"
-#include "shell/input_edges.hpp"
+#include "match/input_edges.hpp"
 #include "shell/ship_carousel.hpp"
 #include "tests/match_harness.hpp"
 #include "tests/shell_harness.hpp"

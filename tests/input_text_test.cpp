@@ -10,7 +10,7 @@
 #include "platform/fsound.hpp"
 #include "platform/headless.hpp"
 #include "platform/input.hpp"
-#include "shell/input_edges.hpp"
+#include "match/input_edges.hpp"
 #include "shell/screens.hpp"
 
 namespace {

@@ -2,7 +2,7 @@
 
 #include "match/collision.hpp"
 #include "match/effects.hpp"
-#include "match/ship_types/helpers.hpp"
+#include "shell/match_step/ship_types/helpers.hpp"
 #include "match/spawn.hpp"
 #include "tests/match_harness.hpp"
 

@@ -23,7 +23,7 @@
 #include "shell/replay_save.hpp"
 #include "shell/screens.hpp"
 #include "shell/startup_tables.hpp"
-#include "shell/text_entry.hpp"
+#include "match/text_entry.hpp"
 #include "tests/game_pictures.hpp"
 #include "tests/match_harness.hpp"
 #include "tests/shell_harness.hpp"

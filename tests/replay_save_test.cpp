@@ -15,7 +15,7 @@
 #include "platform/zpack.hpp"
 #include "shell/screens.hpp"
 #include "shell/startup_tables.hpp"
-#include "shell/text_entry.hpp"
+#include "match/text_entry.hpp"
 #include "tests/match_harness.hpp"
 #include "tests/test_folder.hpp"
 

@@ -22,7 +22,7 @@
 #include "platform/input.hpp"
 #include "platform/random.hpp"
 #include "shell/frame_internal.hpp"
-#include "shell/input_edges.hpp"
+#include "match/input_edges.hpp"
 #include "shell/screens.hpp"
 #include "shell/startup_tables.hpp"
 #include "tests/shell_harness.hpp"

@@ -10,7 +10,7 @@
 #include "match/match_tables.hpp"
 #include "match/media_tables.hpp"
 #include "platform/draw.hpp"
-#include "shell/input_edges.hpp"
+#include "match/input_edges.hpp"
 #include "shell/options_screen.hpp"
 #include "tests/game_pictures.hpp"
 #include "tests/shell_harness.hpp"

@@ -24,7 +24,7 @@
 #include "platform/headless.hpp"
 #include "platform/input.hpp"
 #include "platform/random.hpp"
-#include "shell/input_edges.hpp"
+#include "match/input_edges.hpp"
 #include "shell/media_load.hpp"
 #include "shell/random_fleet.hpp"
 #include "shell/screens.hpp"

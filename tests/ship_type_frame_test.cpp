@@ -6,8 +6,8 @@
 #include <cmath>
 #include <string>
 
-#include "match/ship_types/helpers.hpp"
-#include "match/ship_types/type_code.hpp"
+#include "shell/match_step/ship_types/helpers.hpp"
+#include "shell/match_step/ship_types/type_code.hpp"
 #include "platform/headless.hpp"
 #include "tests/computer_long_run.hpp"
 #include "tests/ship_type_fixture.hpp"

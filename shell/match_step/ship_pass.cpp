@@ -1,0 +1,194 @@
+// The ship pass: one step of every ship in the arena, and ship death.
+#include "catalogue/ships.hpp"
+#include "match/effects.hpp"
+#include "match/firing.hpp"
+#include "shell/match_step/match_step.hpp"
+#include "match/match_tables.hpp"
+#include "match/media_lookup.hpp"
+#include "match/records.hpp"
+#include "shell/match_step/ship_types/helpers.hpp"
+#include "platform/draw.hpp"
+#include "platform/maths.hpp"
+#include "platform/random.hpp"
+
+static bool InShipList(const TShip& ship) {
+  bool found = false;
+  ForEachInList(*shipList, [&](const Ref<TShip>& entry) { found = found || entry.get() == &ship; });
+  return found;
+}
+
+// One step of currentShip. The ship-type code may take the ship out of the
+// arena during it; every stage reads currentShip afresh, as the game does.
+static void ShipStep() {
+  const int32_t slot = currentShip->slot;
+  if (slot < 1 || slot > 4) return;
+  if (currentShip->launchTicks >= 1) currentShip->launchTicks -= 1;
+  if (ValidMember(currentShip->memberIndex))
+    matchStats[slot][currentShip->memberIndex][STAT_FRAMES_FLOWN] += 1.0f;
+  const int32_t chosen = fleetTable[slot][FLEET_HEAD][FLEET_CHOSEN];
+  currentShip->shipType =
+      chosen >= 0 && chosen <= maxFleetSize ? fleetTable[slot][FLEET_MEMBER_TYPES][chosen] : 0;
+
+  // The values of this step; changes by the ship-type code count from the next.
+  const float* hull = slotShipValue[slot][GROUP_HULL];
+  const float maxSpeed = hull[HULL_MAX_SPEED];
+  const float acceleration = hull[HULL_ACCELERATION];
+  const float turnRate = hull[HULL_TURN_RATE];
+  const int32_t energyCap = TruncateToInt(hull[HULL_MAX_ENERGY]);
+  const float rechargeTime = hull[HULL_RECHARGE_TIME];
+  const float rechargeAmount = hull[HULL_RECHARGE_AMOUNT];
+
+  if (slotTable[slot][SLOT_CONTROL] == CONTROL_COMPUTER) {
+    ComputerControl();
+    AiSpecialTactics();
+  }
+  const int32_t* input = playerInput[slot];
+
+  if (input[INPUT_SNIPING] != 0) {
+    currentShip->sniping = 1 - currentShip->sniping;
+    if (turnRate < 1.5f) currentShip->sniping = 0;
+  }
+  const double turnStep = currentShip->sniping == 1 ? 1.5 : static_cast<double>(turnRate);
+  if (input[INPUT_TURN_LEFT] != 0) {
+    currentShip->heading = static_cast<float>(currentShip->heading - turnStep);
+    if (currentShip->heading < 0.0f) currentShip->heading = static_cast<float>(currentShip->heading + 360.0);
+  }
+  if (input[INPUT_TURN_RIGHT] != 0) {
+    currentShip->heading = static_cast<float>(currentShip->heading + turnStep);
+    if (currentShip->heading > 360.0f) currentShip->heading = static_cast<float>(currentShip->heading - 360.0);
+  }
+  if (input[INPUT_SNAP_HEADING] != 0) {
+    currentShip->heading = aimHeading;
+    if (currentShip->heading > 360.0f) currentShip->heading = static_cast<float>(currentShip->heading - 360.0);
+    if (currentShip->heading < 0.0f) currentShip->heading = static_cast<float>(currentShip->heading + 360.0);
+  }
+
+  if (input[INPUT_THRUST] != 0) {
+    TShip& ship = *currentShip;
+    const double h = ship.heading;
+    ship.velocityX = static_cast<float>(ship.velocityX + CosDegrees(h - 90.0) * acceleration);
+    ship.velocityY = static_cast<float>(ship.velocityY + SinDegrees(h - 90.0) * acceleration);
+    const double vx = ship.velocityX, vy = ship.velocityY;
+    ship.speed = static_cast<float>(SquareRoot(vx * vx + vy * vy));
+    LimitShipSpeed(ship, maxSpeed);
+    const int32_t engines = TruncateToInt(hull[HULL_ENGINE_POINT_COUNT]);
+    for (int32_t p = 1; p <= engines && p <= 50; ++p) {
+      float px, py;
+      const float* point = slotShipPoint[slot][GROUP_HULL][p];
+      ShipPointToArena(ship.x, ship.y, ship.heading, point[ENGINE_X], point[ENGINE_Y], px, py);
+      SpawnDebris(px, py, ship.heading, slot, 100);
+    }
+  }
+
+  {
+    TShip& ship = *currentShip;
+    ship.x += ship.velocityX;
+    ship.y += ship.velocityY;
+    // The edges reflect; the speed stays.
+    if (ship.y < 0.0f) {
+      ship.y = 0.0f;
+      ship.velocityY = -ship.velocityY;
+    }
+    if (ship.y > static_cast<float>(ARENA_HEIGHT)) {
+      ship.y = static_cast<float>(ARENA_HEIGHT);
+      ship.velocityY = -ship.velocityY;
+    }
+    if (ship.x < 0.0f) {
+      ship.x = 0.0f;
+      ship.velocityX = -ship.velocityX;
+    }
+    if (ship.x > static_cast<float>(ARENA_WIDTH)) {
+      ship.x = static_cast<float>(ARENA_WIDTH);
+      ship.velocityX = -ship.velocityX;
+    }
+    ship.reloadCounters[1] += 1;
+    ship.reloadCounters[2] += 1;
+    if (ship.energy < static_cast<float>(energyCap)) {
+      ship.rechargeTimer += 1;
+      if (static_cast<float>(ship.rechargeTimer) >= rechargeTime) {
+        ship.energy = static_cast<float>(static_cast<double>(ship.energy) + rechargeAmount);
+        if (ship.energy > static_cast<float>(energyCap)) ship.energy = static_cast<float>(energyCap);
+        ship.rechargeTimer = 0;
+      }
+    }
+  }
+
+  for (int32_t weapon = 1; weapon <= 2; ++weapon) {
+    weaponFired[weapon] = 0;
+    const float fireMode = slotShipValue[slot][weapon + 1][WEAPON_FIRE_MODE];
+    if (fireMode < 2.0f) TryFireWeapon(slot, currentShip->shipType, weapon);
+    if (weaponFired[weapon] == 1 && fireMode == 0.0f) {
+      const TShip& ship = *currentShip;
+      FireWeapon(slot, ship.shipType, weapon, ship.x, ship.y, ship.heading, ship.memberIndex);
+    }
+  }
+
+  if (slotShipValue[slot][GROUP_HULL][HULL_HAS_OWN_BEHAVIOUR] == 1.0f) ShipSpecialWeapon();
+  // A ship that its own special step took out of the arena (a hyper jump)
+  // left alive: it has no death to die, and its slot has chosen again.
+  if (currentShip && currentShip->armour <= 0.0f && InShipList(*currentShip)) ShipDeath();
+}
+
+void ShipUpdate() {
+  TListIterator<TShip> it = ListIterate(*shipList);
+  while (IteratorHasMore(it)) {
+    currentShip = IteratorNext(it);
+    if (!currentShip) continue;
+    ShipStep();
+  }
+}
+
+void ShipDeath() {
+  Ref<TShip> dying = currentShip;
+  if (!dying) return;
+  TShip& ship = *dying;
+  const int32_t s = ship.slot;
+  if (s < 1 || s > 4) return;
+  ship.armour = 0.0f;
+
+  const int32_t explosion = 19 + RandomIntInRange(1, 3);
+  const int32_t body = ShipImageHandle(ship.shipType, 1, 1);
+  const int32_t sum = body != 0 ? ImageFrameWidth(body) + ImageFrameHeight(body) : 0;
+  const float size = static_cast<float>(sum / 2.0);
+  SpawnExplosion(ship.x, ship.y, ship.heading, explosion, explosion, size);
+  int32_t n = TruncateToInt(static_cast<double>(size) / 40.0);
+  if (size > 175.0f) n = 10;
+  for (int32_t i = 0; i < 30; ++i) {
+    const int32_t h = RandomIntInRange(1, 360);
+    const int32_t v = RandomIntInRange(n + 2, n + 8);
+    const int32_t kind = RandomIntInRange(1, 3);
+    SpawnSpark(ship.x, ship.y, static_cast<float>(h), static_cast<float>(v), kind);
+  }
+
+  for (int32_t effect = 1; effect <= EFFECT_COUNT; ++effect)
+    if (slotEffectState[EFFECT_SPARED_ROW][effect] == 0) slotEffectState[s][effect] = 0;
+  slotTable[s][SLOT_ARENA] = ARENA_CHOOSING;
+  if (ValidMember(ship.memberIndex))
+    matchStats[s][ship.memberIndex][STAT_STATUS] = static_cast<float>(STATUS_DESTROYED);
+  launchTimer[s] = 0;
+
+  // The member leaves the fleet; the later ones move down one place.
+  int32_t size2 = fleetTable[s][FLEET_HEAD][FLEET_SIZE];
+  const int32_t k = fleetTable[s][FLEET_HEAD][FLEET_CHOSEN];
+  if (size2 > maxFleetSize) size2 = maxFleetSize;
+  if (size2 >= 1) {
+    for (int32_t i = k < 1 ? 1 : k; i <= size2 - 1; ++i) {
+      fleetTable[s][FLEET_MEMBER_TYPES][i] = fleetTable[s][FLEET_MEMBER_TYPES][i + 1];
+      fleetTable[s][FLEET_MEMBER_STATS][i] = fleetTable[s][FLEET_MEMBER_STATS][i + 1];
+    }
+    fleetTable[s][FLEET_MEMBER_TYPES][size2] = 0;
+    fleetTable[s][FLEET_MEMBER_STATS][size2] = 0;
+    size2 -= 1;
+  }
+  fleetTable[s][FLEET_HEAD][FLEET_SIZE] = size2;
+  fleetTable[s][FLEET_HEAD][FLEET_CHOSEN] = 1;
+  if (size2 <= 0) slotTable[s][SLOT_ARENA] = ARENA_OUT;
+  slotTable[s][SLOT_TARGETABLE] = 0;
+
+  // Damage queued by players against the dead slot goes; special damage
+  // stays for the slot's next ship.
+  for (int32_t a = 1; a <= 4; ++a)
+    for (int32_t m = 1; m <= maxFleetSize; ++m)
+      for (int32_t c = 1; c <= QUEUE_COLUMNS; ++c) damageQueue[s][a][m][c] = 0.0f;
+  ListRemoveValue(*shipList, dying);
+}

@@ -1,0 +1,35 @@
+// Grates: the Growing Sphere charges while the secondary rests; a sphere is
+// as large and as strong as the charge when it leaves.
+#include "match/match_tables.hpp"
+#include "shell/match_step/ship_types/helpers.hpp"
+#include "shell/match_step/ship_types/type_code.hpp"
+#include "platform/maths.hpp"
+
+namespace {
+constexpr float EMPTY_CHARGE = 20.0f;
+constexpr float FULL_CHARGE = 100.0f;
+constexpr float CHARGE_STEP = 0.1f;
+constexpr double SPHERE_RADIUS = 18.0;
+constexpr double SPHERE_DAMAGE = 10.0;
+}  // namespace
+
+// specialState: [1] the charge, 20 to 100 percent. kindState of a sphere:
+// [1] 1 once sized.
+void GratesSpecialWeapon(TShip& ship) {
+  float* ss = ship.specialState;
+  if (ss[1] < EMPTY_CHARGE) ss[1] = EMPTY_CHARGE;
+  ss[1] += CHARGE_STEP;
+  if (ss[1] > FULL_CHARGE) ss[1] = FULL_CHARGE;
+  if (weaponFired[2] != 1) return;
+  FireShipWeapon(ship, 2, ship.heading);
+  const double r = ss[1] / 100.0;
+  // Every sphere not sized yet, of any slot: in practice the one just made.
+  WalkShots([&](TShot& shot) {
+    if (shot.shipType != 13 || shot.weapon != 2 || shot.kindState[1] != 0.0f) return;
+    shot.radius = static_cast<float>(r * SPHERE_RADIUS);
+    shot.sizePercent = ss[1];
+    shot.kindState[1] = 1.0f;
+    shot.damage = static_cast<float>(TruncateToInt(r * SPHERE_DAMAGE));
+  });
+  ss[1] = EMPTY_CHARGE;
+}

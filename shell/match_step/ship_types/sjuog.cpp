@@ -1,0 +1,36 @@
+// Sjuog: the Annihilator Cannon charges for 140 frames after the trigger and
+// fires from wherever the ship is then; its shot throws sparks where it hits.
+#include "match/match_tables.hpp"
+#include "shell/match_step/ship_types/helpers.hpp"
+#include "shell/match_step/ship_types/type_code.hpp"
+#include "platform/random.hpp"
+
+namespace {
+
+constexpr float CHARGING = 1.0f;
+constexpr float CHARGE_FRAMES = 140.0f;
+constexpr int32_t HIT_SPARKS = 16;
+constexpr int32_t SPARK_KIND = 4;
+
+}  // namespace
+
+// specialState: [1] 1 while charging, [2] frames charged, [3] the charge's
+// flicker frame 1 to 3.
+void SjuogSpecialWeapon(TShip& ship) {
+  float* ss = ship.specialState;
+  if (weaponFired[2] == 1) ss[1] = CHARGING;
+  if (ss[1] != CHARGING) return;
+  ss[3] = static_cast<float>(RandomIntInRange(1, 3));
+  ss[2] += 1.0f;
+  if (ss[2] >= CHARGE_FRAMES) {
+    PlayExtraSound(ship.shipType, 1);
+    FireShipWeapon(ship, 2, ship.heading);
+    ss[1] = 0.0f;
+    ss[2] = 0.0f;
+  }
+}
+
+void SjuogShotKind(TShot& shot) {
+  if (shot.hitThisTick != 1) return;
+  for (int32_t i = 0; i < HIT_SPARKS; ++i) SparkBurst(shot.x, shot.y, 3, 8, SPARK_KIND);
+}
