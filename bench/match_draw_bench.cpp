@@ -8,7 +8,7 @@
 #include "match/bitmap_text.hpp"
 #include "media/embedded_media.hpp"
 #include "platform/display.hpp"
-#include "shell/match_screens.hpp"
+#include "shell/screen_match_interrupt.hpp"
 #include "shell/screens.hpp"
 #include "shell/media_load.hpp"
 #include "shell/startup.hpp"

@@ -10,7 +10,7 @@
 #include "platform/draw.hpp"
 #include "platform/timing.hpp"
 #include "match/input_edges.hpp"
-#include "shell/match_screens.hpp"
+#include "shell/screen_match_interrupt.hpp"
 #include "shell/screens.hpp"
 
 int32_t abortConfirmed = 0;

@@ -7,7 +7,7 @@
 #include "platform/draw.hpp"
 #include "platform/sound.hpp"
 #include "shell/options_files.hpp"
-#include "shell/options_screen.hpp"
+#include "shell/screen_options.hpp"
 #include "shell/screens.hpp"
 
 int32_t newShipTimer = 0;

@@ -12,7 +12,7 @@
 #include "shell/frame_internal.hpp"
 #include "match/input_edges.hpp"
 #include "shell/options_files.hpp"
-#include "shell/options_screen.hpp"
+#include "shell/screen_options.hpp"
 #include "shell/screens.hpp"
 
 int32_t optionsPage = 0;

@@ -15,7 +15,7 @@
 #include "platform/maths.hpp"
 #include "platform/sound.hpp"
 #include "match/input_edges.hpp"
-#include "shell/replay_browser.hpp"
+#include "shell/screen_replays.hpp"
 #include "shell/replay_info.hpp"
 #include "shell/screens.hpp"
 #include "shell/time_format.hpp"

@@ -13,10 +13,10 @@
 #include "platform/sound.hpp"
 #include "match/input_edges.hpp"
 #include "shell/match_reset.hpp"
-#include "shell/match_screens.hpp"
+#include "shell/screen_match_interrupt.hpp"
 #include "shell/replay_save.hpp"
 #include "shell/screens.hpp"
-#include "shell/statistics_screen.hpp"
+#include "shell/screen_statistics.hpp"
 #include "shell/time_format.hpp"
 
 int32_t statsPage = STATS_PAGE_GAME;

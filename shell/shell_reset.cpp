@@ -6,13 +6,13 @@
 #include "shell/frame_internal.hpp"
 #include "match/input_edges.hpp"
 #include "shell/options_files.hpp"
-#include "shell/options_screen.hpp"
-#include "shell/replay_browser.hpp"
+#include "shell/screen_options.hpp"
+#include "shell/screen_replays.hpp"
 #include "shell/replay_save.hpp"
 #include "shell/screens.hpp"
 #include "shell/setup_screens.hpp"
 #include "shell/shop_screens.hpp"
-#include "shell/statistics_screen.hpp"
+#include "shell/screen_statistics.hpp"
 #include "match/text_entry.hpp"
 
 void ResetShell() {

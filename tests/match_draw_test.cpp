@@ -33,7 +33,7 @@
 #include "platform/input.hpp"
 #include "platform/random.hpp"
 #include "match/input_edges.hpp"
-#include "shell/match_screens.hpp"
+#include "shell/screen_match_interrupt.hpp"
 #include "shell/media_load.hpp"
 #include "shell/screens.hpp"
 #include "shell/startup.hpp"

@@ -25,7 +25,7 @@
 #include "platform/input.hpp"
 #include "platform/random.hpp"
 #include "match/input_edges.hpp"
-#include "shell/match_step.hpp"
+#include "shell/screen_match.hpp"
 
 namespace harness {
 

@@ -1,7 +1,7 @@
 // The replay browser driven through the real frame loop: saved replays
 // listed, read, played back in step and deleted; damaged files of every kind
 // refused without ending the game; and a bounded fuzz of the two readers.
-#include "shell/replay_browser.hpp"
+#include "shell/screen_replays.hpp"
 
 #include <gtest/gtest.h>
 

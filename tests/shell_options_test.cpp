@@ -11,7 +11,7 @@
 #include "match/media_tables.hpp"
 #include "platform/draw.hpp"
 #include "match/input_edges.hpp"
-#include "shell/options_screen.hpp"
+#include "shell/screen_options.hpp"
 #include "tests/game_pictures.hpp"
 #include "tests/shell_harness.hpp"
 

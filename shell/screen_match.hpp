@@ -1,5 +1,5 @@
 // Screen 7's frame: the match input (keys or the recording), Escape, the
-// in-game music, then the stages of match/match_step.hpp.
+// in-game music, then the stages of shell/match_step/match_step.hpp.
 #pragma once
 
 // Screen 7's block: MatchUpdate, MatchDraw, ReplaySyncCheck.
