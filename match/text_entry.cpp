@@ -1,9 +1,9 @@
 #include "match/text_entry.hpp"
 
+#include "match/input_edges.hpp"
 #include "match/key_codes.hpp"
 #include "match/shell_tables.hpp"
 #include "platform/input.hpp"
-#include "match/input_edges.hpp"
 
 int32_t textEntryLine = 0;
 

@@ -5,11 +5,11 @@
 #include <string>
 #include <vector>
 
-#include "shell/match_step/match_step.hpp"
 #include "match/match_tables.hpp"
 #include "match/replay_files.hpp"
 #include "match/shell_tables.hpp"
 #include "platform/files.hpp"
+#include "shell/match_step/match_step.hpp"
 #include "shell/replay_save.hpp"
 
 const Text optionsFilePath = u"data\\options.qv2";

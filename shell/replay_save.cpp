@@ -4,18 +4,18 @@
 #include <vector>
 
 #include "match/bitmap_text.hpp"
+#include "match/input_edges.hpp"
 #include "match/key_codes.hpp"
 #include "match/match_tables.hpp"
 #include "match/media_tables.hpp"
 #include "match/replay_files.hpp"
 #include "match/shell_tables.hpp"
+#include "match/text_entry.hpp"
 #include "platform/draw.hpp"
 #include "platform/files.hpp"
 #include "platform/sound.hpp"
-#include "match/input_edges.hpp"
 #include "shell/replay_info.hpp"
 #include "shell/screens.hpp"
-#include "match/text_entry.hpp"
 
 int32_t saveDialogOpen = 0;
 int32_t saveAccepted = 0;

@@ -2,6 +2,7 @@
 #include <algorithm>
 
 #include "match/bitmap_text.hpp"
+#include "match/input_edges.hpp"
 #include "match/match_tables.hpp"
 #include "match/media_tables.hpp"
 #include "match/shell_tables.hpp"
@@ -11,7 +12,6 @@
 #include "platform/maths.hpp"
 #include "platform/sound.hpp"
 #include "shell/frame_internal.hpp"
-#include "match/input_edges.hpp"
 #include "shell/screens.hpp"
 
 namespace {

@@ -2,12 +2,12 @@
 // two yes/no questions on the shop's background, answered with Y and N (or
 // Escape for no) or by clicking the letters. No goes back to the shop.
 #include "match/bitmap_text.hpp"
+#include "match/input_edges.hpp"
 #include "match/key_codes.hpp"
 #include "match/match_tables.hpp"
 #include "match/media_tables.hpp"
 #include "match/shell_tables.hpp"
 #include "platform/draw.hpp"
-#include "match/input_edges.hpp"
 #include "shell/screens.hpp"
 #include "shell/shop_screens.hpp"
 

@@ -1,6 +1,7 @@
 // Screen 1: the main menu.
 #include "catalogue/ships.hpp"
 #include "match/bitmap_text.hpp"
+#include "match/input_edges.hpp"
 #include "match/key_codes.hpp"
 #include "match/match_tables.hpp"
 #include "match/media_tables.hpp"
@@ -11,7 +12,6 @@
 #include "platform/input.hpp"
 #include "platform/sound.hpp"
 #include "shell/frame_internal.hpp"
-#include "match/input_edges.hpp"
 #include "shell/match_reset.hpp"
 #include "shell/options_files.hpp"
 #include "shell/screens.hpp"

@@ -2,14 +2,14 @@
 // result banner. Screens 13 and 14 keep the match on screen, frozen: they
 // draw it again each frame from the unchanged objects and darken it.
 #include "match/bitmap_text.hpp"
+#include "match/input_edges.hpp"
 #include "match/key_codes.hpp"
-#include "shell/match_step/match_step.hpp"
 #include "match/match_tables.hpp"
 #include "match/media_tables.hpp"
 #include "match/shell_tables.hpp"
 #include "platform/draw.hpp"
 #include "platform/timing.hpp"
-#include "match/input_edges.hpp"
+#include "shell/match_step/match_step.hpp"
 #include "shell/screen_match_interrupt.hpp"
 #include "shell/screens.hpp"
 

@@ -2,6 +2,7 @@
 // column for every slot at once; each slot's row sets its control, team,
 // fleet kind and starting money.
 #include "match/bitmap_text.hpp"
+#include "match/input_edges.hpp"
 #include "match/key_codes.hpp"
 #include "match/match_tables.hpp"
 #include "match/media_tables.hpp"
@@ -9,7 +10,6 @@
 #include "platform/draw.hpp"
 #include "platform/input.hpp"
 #include "platform/sound.hpp"
-#include "match/input_edges.hpp"
 #include "shell/random_fleet.hpp"
 #include "shell/screens.hpp"
 #include "shell/setup_screens.hpp"

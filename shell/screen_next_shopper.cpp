@@ -1,10 +1,10 @@
 // Screen 4: the next slot to shop, and the match start.
 #include "match/bitmap_text.hpp"
-#include "shell/match_step/match_step.hpp"
 #include "match/match_tables.hpp"
 #include "match/media_tables.hpp"
 #include "match/shell_tables.hpp"
 #include "platform/draw.hpp"
+#include "shell/match_step/match_step.hpp"
 #include "shell/screens.hpp"
 
 constexpr int32_t ANNOUNCE_FRAMES = 75;

@@ -2,6 +2,7 @@
 // high-detail effects; pages 1 to 4 bind the six keys of each slot. Leaving
 // for the main menu writes the options file.
 #include "match/bitmap_text.hpp"
+#include "match/input_edges.hpp"
 #include "match/key_codes.hpp"
 #include "match/match_tables.hpp"
 #include "match/media_tables.hpp"
@@ -10,7 +11,6 @@
 #include "platform/input.hpp"
 #include "platform/sound.hpp"
 #include "shell/frame_internal.hpp"
-#include "match/input_edges.hpp"
 #include "shell/options_files.hpp"
 #include "shell/screen_options.hpp"
 #include "shell/screens.hpp"

@@ -3,8 +3,8 @@
 #include <vector>
 
 #include "match/bitmap_text.hpp"
+#include "match/input_edges.hpp"
 #include "match/key_codes.hpp"
-#include "shell/match_step/match_step.hpp"
 #include "match/match_tables.hpp"
 #include "match/media_tables.hpp"
 #include "match/replay_files.hpp"
@@ -14,9 +14,9 @@
 #include "platform/input.hpp"
 #include "platform/maths.hpp"
 #include "platform/sound.hpp"
-#include "match/input_edges.hpp"
-#include "shell/screen_replays.hpp"
+#include "shell/match_step/match_step.hpp"
 #include "shell/replay_info.hpp"
+#include "shell/screen_replays.hpp"
 #include "shell/screens.hpp"
 #include "shell/time_format.hpp"
 

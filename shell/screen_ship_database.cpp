@@ -1,11 +1,11 @@
 // Screen 10: the ship database, the shop's carousel and info panel over every
 // ship type on offer, without prices or a fleet; DONE or Escape leave.
 #include "match/bitmap_text.hpp"
+#include "match/input_edges.hpp"
 #include "match/key_codes.hpp"
 #include "match/media_tables.hpp"
 #include "match/shell_tables.hpp"
 #include "platform/draw.hpp"
-#include "match/input_edges.hpp"
 #include "shell/screens.hpp"
 #include "shell/ship_carousel.hpp"
 #include "shell/ship_info_panel.hpp"

@@ -4,6 +4,7 @@
 // to give the game up.
 #include "catalogue/ships.hpp"
 #include "match/bitmap_text.hpp"
+#include "match/input_edges.hpp"
 #include "match/key_codes.hpp"
 #include "match/match_tables.hpp"
 #include "match/media_tables.hpp"
@@ -12,7 +13,6 @@
 #include "platform/input.hpp"
 #include "platform/maths.hpp"
 #include "platform/sound.hpp"
-#include "match/input_edges.hpp"
 #include "shell/screens.hpp"
 #include "shell/ship_carousel.hpp"
 #include "shell/ship_info_panel.hpp"

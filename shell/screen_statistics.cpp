@@ -3,6 +3,7 @@
 // clears the match away.
 #include "catalogue/ships.hpp"
 #include "match/bitmap_text.hpp"
+#include "match/input_edges.hpp"
 #include "match/key_codes.hpp"
 #include "match/match_tables.hpp"
 #include "match/media_tables.hpp"
@@ -11,12 +12,11 @@
 #include "platform/input.hpp"
 #include "platform/maths.hpp"
 #include "platform/sound.hpp"
-#include "match/input_edges.hpp"
 #include "shell/match_reset.hpp"
-#include "shell/screen_match_interrupt.hpp"
 #include "shell/replay_save.hpp"
-#include "shell/screens.hpp"
+#include "shell/screen_match_interrupt.hpp"
 #include "shell/screen_statistics.hpp"
+#include "shell/screens.hpp"
 #include "shell/time_format.hpp"
 
 int32_t statsPage = STATS_PAGE_GAME;

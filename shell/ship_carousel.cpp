@@ -2,6 +2,7 @@
 
 #include "catalogue/ships.hpp"
 #include "match/bitmap_text.hpp"
+#include "match/input_edges.hpp"
 #include "match/key_codes.hpp"
 #include "match/media_tables.hpp"
 #include "match/shell_tables.hpp"
@@ -9,7 +10,6 @@
 #include "platform/input.hpp"
 #include "platform/maths.hpp"
 #include "platform/sound.hpp"
-#include "match/input_edges.hpp"
 
 namespace {
 

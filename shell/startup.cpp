@@ -5,6 +5,7 @@
 #include "catalogue/ships.hpp"
 #include "match/bitmap_text.hpp"
 #include "match/collision.hpp"
+#include "match/input_edges.hpp"
 #include "match/key_codes.hpp"
 #include "match/media_tables.hpp"
 #include "match/shell_tables.hpp"
@@ -18,7 +19,6 @@
 #include "platform/timing.hpp"
 #include "platform/winplace.hpp"
 #include "shell/frame_internal.hpp"
-#include "match/input_edges.hpp"
 #include "shell/media_load.hpp"
 #include "shell/startup_tables.hpp"
 

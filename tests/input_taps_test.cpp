@@ -5,9 +5,9 @@
 
 #include <optional>
 
-#include "platform/platform_internal.hpp"
-#include "match/key_codes.hpp"
 #include "match/input_edges.hpp"
+#include "match/key_codes.hpp"
+#include "platform/platform_internal.hpp"
 #include "shell/ship_carousel.hpp"
 #include "tests/match_harness.hpp"
 #include "tests/shell_harness.hpp"

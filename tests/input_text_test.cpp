@@ -4,13 +4,13 @@
 #include <vector>
 
 #include "match/bitmap_text.hpp"
+#include "match/input_edges.hpp"
 #include "match/media_tables.hpp"
 #include "platform/display.hpp"
 #include "platform/draw.hpp"
 #include "platform/fsound.hpp"
 #include "platform/headless.hpp"
 #include "platform/input.hpp"
-#include "match/input_edges.hpp"
 #include "shell/screens.hpp"
 
 namespace {

@@ -13,7 +13,7 @@
 
 #include "catalogue/explosions.hpp"
 #include "catalogue/ships.hpp"
-#include "shell/match_step/match_step.hpp"
+#include "match/input_edges.hpp"
 #include "match/match_tables.hpp"
 #include "match/media_tables.hpp"
 #include "match/records.hpp"
@@ -24,7 +24,7 @@
 #include "platform/headless.hpp"
 #include "platform/input.hpp"
 #include "platform/random.hpp"
-#include "match/input_edges.hpp"
+#include "shell/match_step/match_step.hpp"
 #include "shell/screen_match.hpp"
 
 namespace harness {

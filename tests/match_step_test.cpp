@@ -2,8 +2,8 @@
 
 #include "match/collision.hpp"
 #include "match/effects.hpp"
-#include "shell/match_step/ship_types/helpers.hpp"
 #include "match/spawn.hpp"
+#include "shell/match_step/ship_types/helpers.hpp"
 #include "tests/match_harness.hpp"
 
 namespace {

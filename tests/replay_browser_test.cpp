@@ -14,6 +14,7 @@
 
 #include "match/bitmap_text.hpp"
 #include "match/replay_files.hpp"
+#include "match/text_entry.hpp"
 #include "media/embedded_media.hpp"
 #include "platform/display.hpp"
 #include "platform/fsound.hpp"
@@ -23,7 +24,6 @@
 #include "shell/replay_save.hpp"
 #include "shell/screens.hpp"
 #include "shell/startup_tables.hpp"
-#include "match/text_entry.hpp"
 #include "tests/game_pictures.hpp"
 #include "tests/match_harness.hpp"
 #include "tests/shell_harness.hpp"

@@ -12,10 +12,10 @@
 #include <string>
 
 #include "match/replay_files.hpp"
+#include "match/text_entry.hpp"
 #include "platform/zpack.hpp"
 #include "shell/screens.hpp"
 #include "shell/startup_tables.hpp"
-#include "match/text_entry.hpp"
 #include "tests/match_harness.hpp"
 #include "tests/test_folder.hpp"
 

@@ -11,6 +11,7 @@
 
 #include "catalogue/explosions.hpp"
 #include "catalogue/ships.hpp"
+#include "match/input_edges.hpp"
 #include "match/match_tables.hpp"
 #include "match/media_tables.hpp"
 #include "match/records.hpp"
@@ -22,7 +23,6 @@
 #include "platform/input.hpp"
 #include "platform/random.hpp"
 #include "shell/frame_internal.hpp"
-#include "match/input_edges.hpp"
 #include "shell/screens.hpp"
 #include "shell/startup_tables.hpp"
 #include "tests/shell_harness.hpp"

@@ -7,10 +7,10 @@
 #include <string>
 #include <vector>
 
+#include "match/input_edges.hpp"
 #include "match/match_tables.hpp"
 #include "match/media_tables.hpp"
 #include "platform/draw.hpp"
-#include "match/input_edges.hpp"
 #include "shell/screen_options.hpp"
 #include "tests/game_pictures.hpp"
 #include "tests/shell_harness.hpp"

@@ -10,12 +10,12 @@
 #include <vector>
 
 #include "catalogue/ships.hpp"
+#include "match/input_edges.hpp"
 #include "match/match_tables.hpp"
 #include "match/media_tables.hpp"
 #include "match/shell_tables.hpp"
 #include "platform/headless.hpp"
 #include "platform/sound.hpp"
-#include "match/input_edges.hpp"
 #include "shell/screens.hpp"
 #include "shell/ship_carousel.hpp"
 #include "shell/ship_info_panel.hpp"

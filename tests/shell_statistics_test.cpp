@@ -12,11 +12,11 @@
 
 #include "platform/display.hpp"
 #include "platform/fsound.hpp"
-#include "shell/screen_match_interrupt.hpp"
 #include "shell/replay_save.hpp"
+#include "shell/screen_match_interrupt.hpp"
+#include "shell/screen_statistics.hpp"
 #include "shell/screens.hpp"
 #include "shell/startup_tables.hpp"
-#include "shell/screen_statistics.hpp"
 #include "shell/time_format.hpp"
 #include "tests/game_pictures.hpp"
 #include "tests/match_harness.hpp"

@@ -6,9 +6,9 @@
 #include <cmath>
 #include <string>
 
+#include "platform/headless.hpp"
 #include "shell/match_step/ship_types/helpers.hpp"
 #include "shell/match_step/ship_types/type_code.hpp"
-#include "platform/headless.hpp"
 #include "tests/computer_long_run.hpp"
 #include "tests/ship_type_fixture.hpp"
 #include "tests/test_folder.hpp"

@@ -5,11 +5,11 @@
 // must stay exactly where it is.
 #include "catalogue/ships.hpp"
 #include "match/aiming.hpp"
-#include "shell/match_step/match_step.hpp"
 #include "match/match_tables.hpp"
 #include "match/records.hpp"
 #include "platform/maths.hpp"
 #include "platform/random.hpp"
+#include "shell/match_step/match_step.hpp"
 
 namespace {
 

@@ -1,9 +1,9 @@
 // Damage resolution: the queue becomes armour loss through the resistances,
 // crediting the attackers; next frame's damage moves up.
 #include "catalogue/ships.hpp"
-#include "shell/match_step/match_step.hpp"
 #include "match/match_tables.hpp"
 #include "match/records.hpp"
+#include "shell/match_step/match_step.hpp"
 
 constexpr float GLOW_LIMIT = 0.85f;
 

@@ -1,8 +1,8 @@
 // The effects update: explosions, debris and sparks age, move and go. It
 // draws no random numbers; the warp-ins have their own update.
-#include "shell/match_step/match_step.hpp"
 #include "match/records.hpp"
 #include "platform/maths.hpp"
+#include "shell/match_step/match_step.hpp"
 
 void EffectsUpdate() {
   {

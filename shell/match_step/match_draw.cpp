@@ -1,12 +1,12 @@
 // Match drawing: the star field, every object list in its layer, the team
 // letters and the HUD. It never changes the simulation or draws random
 // numbers; the fade and the frozen screens after the match draw it again.
-#include "shell/match_step/match_step.hpp"
 #include "match/match_tables.hpp"
 #include "match/media_tables.hpp"
 #include "match/renderers.hpp"
 #include "match/shell_tables.hpp"
 #include "platform/draw.hpp"
+#include "shell/match_step/match_step.hpp"
 
 void MatchDraw() {
   for (int32_t star = 1; star <= 33; ++star)

@@ -5,12 +5,12 @@
 #include <vector>
 
 #include "catalogue/ships.hpp"
-#include "shell/match_step/match_step.hpp"
 #include "match/match_tables.hpp"
 #include "match/shell_tables.hpp"
 #include "platform/files.hpp"
 #include "platform/random.hpp"
 #include "platform/system.hpp"
+#include "shell/match_step/match_step.hpp"
 
 StreamRef replayStream;
 

@@ -1,7 +1,6 @@
 // Between two ships: the fleet choice, the launch and the warp-ins; and the
 // ship snapshot that aiming reads.
 #include "match/effects.hpp"
-#include "shell/match_step/match_step.hpp"
 #include "match/match_tables.hpp"
 #include "match/media_lookup.hpp"
 #include "match/records.hpp"
@@ -10,6 +9,7 @@
 #include "platform/maths.hpp"
 #include "platform/random.hpp"
 #include "platform/sound.hpp"
+#include "shell/match_step/match_step.hpp"
 
 constexpr int32_t LAUNCH_LOCK = 75;       // choice controls work above this
 constexpr int32_t LAUNCH_FORCED = 750;    // launch forced from here

@@ -2,14 +2,14 @@
 #include "catalogue/ships.hpp"
 #include "match/effects.hpp"
 #include "match/firing.hpp"
-#include "shell/match_step/match_step.hpp"
 #include "match/match_tables.hpp"
 #include "match/media_lookup.hpp"
 #include "match/records.hpp"
-#include "shell/match_step/ship_types/helpers.hpp"
 #include "platform/draw.hpp"
 #include "platform/maths.hpp"
 #include "platform/random.hpp"
+#include "shell/match_step/match_step.hpp"
+#include "shell/match_step/ship_types/helpers.hpp"
 
 static bool InShipList(const TShip& ship) {
   bool found = false;

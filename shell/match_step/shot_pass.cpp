@@ -3,10 +3,10 @@
 #include "match/collision.hpp"
 #include "match/effects.hpp"
 #include "match/firing.hpp"
-#include "shell/match_step/match_step.hpp"
 #include "match/match_tables.hpp"
 #include "match/records.hpp"
 #include "platform/maths.hpp"
+#include "shell/match_step/match_step.hpp"
 
 // Shots this far beyond the arena are gone.
 constexpr float SHOT_MARGIN = 256.0f;

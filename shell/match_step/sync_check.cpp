@@ -1,12 +1,12 @@
 // The replay sync check: three checksums per frame, recorded live and
 // compared in playback.
 #include "match/bitmap_text.hpp"
-#include "shell/match_step/match_step.hpp"
 #include "match/match_tables.hpp"
 #include "match/records.hpp"
 #include "match/shell_tables.hpp"
 #include "platform/maths.hpp"
 #include "platform/random.hpp"
+#include "shell/match_step/match_step.hpp"
 
 int32_t replaySyncMismatches = 0;
 

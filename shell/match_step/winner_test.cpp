@@ -1,9 +1,9 @@
 // The winner test: the last team standing wins, or nobody does.
-#include "shell/match_step/match_step.hpp"
 #include "match/match_tables.hpp"
 #include "match/media_tables.hpp"
 #include "match/shell_tables.hpp"
 #include "platform/sound.hpp"
+#include "shell/match_step/match_step.hpp"
 
 // Frames from the deciding death to the end of the match.
 constexpr int32_t MATCH_END_DELAY = 375;

@@ -1,8 +1,8 @@
 // Faser: Beast Bubbles wander, taking a new random heading every fourth
 // frame, and grow older in three looks until they burst after 599 frames.
-#include "shell/match_step/ship_types/type_code.hpp"
 #include "platform/maths.hpp"
 #include "platform/random.hpp"
+#include "shell/match_step/ship_types/type_code.hpp"
 
 namespace {
 constexpr float BUBBLE_END = 599.0f;

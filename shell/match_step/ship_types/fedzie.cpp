@@ -1,9 +1,9 @@
 // Fedzie: at most six Mini Mines of a ship outlive a frame (the oldest goes
 // when a seventh is laid); the Acid Clots spit green sparks where they bite.
 #include "match/match_tables.hpp"
+#include "platform/maths.hpp"
 #include "shell/match_step/ship_types/helpers.hpp"
 #include "shell/match_step/ship_types/type_code.hpp"
-#include "platform/maths.hpp"
 
 namespace {
 

@@ -1,9 +1,9 @@
 // Grates: the Growing Sphere charges while the secondary rests; a sphere is
 // as large and as strong as the charge when it leaves.
 #include "match/match_tables.hpp"
+#include "platform/maths.hpp"
 #include "shell/match_step/ship_types/helpers.hpp"
 #include "shell/match_step/ship_types/type_code.hpp"
-#include "platform/maths.hpp"
 
 namespace {
 constexpr float EMPTY_CHARGE = 20.0f;

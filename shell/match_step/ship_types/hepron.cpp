@@ -2,10 +2,10 @@
 // Astro Drill rides on the nose, spinning the body for 100 frames.
 #include "catalogue/ships.hpp"
 #include "match/match_tables.hpp"
-#include "shell/match_step/ship_types/helpers.hpp"
-#include "shell/match_step/ship_types/type_code.hpp"
 #include "platform/maths.hpp"
 #include "platform/random.hpp"
+#include "shell/match_step/ship_types/helpers.hpp"
+#include "shell/match_step/ship_types/type_code.hpp"
 
 namespace {
 

@@ -3,9 +3,9 @@
 #include "catalogue/ships.hpp"
 #include "match/aiming.hpp"
 #include "match/match_tables.hpp"
+#include "platform/maths.hpp"
 #include "shell/match_step/ship_types/helpers.hpp"
 #include "shell/match_step/ship_types/type_code.hpp"
-#include "platform/maths.hpp"
 
 namespace {
 

@@ -3,10 +3,10 @@
 #include "match/collision.hpp"
 #include "match/firing.hpp"
 #include "match/match_tables.hpp"
-#include "shell/match_step/ship_types/helpers.hpp"
-#include "shell/match_step/ship_types/type_code.hpp"
 #include "platform/maths.hpp"
 #include "platform/random.hpp"
+#include "shell/match_step/ship_types/helpers.hpp"
+#include "shell/match_step/ship_types/type_code.hpp"
 
 namespace {
 

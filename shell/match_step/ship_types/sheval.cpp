@@ -2,9 +2,9 @@
 // of its price over 9, at least 1.
 #include "catalogue/ships.hpp"
 #include "match/match_tables.hpp"
+#include "platform/maths.hpp"
 #include "shell/match_step/ship_types/helpers.hpp"
 #include "shell/match_step/ship_types/type_code.hpp"
-#include "platform/maths.hpp"
 
 namespace {
 

@@ -1,9 +1,9 @@
 // Sjuog: the Annihilator Cannon charges for 140 frames after the trigger and
 // fires from wherever the ship is then; its shot throws sparks where it hits.
 #include "match/match_tables.hpp"
+#include "platform/random.hpp"
 #include "shell/match_step/ship_types/helpers.hpp"
 #include "shell/match_step/ship_types/type_code.hpp"
-#include "platform/random.hpp"
 
 namespace {
 

@@ -2,9 +2,9 @@
 // the price of 2 armour; the hull mends 1 armour every 300 frames.
 #include "catalogue/ships.hpp"
 #include "match/match_tables.hpp"
+#include "platform/maths.hpp"
 #include "shell/match_step/ship_types/helpers.hpp"
 #include "shell/match_step/ship_types/type_code.hpp"
-#include "platform/maths.hpp"
 
 namespace {
 

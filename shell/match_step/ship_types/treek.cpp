@@ -1,7 +1,7 @@
 // Treek: the Maxim Cannon's recoil jolts the heading by -7 to +8 degrees.
 #include "match/match_tables.hpp"
-#include "shell/match_step/ship_types/type_code.hpp"
 #include "platform/random.hpp"
+#include "shell/match_step/ship_types/type_code.hpp"
 
 void TreekSpecialWeapon(TShip& ship) {
   if (weaponFired[2] != 1) return;

@@ -2,10 +2,11 @@
 // type's special weapon and shot kind, and the two dispatchers.
 //
 // Adding a ship type's code:
-// - The type's file is match/ship_types/<ship name>.cpp (the ship's name in
-//   lower case), holding <Name>SpecialWeapon and/or <Name>ShotKind. Both are
-//   declared in type_code.hpp and entered in the tables below at the type's
-//   number; the build takes every .cpp of the folder.
+// - The type's file is shell/match_step/ship_types/<ship name>.cpp (the
+//   ship's name in lower case), holding <Name>SpecialWeapon and/or
+//   <Name>ShotKind. Both are declared in type_code.hpp and entered in the
+//   tables below at the type's number; the build takes every .cpp of the
+//   folder.
 // - <Name>SpecialWeapon(ship) runs in the ship pass for the ship being
 //   stepped (currentShip), after the generic firing (weaponFired[1], [2] say
 //   what fired this frame) and before the death test, only while the slot's

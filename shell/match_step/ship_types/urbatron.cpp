@@ -2,10 +2,10 @@
 // rapid cannon, a three-way special shot and a nine-way homing spread.
 #include "catalogue/ships.hpp"
 #include "match/match_tables.hpp"
-#include "shell/match_step/ship_types/helpers.hpp"
-#include "shell/match_step/ship_types/type_code.hpp"
 #include "match/spawn.hpp"
 #include "platform/maths.hpp"
+#include "shell/match_step/ship_types/helpers.hpp"
+#include "shell/match_step/ship_types/type_code.hpp"
 
 namespace {
 

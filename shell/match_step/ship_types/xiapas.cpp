@@ -5,9 +5,9 @@
 #include "match/collision.hpp"
 #include "match/match_tables.hpp"
 #include "match/media_tables.hpp"
+#include "platform/random.hpp"
 #include "shell/match_step/ship_types/helpers.hpp"
 #include "shell/match_step/ship_types/type_code.hpp"
-#include "platform/random.hpp"
 
 namespace {
 
