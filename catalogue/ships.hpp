@@ -9,6 +9,50 @@
 
 constexpr int32_t shipCount = 40, hullValueCount = 19, weaponValueCount = 33;
 
+// The ship types by number, named after the catalogue's ship names. A type's
+// number indexes shipValue, shipText and shipPoint, and its pictures and
+// sounds are found by it.
+constexpr int32_t SHIP_REGAL = 1;
+constexpr int32_t SHIP_GARM = 2;
+constexpr int32_t SHIP_COBOTH = 3;
+constexpr int32_t SHIP_URBATRON = 4;
+constexpr int32_t SHIP_NALEN = 5;
+constexpr int32_t SHIP_DARBER = 6;
+constexpr int32_t SHIP_AVRAX = 7;
+constexpr int32_t SHIP_FASER = 8;
+constexpr int32_t SHIP_QOUL = 9;
+constexpr int32_t SHIP_FEDZIE = 10;
+constexpr int32_t SHIP_BRIDEW = 11;
+constexpr int32_t SHIP_EREBOS = 12;
+constexpr int32_t SHIP_GRATES = 13;
+constexpr int32_t SHIP_SCALUS = 14;
+constexpr int32_t SHIP_SPETH = 15;
+constexpr int32_t SHIP_KALGON = 16;
+constexpr int32_t SHIP_IWOR = 17;
+constexpr int32_t SHIP_ARUBAWI = 18;
+constexpr int32_t SHIP_PAX = 19;
+constexpr int32_t SHIP_TKHARZER = 20;
+constexpr int32_t SHIP_ITHUS = 21;
+constexpr int32_t SHIP_SJUOG = 22;
+constexpr int32_t SHIP_OTROS = 23;
+constexpr int32_t SHIP_DRONT = 24;
+constexpr int32_t SHIP_GROK = 25;
+constexpr int32_t SHIP_TEMPER = 26;
+constexpr int32_t SHIP_KABATA = 27;
+constexpr int32_t SHIP_FITH = 28;
+constexpr int32_t SHIP_SERGER = 29;
+constexpr int32_t SHIP_SHEVAL = 30;
+constexpr int32_t SHIP_HEPRON = 31;
+constexpr int32_t SHIP_URNOX = 32;
+constexpr int32_t SHIP_TREEK = 33;
+constexpr int32_t SHIP_WENDE = 34;
+constexpr int32_t SHIP_SERAX = 35;
+constexpr int32_t SHIP_ANATOS = 36;
+constexpr int32_t SHIP_JERBOAFA = 37;
+constexpr int32_t SHIP_ADAPA = 38;
+constexpr int32_t SHIP_XIAPAS = 39;
+constexpr int32_t SHIP_BIRKEN = 40;
+
 // shipValue[ship type][group][column], in the catalogue's own units
 // (1-100 scales, points, milliseconds, percent); a match converts its copy.
 extern float shipValue[shipCount + 1][4][51];
