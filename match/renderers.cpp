@@ -70,7 +70,7 @@ ModeColour ModeComponents(float step) {
 // The looks drawn under the body.
 void DrawUnderlay(const TShip& ship) {
   const float* s = ship.specialState;
-  if (ship.shipType == 18 && s[1] == 1.0f && s[2] < 190.0f) {
+  if (ship.shipType == SHIP_ARUBAWI && s[1] == 1.0f && s[2] < 190.0f) {
     SetDrawScale(0.5, 0.5);
     SetBlendMode(BLEND_ALPHA);
     SetDrawAlpha(0.2);
@@ -82,10 +82,10 @@ void DrawUnderlay(const TShip& ship) {
     SetDrawScale(1.5, 1.5);
     DrawImageFrame(ExplosionImage(24), ship.x, ship.y, TruncateToInt(s[3]));
     SetDrawScale(1, 1);
-  } else if (ship.shipType == 22 && s[1] == 1.0f) {
+  } else if (ship.shipType == SHIP_SJUOG && s[1] == 1.0f) {
     float px, py;
     Back(ship.x, ship.y, ship.heading, -56.0, px, py);
-    DrawImageFrame(ShipImageAt(22, 4, s[3]), px, py, 0);
+    DrawImageFrame(ShipImageAt(SHIP_SJUOG, 4, s[3]), px, py, 0);
   }
 }
 
@@ -121,94 +121,94 @@ void DrawOwnLook(const TShip& ship) {
   const float x = ship.x, y = ship.y, h = ship.heading;
   float px, py;
   switch (ship.shipType) {
-    case 3:
+    case SHIP_COBOTH:
       if (s[0] == 1.0f) {
         Forward(x, y, h, 64.0, px, py);
         SetDrawRotation(h);
         SetBlendMode(BLEND_ALPHA);
         SetDrawAlpha(1.0 - s[4]);
-        DrawImageFrame(ShipImageHandle(3, 3, 1), px, py, 0);
+        DrawImageFrame(ShipImageHandle(SHIP_COBOTH, 3, 1), px, py, 0);
         SetDrawAlpha(1);
         SetBlendMode(BLEND_MASK);
         SetDrawRotation(0);
       }
       break;
-    case 4: {
+    case SHIP_URBATRON: {
       const ModeColour m = ModeComponents(s[4]);
       if (s[1] == 0.0f) SetDrawColour(m.c, 0, m.inverse);
       else if (s[1] == 1.0f) SetDrawColour(m.inverse, m.c, 0);
       else if (s[1] == 2.0f) SetDrawColour(0, m.inverse, m.c);
       Back(x, y, h, -29.0, px, py);
       SetDrawRotation(h);
-      DrawImageFrame(ShipImageHandle(4, 4, 1), px, py, 0);
+      DrawImageFrame(ShipImageHandle(SHIP_URBATRON, 4, 1), px, py, 0);
       SetDrawRotation(0);
       SetWhite();
       break;
     }
-    case 7: {
+    case SHIP_AVRAX: {
       int32_t n = s[1] > 0.0f ? TruncateToInt(s[1] / 4.0 + 0.5) : 1;
       if (n < 1) n = 1;
       Back(x, y, h, 16.0, px, py);
       SetDrawRotation(h);
-      DrawImageFrame(ShipImageHandle(7, 4, n), px, py, 0);
+      DrawImageFrame(ShipImageHandle(SHIP_AVRAX, 4, n), px, py, 0);
       SetDrawRotation(0);
       break;
     }
-    case 9:
+    case SHIP_QOUL:
       if (s[0] == 1.0f) {
         const double k = s[4] / 100.0 * 2.0;
         SetDrawScale(k, k);
         SetBlendMode(BLEND_ALPHA);
         SetDrawAlpha(0.5);
-        DrawImageFrame(ShipImageHandle(9, 3, 1), x, y, 0);
+        DrawImageFrame(ShipImageHandle(SHIP_QOUL, 3, 1), x, y, 0);
         SetDrawAlpha(1);
         SetBlendMode(BLEND_MASK);
         SetDrawScale(1, 1);
       }
       break;
-    case 12:
+    case SHIP_EREBOS:
       if (s[0] == 1.0f) {
         SetDrawRotation(s[3]);
-        DrawImageFrame(ShipImageHandle(12, 3, 1), s[1], s[2], 0);
+        DrawImageFrame(ShipImageHandle(SHIP_EREBOS, 3, 1), s[1], s[2], 0);
         SetDrawRotation(0);
       }
       break;
-    case 13: {
+    case SHIP_GRATES: {
       const double k = s[1] / 100.0;
       Back(x, y, h, 24.0, px, py);
       SetDrawRotation(h);
       SetDrawScale(k, k);
-      DrawImageFrame(ShipImageHandle(13, 3, 1), px, py, 0);
+      DrawImageFrame(ShipImageHandle(SHIP_GRATES, 3, 1), px, py, 0);
       SetDrawScale(1, 1);
       SetDrawRotation(0);
       break;
     }
-    case 14:
+    case SHIP_SCALUS:
       if (s[1] == 1.0f) {
         const double k = s[2] / 100.0 * 3.0;
         SetDrawScale(k, k);
-        DrawImageFrame(ShipImageHandle(14, 3, 1), x, y, 0);
+        DrawImageFrame(ShipImageHandle(SHIP_SCALUS, 3, 1), x, y, 0);
         SetDrawScale(1, 1);
       }
       break;
-    case 17:
+    case SHIP_IWOR:
       SetDrawRotation(s[4]);
-      DrawImageFrame(ShipImageAt(17, 4, TruncateToInt(s[2]) + 0.5), x, y, 0);
+      DrawImageFrame(ShipImageAt(SHIP_IWOR, 4, TruncateToInt(s[2]) + 0.5), x, y, 0);
       SetDrawRotation(0);
       break;
-    case 19:
+    case SHIP_PAX:
       if (s[1] != 0.0f) {
         Back(x, y, h, 10.0, px, py);
         SetDrawRotation(h);
         SetBlendMode(BLEND_LIGHT);
         SetDrawAlpha(s[2] / 100.0);
-        DrawImageFrame(ShipImageHandle(19, 4, 2), px, py, 0);
+        DrawImageFrame(ShipImageHandle(SHIP_PAX, 4, 2), px, py, 0);
         SetDrawAlpha(1);
         SetBlendMode(BLEND_MASK);
         SetDrawRotation(0);
       }
       break;
-    case 23: {
+    case SHIP_OTROS: {
       // Each side plate while it exists, 21 pixels aside and 5 forward.
       const double side = 360.0 - (h - 90.0);
       for (int32_t plate = 1; plate <= 2; ++plate) {
@@ -220,43 +220,43 @@ void DrawOwnLook(const TShip& ship) {
         SetDrawRotation(h);
         SetBlendMode(BLEND_ALPHA);
         SetDrawAlpha(1.0 - s[4] / 100.0);
-        DrawImageFrame(ShipImageHandle(23, 3, plate), px, py, 0);
+        DrawImageFrame(ShipImageHandle(SHIP_OTROS, 3, plate), px, py, 0);
         SetDrawAlpha(1);
         SetBlendMode(BLEND_MASK);
         SetDrawRotation(0);
       }
       break;
     }
-    case 27: {
+    case SHIP_KABATA: {
       const ModeColour m = ModeComponents(s[2]);
       if (s[1] == 0.0f) SetDrawColour(m.c, m.c, m.inverse);
       else if (s[1] == 1.0f) SetDrawColour(255, m.inverse, 0);
       else if (s[1] == 2.0f) SetDrawColour(m.inverse, 0, m.c);
       SetDrawRotation(h);
-      DrawImageFrame(ShipImageHandle(27, 1, 1), x, y, 0);
+      DrawImageFrame(ShipImageHandle(SHIP_KABATA, 1, 1), x, y, 0);
       SetWhite();
-      DrawImageFrame(ShipImageHandle(27, 4, 1), x, y, 0);
+      DrawImageFrame(ShipImageHandle(SHIP_KABATA, 4, 1), x, y, 0);
       SetDrawRotation(0);
       break;
     }
-    case 32:
+    case SHIP_URNOX:
       if (s[1] == 1.0f) {
         const int32_t c = TruncateToInt(s[3]);
         SetBlendMode(BLEND_ALPHA);
         SetDrawAlpha(0.5);
         SetDrawRotation(h);
         SetDrawColour(c, c, 0);
-        DrawImageFrame(ShipImageHandle(32, 3, 1), x, y, 0);
+        DrawImageFrame(ShipImageHandle(SHIP_URNOX, 3, 1), x, y, 0);
         SetWhite();
         SetDrawRotation(0);
         SetDrawAlpha(1);
         SetBlendMode(BLEND_MASK);
       }
       break;
-    case 40:
+    case SHIP_BIRKEN:
       if (s[1] < 10.0f) {
         SetDrawRotation(h);
-        DrawImageFrame(ShipImageAt(40, 4, 10.0 - s[1]), x, y, 0);
+        DrawImageFrame(ShipImageAt(SHIP_BIRKEN, 4, 10.0 - s[1]), x, y, 0);
         SetDrawRotation(0);
       }
       break;
@@ -280,7 +280,7 @@ void DrawOneShip(const TShip& ship) {
   DrawOwnLook(ship);
   if (slotEffectState[slot][EFFECT_STUCK] == 1) {
     SetDrawRotation(ship.heading);
-    DrawImageFrame(ShipImageHandle(2, 3, 2), ship.x, ship.y, 0);
+    DrawImageFrame(ShipImageHandle(SHIP_GARM, 3, 2), ship.x, ship.y, 0);
     SetDrawRotation(0);
   }
 }
@@ -306,15 +306,15 @@ int32_t DrawShotOverlays() {
   WalkList(*shotList, currentShot, [&] {
     const TShot& shot = *currentShot;
     if (shot.weapon != 2) return;
-    if (shot.shipType == 37) {
+    if (shot.shipType == SHIP_JERBOAFA) {
       SetDrawScale(2, 2);
-      DrawImageFrame(ShipImageAt(37, 3, shot.kindState[1] + 1.0), shot.x, shot.y, 0);
+      DrawImageFrame(ShipImageAt(SHIP_JERBOAFA, 3, shot.kindState[1] + 1.0), shot.x, shot.y, 0);
       SetDrawScale(1, 1);
-    } else if (shot.shipType == 39) {
+    } else if (shot.shipType == SHIP_XIAPAS) {
       SetDrawScale(2, 2);
-      DrawImageFrame(ShipImageAt(39, 4, shot.kindState[2]), shot.x, shot.y, 0);
+      DrawImageFrame(ShipImageAt(SHIP_XIAPAS, 4, shot.kindState[2]), shot.x, shot.y, 0);
       SetDrawScale(1, 1);
-      DrawImageFrame(ShipImageHandle(39, 3, 1), shot.x, shot.y, 0);
+      DrawImageFrame(ShipImageHandle(SHIP_XIAPAS, 3, 1), shot.x, shot.y, 0);
     }
   });
   return 0;
@@ -450,10 +450,10 @@ int32_t DrawShots() {
       SetDrawAlpha(1);
       SetDrawScale(1, 1);
     }
-    if (shot.shipType == 25 && shot.weapon == 1) {
+    if (shot.shipType == SHIP_GROK && shot.weapon == 1) {
       static const double kGlow[5][2] = {{0.1, 1.0}, {0.2, 0.8}, {0.3, 0.6}, {0.4, 0.4}, {0.5, 0.2}};
       SetBlendMode(BLEND_ALPHA);
-      const int32_t glow = ShipImageHandle(25, 4, 1);
+      const int32_t glow = ShipImageHandle(SHIP_GROK, 4, 1);
       for (const auto& g : kGlow) {
         SetDrawAlpha(g[0]);
         SetDrawScale(g[1], g[1]);
@@ -463,9 +463,9 @@ int32_t DrawShots() {
       SetBlendMode(BLEND_MASK);
       SetDrawAlpha(1);
     }
-    if (shot.shipType == 39 && shot.weapon == 2) {
+    if (shot.shipType == SHIP_XIAPAS && shot.weapon == 2) {
       // The station's feeding beams to friendly ships in reach.
-      const int32_t link = ShipImageHandle(39, 4, 7);
+      const int32_t link = ShipImageHandle(SHIP_XIAPAS, 4, 7);
       WalkList(*shipList, currentShip, [&] {
         const TShip& ship = *currentShip;
         if (ship.team != shot.team) return;

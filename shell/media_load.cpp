@@ -127,7 +127,7 @@ void LoadEffectImages() {
     sparkImages[i] = Strip(JoinText(u"spark", Num(i), u".png"), size, size, 5, IMAGE_DEFAULT_FLAGS);
     CentreImageAnchor(sparkImages[i]);
   }
-  SetImageAnchor(shipImages[16][SHIP_IMAGE_BODY][2], 15.5, 20.0);
+  SetImageAnchor(shipImages[SHIP_KALGON][SHIP_IMAGE_BODY][2], 15.5, 20.0);
   starImage1 = Image(u"star1.png", IMAGE_MASKED, CENTRED);
   starImage2 = Image(u"star2.png", IMAGE_MASKED, CENTRED);
   warpImage = Strip(u"warp.png", 110, 110, 35, IMAGE_DEFAULT_FLAGS, CENTRED);

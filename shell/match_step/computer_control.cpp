@@ -116,69 +116,69 @@ void AiSpecialTactics() {
   const bool badlyHit = ship.armour < maxArmour / 2.0f;
 
   switch (ship.shipType) {
-    case 2:  // Sticky Bolt: only at a ship not stuck already
+    case SHIP_GARM:  // Sticky Bolt: only at a ship not stuck already
       if (!target) break;
       for (int32_t v = 1; v <= 4; ++v)
         if (LinedUp(v) && slotEffectState[v][EFFECT_STUCK] == 0) input[INPUT_FIRE_SECONDARY] = 1;
       break;
-    case 3:
-    case 16:
-    case 19:
+    case SHIP_COBOTH:
+    case SHIP_KALGON:
+    case SHIP_PAX:
       input[INPUT_FIRE_SECONDARY] = 1;
       break;
-    case 5:
+    case SHIP_NALEN:
       if (!target) break;
       for (int32_t v = 1; v <= 4; ++v)
         if (LinedUp(v) && Distance(v) <= 350.0f) input[INPUT_FIRE_SECONDARY] = 1;
       break;
-    case 7:  // Repair Bots
+    case SHIP_AVRAX:  // Repair Bots
       if (!target || ship.energy >= 24.0f) input[INPUT_FIRE_SECONDARY] = 1;
       break;
-    case 8:
+    case SHIP_FASER:
       if (!target) break;
       for (int32_t v = 1; v <= 4; ++v)
         if (Evaluated(v) && Distance(v) <= 150.0f) input[INPUT_FIRE_SECONDARY] = 1;
       break;
-    case 9:
-    case 32:
-    case 38:  // shields against the first close enemy shot
+    case SHIP_QOUL:
+    case SHIP_URNOX:
+    case SHIP_ADAPA:  // shields against the first close enemy shot
       if (EnemyShotClose(ship)) input[INPUT_FIRE_SECONDARY] = 1;
       break;
-    case 10:
-    case 12:
-    case 31:
+    case SHIP_FEDZIE:
+    case SHIP_EREBOS:
+    case SHIP_HEPRON:
       if (!target) break;
       for (int32_t v = 1; v <= 4; ++v)
         if (Evaluated(v) && Distance(v) <= 75.0f) input[INPUT_FIRE_SECONDARY] = 1;
       break;
-    case 13:  // fires ahead, and behind at anything on its tail
+    case SHIP_GRATES:  // fires ahead, and behind at anything on its tail
       if (!target) break;
       input[INPUT_FIRE_PRIMARY] = 1;
       for (int32_t v = 1; v <= 4; ++v)
         if (Evaluated(v) && AngleOff(v) > 170.0) input[INPUT_FIRE_SECONDARY] = 1;
       break;
-    case 14:
+    case SHIP_SCALUS:
       if (!target) break;
       for (int32_t v = 1; v <= 4; ++v)
         if (Evaluated(v) && Distance(v) <= 175.0f) input[INPUT_FIRE_SECONDARY] = 1;
       break;
-    case 15:
+    case SHIP_SPETH:
       if (!target) break;
       for (int32_t v = 1; v <= 4; ++v)
         if (Evaluated(v) && AngleOff(v) > 100.0 && Distance(v) <= 250.0f) input[INPUT_FIRE_SECONDARY] = 1;
       break;
-    case 17:
+    case SHIP_IWOR:
       if (!badlyHit) break;
       if (state[1] == 0.0f) input[INPUT_FIRE_SECONDARY] = 1;
       if (target && state[2] == 7.0f) input[INPUT_FIRE_PRIMARY] = 1;
       break;
-    case 18:  // jump away when badly hit
+    case SHIP_ARUBAWI:  // jump away when badly hit
       if (state[5] == 200.0f && badlyHit) {
         input[INPUT_FIRE_SECONDARY] = 1;
         input[INPUT_FIRE_PRIMARY] = 0;
       }
       break;
-    case 21:
+    case SHIP_ITHUS:
       if (!target) break;
       for (int32_t v = 1; v <= 4; ++v) {
         if (!Evaluated(v)) continue;
@@ -186,27 +186,29 @@ void AiSpecialTactics() {
         if (!LinedUp(v) && Distance(v) <= 75.0f) input[INPUT_FIRE_SECONDARY] = 1;
       }
       break;
-    case 23: {  // side plates: rebuild once none of its own are left flying
+    case SHIP_OTROS: {  // side plates: rebuild once none of its own are left flying
       int32_t count = 0;
       TListIterator<TShot> it = ListIterate(*shotList);
       while (IteratorHasMore(it)) {
         currentShot = IteratorNext(it);
         if (!currentShot) continue;
-        if (currentShot->shipType == 23 && currentShot->weapon == 2 && currentShot->slot == s) count += 1;
+        if (currentShot->shipType == SHIP_OTROS && currentShot->weapon == 2 &&
+            currentShot->slot == s)
+          count += 1;
       }
       if (state[1] == 1.0f && count == 0) input[INPUT_FIRE_SECONDARY] = 1;
       break;
     }
-    case 25:
+    case SHIP_GROK:
       if (!target) break;
       for (int32_t v = 1; v <= 4; ++v)
         if (Evaluated(v) && AngleOff(v) > 170.0) input[INPUT_FIRE_SECONDARY] = 1;
       break;
-    case 26:
+    case SHIP_TEMPER:
       if (state[3] == 0.0f) input[INPUT_FIRE_PRIMARY] = 0;
       input[INPUT_FIRE_SECONDARY] = 1;
       break;
-    case 27: {  // match the resistance to the target's main weapon
+    case SHIP_KABATA: {  // match the resistance to the target's main weapon
       if (!target || ship.aiTarget > 4) break;
       const float t = slotShipValue[ship.aiTarget][GROUP_PRIMARY][WEAPON_DAMAGE_TYPE];
       if (t < 4.0f && t != state[1] + 1.0f) {
@@ -215,17 +217,17 @@ void AiSpecialTactics() {
       }
       break;
     }
-    case 30:
+    case SHIP_SHEVAL:
       if (!target) break;
       for (int32_t v = 1; v <= 4; ++v)
         if (LinedUp(v) && slotShipValue[v][GROUP_HULL][HULL_PRICE] >= 20.0f) input[INPUT_FIRE_SECONDARY] = 1;
       break;
-    case 35:
+    case SHIP_SERAX:
       if (!target) break;
       for (int32_t v = 1; v <= 4; ++v)
         if (Evaluated(v) && AngleOff(v) > 80.0 && AngleOff(v) < 100.0) input[INPUT_FIRE_SECONDARY] = 1;
       break;
-    case 36:
+    case SHIP_ANATOS:
       if (!target) break;
       if (ship.armour <= 6.0f) input[INPUT_FIRE_PRIMARY] = 0;
       for (int32_t v = 1; v <= 4; ++v) {
@@ -234,13 +236,13 @@ void AiSpecialTactics() {
         if (Distance(v) <= 125.0f) input[INPUT_FIRE_SECONDARY] = 1;
       }
       break;
-    case 37:
+    case SHIP_JERBOAFA:
       if (!target) break;
       for (int32_t v = 1; v <= 4; ++v)
         if (Evaluated(v) && slotEffectState[v][EFFECT_TRAPPED] == 0 && Distance(v) <= 100.0f)
           input[INPUT_FIRE_SECONDARY] = 1;
       break;
-    case 39:
+    case SHIP_XIAPAS:
       if (!target) break;
       for (int32_t v = 1; v <= 4; ++v)
         if (LinedUp(v) && Distance(v) <= 360.0f) input[INPUT_FIRE_PRIMARY] = 1;

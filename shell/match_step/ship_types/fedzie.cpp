@@ -1,5 +1,6 @@
 // Fedzie: at most six Mini Mines of a ship outlive a frame (the oldest goes
 // when a seventh is laid); the Acid Clots spit green sparks where they bite.
+#include "catalogue/ships.hpp"
 #include "match/match_tables.hpp"
 #include "platform/maths.hpp"
 #include "shell/match_step/ship_types/helpers.hpp"
@@ -13,7 +14,7 @@ constexpr int32_t CLOT_SPARKS = 2;
 constexpr int32_t CLOT_SPARK_KIND = 5;
 
 bool IsMineOf(const TShot& shot, int32_t slot) {
-  return shot.slot == slot && shot.shipType == 10 && shot.weapon == 2;
+  return shot.slot == slot && shot.shipType == SHIP_FEDZIE && shot.weapon == 2;
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 // Grates: the Growing Sphere charges while the secondary rests; a sphere is
 // as large and as strong as the charge when it leaves.
+#include "catalogue/ships.hpp"
 #include "match/match_tables.hpp"
 #include "platform/maths.hpp"
 #include "shell/match_step/ship_types/helpers.hpp"
@@ -25,7 +26,7 @@ void GratesSpecialWeapon(TShip& ship) {
   const double r = ss[1] / 100.0;
   // Every sphere not sized yet, of any slot: in practice the one just made.
   WalkShots([&](TShot& shot) {
-    if (shot.shipType != 13 || shot.weapon != 2 || shot.kindState[1] != 0.0f) return;
+    if (shot.shipType != SHIP_GRATES || shot.weapon != 2 || shot.kindState[1] != 0.0f) return;
     shot.radius = static_cast<float>(r * SPHERE_RADIUS);
     shot.sizePercent = ss[1];
     shot.kindState[1] = 1.0f;

@@ -11,7 +11,7 @@ constexpr int32_t FRAGMENTS = 20;
 constexpr float FRAGMENT_END = 50.0f;
 
 void Burst(const TShot& bomb) {
-  const float radius = ShotImageRadius(5, 2, 2);
+  const float radius = ShotImageRadius(SHIP_NALEN, 2, 2);
   for (int32_t i = 1; i <= FRAGMENTS; ++i) {
     TShot& fragment = *NewSubMunition();
     fragment.x = bomb.x;
@@ -24,7 +24,7 @@ void Burst(const TShot& bomb) {
     fragment.damage = 1.5f;
     fragment.damageType = DAMAGE_TYPE_CANNON;
     fragment.hitExplosion = 5;
-    fragment.shipType = 5;
+    fragment.shipType = SHIP_NALEN;
     fragment.weapon = 2;
     fragment.imageIndex = 2;
     fragment.hasKindCode = 1;

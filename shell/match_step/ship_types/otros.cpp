@@ -31,7 +31,7 @@ void OtrosSpecialWeapon(TShip& ship) {
   if (weaponFired[2] == 1 && ValidSlot(ship.slot)) {
     // The generic firing's pair goes too.
     WalkShots([](TShot& shot) {
-      if (shot.shipType == 23 && shot.weapon == 2) shot.dead = 1;
+      if (shot.shipType == SHIP_OTROS && shot.weapon == 2) shot.dead = 1;
     });
     float& fade = slotShipValue[ship.slot][GROUP_SECONDARY][WEAPON_FADE];
     fade = REBUILT_FADE;

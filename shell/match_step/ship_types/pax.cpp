@@ -43,7 +43,7 @@ void PaxSpecialWeapon(TShip& ship) {
   float* ss = ship.specialState;
   int32_t curses = 0;
   WalkShots([&](TShot& shot) {
-    if (shot.slot == ship.slot && shot.shipType == 19 && shot.weapon == 2) ++curses;
+    if (shot.slot == ship.slot && shot.shipType == SHIP_PAX && shot.weapon == 2) ++curses;
   });
   if (curses >= CURSE_LIMIT) ship.reloadCounters[2] = 0;
   if (weaponFired[2] == 1) ss[1] = RISING;

@@ -1,5 +1,6 @@
 // Scalus: the Infernal Roar strikes every enemy within 300 pixels once, in
 // the frame it is let out, while its ring grows around the ship.
+#include "catalogue/ships.hpp"
 #include "match/match_tables.hpp"
 #include "shell/match_step/ship_types/helpers.hpp"
 #include "shell/match_step/ship_types/type_code.hpp"
@@ -20,7 +21,7 @@ void ScalusSpecialWeapon(TShip& ship) {
     ss[2] = RING_START;
     FireShipWeapon(ship, 2, 0.0f);
     WalkShots([&](TShot& shot) {
-      if (shot.shipType != 14 || shot.weapon != 2 || shot.kindState[1] != 0.0f) return;
+      if (shot.shipType != SHIP_SCALUS || shot.weapon != 2 || shot.kindState[1] != 0.0f) return;
       shot.radius = ROAR_RADIUS;
       shot.kindState[1] = 1.0f;
     });

@@ -5,8 +5,8 @@
 // - The type's file is shell/match_step/ship_types/<ship name>.cpp (the
 //   ship's name in lower case), holding <Name>SpecialWeapon and/or
 //   <Name>ShotKind. Both are declared in type_code.hpp and entered in the
-//   tables below at the type's number; the build takes every .cpp of the
-//   folder.
+//   tables below at the type's constant (SHIP_<NAME>, catalogue/ships.hpp);
+//   the build takes every .cpp of the folder.
 // - <Name>SpecialWeapon(ship) runs in the ship pass for the ship being
 //   stepped (currentShip), after the generic firing (weaponFired[1], [2] say
 //   what fired this frame) and before the death test, only while the slot's
@@ -32,98 +32,76 @@
 //   generator's steps so that a missing or extra draw fails.
 #include "shell/match_step/ship_types/type_code.hpp"
 
+#include <array>
+
 #include "catalogue/ships.hpp"
 #include "shell/match_step/match_step.hpp"
 
 namespace {
 
-constexpr SpecialWeaponCase specialWeaponCases[shipCount + 1] = {
-    nullptr,                // no type
-    RegalSpecialWeapon,     // 1 Regal
-    nullptr,                // 2 Garm
-    CobothSpecialWeapon,    // 3 Coboth
-    UrbatronSpecialWeapon,  // 4 Urbatron
-    nullptr,                // 5 Nalen
-    nullptr,                // 6 Darber
-    AvraxSpecialWeapon,     // 7 Avrax
-    nullptr,                // 8 Faser
-    QoulSpecialWeapon,      // 9 Qoul
-    FedzieSpecialWeapon,    // 10 Fedzie
-    nullptr,                // 11 Bridew
-    ErebosSpecialWeapon,    // 12 Erebos
-    GratesSpecialWeapon,    // 13 Grates
-    ScalusSpecialWeapon,    // 14 Scalus
-    nullptr,                // 15 Speth
-    KalgonSpecialWeapon,    // 16 Kalgon
-    IworSpecialWeapon,      // 17 Iwor
-    ArubawiSpecialWeapon,   // 18 Arubawi
-    PaxSpecialWeapon,       // 19 Pax
-    nullptr,                // 20 Tkharzer
-    IthusSpecialWeapon,     // 21 Ithus
-    SjuogSpecialWeapon,     // 22 Sjuog
-    OtrosSpecialWeapon,     // 23 Otros
-    nullptr,                // 24 Dront
-    nullptr,                // 25 Grok
-    TemperSpecialWeapon,    // 26 Temper
-    KabataSpecialWeapon,    // 27 Kabata
-    nullptr,                // 28 Fith
-    nullptr,                // 29 Serger
-    nullptr,                // 30 Sheval
-    HepronSpecialWeapon,    // 31 Hepron
-    UrnoxSpecialWeapon,     // 32 Urnox
-    TreekSpecialWeapon,     // 33 Treek
-    nullptr,                // 34 Wende
-    nullptr,                // 35 Serax
-    AnatosSpecialWeapon,    // 36 Anatos
-    nullptr,                // 37 Jerboafa
-    AdapaSpecialWeapon,     // 38 Adapa
-    XiapasSpecialWeapon,    // 39 Xiapas
-    BirkenSpecialWeapon,    // 40 Birken
-};
+// Each case is entered at its ship type; every other entry, and entry 0, is
+// nullptr.
+constexpr std::array<SpecialWeaponCase, shipCount + 1> specialWeaponCases = [] {
+  std::array<SpecialWeaponCase, shipCount + 1> cases{};
+  cases[SHIP_REGAL] = RegalSpecialWeapon;
+  cases[SHIP_COBOTH] = CobothSpecialWeapon;
+  cases[SHIP_URBATRON] = UrbatronSpecialWeapon;
+  cases[SHIP_AVRAX] = AvraxSpecialWeapon;
+  cases[SHIP_QOUL] = QoulSpecialWeapon;
+  cases[SHIP_FEDZIE] = FedzieSpecialWeapon;
+  cases[SHIP_EREBOS] = ErebosSpecialWeapon;
+  cases[SHIP_GRATES] = GratesSpecialWeapon;
+  cases[SHIP_SCALUS] = ScalusSpecialWeapon;
+  cases[SHIP_KALGON] = KalgonSpecialWeapon;
+  cases[SHIP_IWOR] = IworSpecialWeapon;
+  cases[SHIP_ARUBAWI] = ArubawiSpecialWeapon;
+  cases[SHIP_PAX] = PaxSpecialWeapon;
+  cases[SHIP_ITHUS] = IthusSpecialWeapon;
+  cases[SHIP_SJUOG] = SjuogSpecialWeapon;
+  cases[SHIP_OTROS] = OtrosSpecialWeapon;
+  cases[SHIP_TEMPER] = TemperSpecialWeapon;
+  cases[SHIP_KABATA] = KabataSpecialWeapon;
+  cases[SHIP_HEPRON] = HepronSpecialWeapon;
+  cases[SHIP_URNOX] = UrnoxSpecialWeapon;
+  cases[SHIP_TREEK] = TreekSpecialWeapon;
+  cases[SHIP_ANATOS] = AnatosSpecialWeapon;
+  cases[SHIP_ADAPA] = AdapaSpecialWeapon;
+  cases[SHIP_XIAPAS] = XiapasSpecialWeapon;
+  cases[SHIP_BIRKEN] = BirkenSpecialWeapon;
+  return cases;
+}();
 
-constexpr ShotKindCase shotKindCases[shipCount + 1] = {
-    nullptr,           // no type
-    nullptr,           // 1 Regal
-    GarmShotKind,      // 2 Garm
-    CobothShotKind,    // 3 Coboth
-    nullptr,           // 4 Urbatron
-    NalenShotKind,     // 5 Nalen
-    DarberShotKind,    // 6 Darber
-    AvraxShotKind,     // 7 Avrax
-    FaserShotKind,     // 8 Faser
-    QoulShotKind,      // 9 Qoul
-    FedzieShotKind,    // 10 Fedzie
-    BridewShotKind,    // 11 Bridew
-    ErebosShotKind,    // 12 Erebos
-    nullptr,           // 13 Grates
-    ScalusShotKind,    // 14 Scalus
-    nullptr,           // 15 Speth
-    KalgonShotKind,    // 16 Kalgon
-    nullptr,           // 17 Iwor
-    nullptr,           // 18 Arubawi
-    PaxShotKind,       // 19 Pax
-    TkharzerShotKind,  // 20 Tkharzer
-    IthusShotKind,     // 21 Ithus
-    SjuogShotKind,     // 22 Sjuog
-    OtrosShotKind,     // 23 Otros
-    nullptr,           // 24 Dront
-    nullptr,           // 25 Grok
-    nullptr,           // 26 Temper
-    KabataShotKind,    // 27 Kabata
-    FithShotKind,      // 28 Fith
-    SergerShotKind,    // 29 Serger
-    ShevalShotKind,    // 30 Sheval
-    HepronShotKind,    // 31 Hepron
-    nullptr,           // 32 Urnox
-    nullptr,           // 33 Treek
-    nullptr,           // 34 Wende
-    nullptr,           // 35 Serax
-    AnatosShotKind,    // 36 Anatos
-    JerboafaShotKind,  // 37 Jerboafa
-    AdapaShotKind,     // 38 Adapa
-    XiapasShotKind,    // 39 Xiapas
-    BirkenShotKind,    // 40 Birken
-};
+constexpr std::array<ShotKindCase, shipCount + 1> shotKindCases = [] {
+  std::array<ShotKindCase, shipCount + 1> cases{};
+  cases[SHIP_GARM] = GarmShotKind;
+  cases[SHIP_COBOTH] = CobothShotKind;
+  cases[SHIP_NALEN] = NalenShotKind;
+  cases[SHIP_DARBER] = DarberShotKind;
+  cases[SHIP_AVRAX] = AvraxShotKind;
+  cases[SHIP_FASER] = FaserShotKind;
+  cases[SHIP_QOUL] = QoulShotKind;
+  cases[SHIP_FEDZIE] = FedzieShotKind;
+  cases[SHIP_BRIDEW] = BridewShotKind;
+  cases[SHIP_EREBOS] = ErebosShotKind;
+  cases[SHIP_SCALUS] = ScalusShotKind;
+  cases[SHIP_KALGON] = KalgonShotKind;
+  cases[SHIP_PAX] = PaxShotKind;
+  cases[SHIP_TKHARZER] = TkharzerShotKind;
+  cases[SHIP_ITHUS] = IthusShotKind;
+  cases[SHIP_SJUOG] = SjuogShotKind;
+  cases[SHIP_OTROS] = OtrosShotKind;
+  cases[SHIP_KABATA] = KabataShotKind;
+  cases[SHIP_FITH] = FithShotKind;
+  cases[SHIP_SERGER] = SergerShotKind;
+  cases[SHIP_SHEVAL] = ShevalShotKind;
+  cases[SHIP_HEPRON] = HepronShotKind;
+  cases[SHIP_ANATOS] = AnatosShotKind;
+  cases[SHIP_JERBOAFA] = JerboafaShotKind;
+  cases[SHIP_ADAPA] = AdapaShotKind;
+  cases[SHIP_XIAPAS] = XiapasShotKind;
+  cases[SHIP_BIRKEN] = BirkenShotKind;
+  return cases;
+}();
 
 }  // namespace
 
