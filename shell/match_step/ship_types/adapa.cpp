@@ -1,6 +1,7 @@
 // Adapa: the Ultra Flash whites out the arena for 20 frames: it clears the
 // enemies' shots, weakens their destructible ones, ends the flashes of every
 // other slot and harms every enemy ship once.
+// Elsewhere: its tactic in AiSpecialTactics.
 #include "match/match_tables.hpp"
 #include "shell/match_step/ship_types/helpers.hpp"
 #include "shell/match_step/ship_types/type_code.hpp"

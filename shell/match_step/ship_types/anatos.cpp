@@ -1,5 +1,6 @@
 // Anatos: Self-Destruction. The ship blows itself up, leaving a blast that
 // burns every enemy in reach for its short life.
+// Elsewhere: its tactic in AiSpecialTactics.
 #include "match/effects.hpp"
 #include "match/match_tables.hpp"
 #include "shell/match_step/ship_types/helpers.hpp"

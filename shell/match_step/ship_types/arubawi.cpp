@@ -1,6 +1,7 @@
 // Arubawi: the Hyper Jump takes the ship out of the arena alive. It stands
 // still for 220 frames, shows its departure from frame 190, and then leaves;
 // the member stays in the fleet and the slot chooses a ship again.
+// Elsewhere: its tactic in AiSpecialTactics; the jump in DrawUnderlay (match/renderers.cpp).
 #include "catalogue/ships.hpp"
 #include "match/effects.hpp"
 #include "match/match_tables.hpp"

@@ -1,6 +1,7 @@
 // Avrax: Repair Bots mend the hull while it is damaged; the Gauss Cannons
 // fire instant beams that cross the arena in one frame, leaving a fading
 // trace behind them.
+// Elsewhere: its tactic in AiSpecialTactics; the repair bots in DrawOwnLook (match/renderers.cpp).
 #include "catalogue/ships.hpp"
 #include "match/collision.hpp"
 #include "match/firing.hpp"

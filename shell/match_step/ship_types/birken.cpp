@@ -1,5 +1,6 @@
 // Birken: the Wobbleys weave as they fly, the pair mirrored; the Hellbore
 // Rockets last for 10 salvos.
+// Elsewhere: the rockets left in DrawOwnLook (match/renderers.cpp); radius 140 in SpawnShip.
 #include "match/match_tables.hpp"
 #include "shell/match_step/ship_types/type_code.hpp"
 

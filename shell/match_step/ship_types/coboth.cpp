@@ -1,5 +1,6 @@
 // Coboth: the Fore Shield rides 64 pixels ahead of its ship, fading as it
 // loses hit points, until it is shot down or its ship is gone.
+// Elsewhere: its tactic in AiSpecialTactics; the shield in DrawOwnLook (match/renderers.cpp).
 #include "shell/match_step/ship_types/helpers.hpp"
 #include "shell/match_step/ship_types/type_code.hpp"
 

@@ -1,5 +1,6 @@
 // Erebos: the Crystal Beams leave from alternate sides; the Spinner Beam
 // circles its ship 32 pixels out, joined to it by a beam, for 500 frames.
+// Elsewhere: its tactic in AiSpecialTactics; the spinner in DrawOwnLook (match/renderers.cpp).
 #include "match/match_tables.hpp"
 #include "shell/match_step/ship_types/helpers.hpp"
 #include "shell/match_step/ship_types/type_code.hpp"

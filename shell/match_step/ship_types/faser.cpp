@@ -1,5 +1,6 @@
 // Faser: Beast Bubbles wander, taking a new random heading every fourth
 // frame, and grow older in three looks until they burst after 599 frames.
+// Elsewhere: its tactic in AiSpecialTactics.
 #include "platform/maths.hpp"
 #include "platform/random.hpp"
 #include "shell/match_step/ship_types/type_code.hpp"

@@ -1,5 +1,6 @@
 // Fedzie: at most six Mini Mines of a ship outlive a frame (the oldest goes
 // when a seventh is laid); the Acid Clots spit green sparks where they bite.
+// Elsewhere: its tactic in AiSpecialTactics.
 #include "catalogue/ships.hpp"
 #include "match/match_tables.hpp"
 #include "platform/maths.hpp"

@@ -1,6 +1,7 @@
 // Garm: the Sticky Bolt sticks to the first enemy ship it meets that is not
 // stuck already and rides on it for the rest of that ship's life, doubling
 // the beam damage the ship takes.
+// Elsewhere: its tactic in AiSpecialTactics; the stuck sign in DrawOneShip (match/renderers.cpp).
 #include "catalogue/ships.hpp"
 #include "match/collision.hpp"
 #include "match/match_tables.hpp"

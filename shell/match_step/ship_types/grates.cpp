@@ -1,5 +1,6 @@
 // Grates: the Growing Sphere charges while the secondary rests; a sphere is
 // as large and as strong as the charge when it leaves.
+// Elsewhere: its tactic in AiSpecialTactics; the sphere in DrawOwnLook (match/renderers.cpp).
 #include "catalogue/ships.hpp"
 #include "match/match_tables.hpp"
 #include "platform/maths.hpp"

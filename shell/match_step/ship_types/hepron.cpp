@@ -1,5 +1,6 @@
 // Hepron: the Rotary Machinegun fires from its four barrels in turn, and the
 // Astro Drill rides on the nose, spinning the body for 100 frames.
+// Elsewhere: its tactic in AiSpecialTactics.
 #include "catalogue/ships.hpp"
 #include "match/match_tables.hpp"
 #include "platform/maths.hpp"

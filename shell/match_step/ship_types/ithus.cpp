@@ -1,5 +1,6 @@
 // Ithus: each volley of Toader Rockets brings a heavier rocket from the
 // centre line; the Wild Balls leave backwards and curl round in a half turn.
+// Elsewhere: its tactic in AiSpecialTactics.
 #include "catalogue/ships.hpp"
 #include "match/match_tables.hpp"
 #include "shell/match_step/ship_types/helpers.hpp"

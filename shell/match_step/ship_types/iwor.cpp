@@ -1,5 +1,6 @@
 // Iwor: Change Weapon Mode switches between a fast mode and a slow turret
 // mode, in which the Mounted Cannon turns on its own towards the target.
+// Elsewhere: its tactic in AiSpecialTactics; the turret in DrawOwnLook (match/renderers.cpp).
 #include "catalogue/ships.hpp"
 #include "match/aiming.hpp"
 #include "match/match_tables.hpp"

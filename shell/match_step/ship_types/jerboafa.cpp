@@ -1,5 +1,6 @@
 // Jerboafa: the Pulsar Trap holds every enemy ship it touches on its own
 // spot, draining it, until the trap's time is up.
+// Elsewhere: its tactic in AiSpecialTactics; the trap in DrawShotOverlays (match/renderers.cpp).
 #include "match/match_tables.hpp"
 #include "shell/match_step/ship_types/helpers.hpp"
 #include "shell/match_step/ship_types/type_code.hpp"

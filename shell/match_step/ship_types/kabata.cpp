@@ -1,6 +1,7 @@
 // Kabata: Rematerialize turns the hull's strength to cannon, beam or missile
 // in turn; the Chaos Orb weakens the ship it strikes for the rest of its
 // life.
+// Elsewhere: its tactic in AiSpecialTactics; its body in DrawOwnLook (match/renderers.cpp).
 #include "catalogue/ships.hpp"
 #include "match/match_tables.hpp"
 #include "platform/maths.hpp"

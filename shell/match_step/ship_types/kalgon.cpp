@@ -1,5 +1,6 @@
 // Kalgon: the Thorn Thrust stays out 14 pixels ahead of the ship until it
 // strikes a ship or a destructible shot; only then can it be thrust again.
+// Elsewhere: its tactic in AiSpecialTactics; the thorn-out body's anchor in shell/media_load.cpp.
 #include "match/collision.hpp"
 #include "match/firing.hpp"
 #include "match/match_tables.hpp"

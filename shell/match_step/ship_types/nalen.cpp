@@ -1,5 +1,6 @@
 // Nalen: the Spiral Bomb bursts after 40 frames into 20 fragments that fly
 // out in every direction and curl away as they slow down.
+// Elsewhere: its tactic in AiSpecialTactics.
 #include "catalogue/ships.hpp"
 #include "shell/match_step/ship_types/helpers.hpp"
 #include "shell/match_step/ship_types/type_code.hpp"

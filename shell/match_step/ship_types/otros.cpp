@@ -1,6 +1,7 @@
 // Otros: two side plates ride beside the ship and take hits for it. It
 // starts with both; Rebuild Side Plates replaces every plate of its type
 // (of any slot) with a fresh pair that fades in.
+// Elsewhere: its tactic in AiSpecialTactics; the plates in DrawOwnLook (match/renderers.cpp).
 #include "catalogue/ships.hpp"
 #include "match/firing.hpp"
 #include "match/match_tables.hpp"

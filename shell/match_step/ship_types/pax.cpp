@@ -2,6 +2,7 @@
 // frames, then casts a curse that stays to the end of the match and takes
 // 8 % of the maximum armour of every enemy ship present and of every later
 // ship of those slots, up to 12 curses on a ship.
+// Elsewhere: its tactic in AiSpecialTactics; the glow in DrawOwnLook (match/renderers.cpp).
 #include "catalogue/ships.hpp"
 #include "match/match_tables.hpp"
 #include "shell/match_step/ship_types/helpers.hpp"

@@ -1,5 +1,6 @@
 // Qoul: the Sonic Shield swells around its ship from 16 to 100 percent of
 // its 140-pixel radius, soaking up enemy shots, then vanishes.
+// Elsewhere: its tactic in AiSpecialTactics; the shield in DrawOwnLook (match/renderers.cpp).
 #include "shell/match_step/ship_types/helpers.hpp"
 #include "shell/match_step/ship_types/type_code.hpp"
 

@@ -1,5 +1,6 @@
 // Scalus: the Infernal Roar strikes every enemy within 300 pixels once, in
 // the frame it is let out, while its ring grows around the ship.
+// Elsewhere: its tactic in AiSpecialTactics; the ring in DrawOwnLook (match/renderers.cpp).
 #include "catalogue/ships.hpp"
 #include "match/match_tables.hpp"
 #include "shell/match_step/ship_types/helpers.hpp"

@@ -1,5 +1,6 @@
 // Sheval: the Greedy Orb hurts a ship by what the ship is worth: the square
 // of its price over 9, at least 1.
+// Elsewhere: its tactic in AiSpecialTactics.
 #include "catalogue/ships.hpp"
 #include "match/match_tables.hpp"
 #include "platform/maths.hpp"

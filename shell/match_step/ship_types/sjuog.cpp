@@ -1,5 +1,6 @@
 // Sjuog: the Annihilator Cannon charges for 140 frames after the trigger and
 // fires from wherever the ship is then; its shot throws sparks where it hits.
+// Elsewhere: the charge in DrawUnderlay (match/renderers.cpp).
 #include "match/match_tables.hpp"
 #include "platform/random.hpp"
 #include "shell/match_step/ship_types/helpers.hpp"

@@ -1,5 +1,6 @@
 // Temper: Grow Energy Reserves raises the energy cap by 2 and refills it, at
 // the price of 2 armour; the hull mends 1 armour every 300 frames.
+// Elsewhere: its tactic in AiSpecialTactics.
 #include "catalogue/ships.hpp"
 #include "match/match_tables.hpp"
 #include "platform/maths.hpp"

@@ -1,5 +1,6 @@
 // Urbatron: the Glowing Orb changes form every 500 frames, cycling through a
 // rapid cannon, a three-way special shot and a nine-way homing spread.
+// Elsewhere: the orb in its mode's colour in DrawOwnLook (match/renderers.cpp).
 #include "catalogue/ships.hpp"
 #include "match/match_tables.hpp"
 #include "match/spawn.hpp"

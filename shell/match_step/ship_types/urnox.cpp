@@ -1,5 +1,6 @@
 // Urnox: Indestructibility. For 450 frames nothing harms the ship: the damage
 // players queue against it is thrown away and the rest waits.
+// Elsewhere: its tactic in AiSpecialTactics; the glow in DrawOwnLook (match/renderers.cpp).
 #include "match/match_tables.hpp"
 #include "shell/match_step/ship_types/helpers.hpp"
 #include "shell/match_step/ship_types/type_code.hpp"

@@ -1,6 +1,7 @@
 // Xiapas: the Toaster Lasers cross the arena in one frame, leaving a beam of
 // short segments up to the first thing they hit; the Energy Station feeds
 // energy to every ship of its team in reach.
+// Elsewhere: its tactic in AiSpecialTactics; the station's two looks in match/renderers.cpp.
 #include "catalogue/ships.hpp"
 #include "match/collision.hpp"
 #include "match/match_tables.hpp"
