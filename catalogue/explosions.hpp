@@ -9,6 +9,10 @@ constexpr int32_t explosionTypeCount = 29;
 // column 5 stay 0. Type 19 is empty.
 extern float explosionTypeTable[explosionTypeCount + 1][9];
 
+// A ship dies in one of these explosion types, drawn at random.
+constexpr int32_t EXPLOSION_SHIP_DEATH_FIRST = 20;
+constexpr int32_t EXPLOSION_SHIP_DEATH_LAST = 22;
+
 // Fills the table on the first call; later calls change nothing.
 void InitExplosionTypes();
 

@@ -1,4 +1,5 @@
 // The ship pass: one step of every ship in the arena, and ship death.
+#include "catalogue/explosions.hpp"
 #include "catalogue/ships.hpp"
 #include "match/effects.hpp"
 #include "match/firing.hpp"
@@ -146,7 +147,11 @@ void ShipDeath() {
   if (s < 1 || s > 4) return;
   ship.armour = 0.0f;
 
-  const int32_t explosion = 19 + RandomIntInRange(1, 3);
+  // Drawn as 1 to 3 above the type before the first, as the game draws it;
+  // the explosion's sound has the same number.
+  const int32_t explosion =
+      EXPLOSION_SHIP_DEATH_FIRST - 1 +
+      RandomIntInRange(1, EXPLOSION_SHIP_DEATH_LAST - EXPLOSION_SHIP_DEATH_FIRST + 1);
   const int32_t body = ShipImageHandle(ship.shipType, 1, 1);
   const int32_t sum = body != 0 ? ImageFrameWidth(body) + ImageFrameHeight(body) : 0;
   const float size = static_cast<float>(sum / 2.0);
