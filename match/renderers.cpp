@@ -84,7 +84,7 @@ void DrawUnderlay(const TShip& ship) {
     SetDrawScale(1, 1);
   } else if (ship.shipType == SHIP_SJUOG && s[1] == 1.0f) {
     float px, py;
-    Back(ship.x, ship.y, ship.heading, -56.0, px, py);
+    Back(ship.x, ship.y, ship.heading, -56.0, px, py);  // forward 56, as the game forms it
     DrawImageFrame(ShipImageAt(SHIP_SJUOG, 4, s[3]), px, py, 0);
   }
 }
@@ -138,7 +138,7 @@ void DrawOwnLook(const TShip& ship) {
       if (s[1] == 0.0f) SetDrawColour(m.c, 0, m.inverse);
       else if (s[1] == 1.0f) SetDrawColour(m.inverse, m.c, 0);
       else if (s[1] == 2.0f) SetDrawColour(0, m.inverse, m.c);
-      Back(x, y, h, -29.0, px, py);
+      Back(x, y, h, -29.0, px, py);  // forward 29, formed as the game forms it
       SetDrawRotation(h);
       DrawImageFrame(ShipImageHandle(SHIP_URBATRON, 4, 1), px, py, 0);
       SetDrawRotation(0);
@@ -192,6 +192,8 @@ void DrawOwnLook(const TShip& ship) {
       }
       break;
     case SHIP_IWOR:
+      // Truncated, + 0.5, truncated again (the 0.5 does nothing), where the
+      // body frame rounds the same counter (iwor.cpp): the game's rule.
       SetDrawRotation(s[4]);
       DrawImageFrame(ShipImageAt(SHIP_IWOR, 4, TruncateToInt(s[2]) + 0.5), x, y, 0);
       SetDrawRotation(0);
@@ -435,7 +437,8 @@ int32_t DrawShots() {
     Ref<TShot> shotRef = currentShot;
     const TShot& shot = *shotRef;
     if (shot.hidden == 0) {
-      // The rotation stays until a beam resets it or the walk ends.
+      // The rotation stays until a beam resets it or the walk ends; a hidden
+      // shot sets none, so its glow keeps the rotation of the shot before.
       SetDrawRotation(shot.heading);
       if (shot.fade > 0.0f) {
         SetBlendMode(BLEND_ALPHA);

@@ -43,7 +43,7 @@ int32_t SpawnShip(float x, float y, int32_t slot) {
   if (body != 0)
     ship->radius = static_cast<float>(RadiusFromSize(static_cast<float>(ImageFrameWidth(body)),
                                                      static_cast<float>(ImageFrameHeight(body))));
-  if (type == SHIP_BIRKEN) ship->radius = 140.0f;
+  if (type == SHIP_BIRKEN) ship->radius = 140.0f;  // whatever its picture's size
   shipSizeOrder[0][slot] = TruncateToInt(ship->radius);
   ListAppend(*shipList, ship);
 

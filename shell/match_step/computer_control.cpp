@@ -94,7 +94,8 @@ void ComputerControl() {
   if (r == -1) input[INPUT_TURN_RIGHT] = 1;
   if (r == 2) input[INPUT_SNAP_HEADING] = 1;
 
-  // Weapons marked as abilities are left to the tactics.
+  // Any enemy lined up fires, not only the target. Weapons marked as
+  // abilities are left to the tactics.
   if (ship.aiTarget >= 1) {
     const bool primaryGeneric = TruncateToInt(slotShipValue[s][GROUP_PRIMARY][WEAPON_ABILITY_MARKER]) == 0;
     const bool secondaryGeneric = TruncateToInt(slotShipValue[s][GROUP_SECONDARY][WEAPON_ABILITY_MARKER]) == 0;
@@ -168,6 +169,9 @@ void AiSpecialTactics() {
         if (Evaluated(v) && AngleOff(v) > 100.0 && Distance(v) <= 250.0f) input[INPUT_FIRE_SECONDARY] = 1;
       break;
     case SHIP_IWOR:
+      // Badly hit, it changes into the turret mode and stays there (nothing
+      // here changes it back); the turret, which the generic rule leaves
+      // alone, fires once fully open (frame 7).
       if (!badlyHit) break;
       if (state[1] == 0.0f) input[INPUT_FIRE_SECONDARY] = 1;
       if (target && state[2] == 7.0f) input[INPUT_FIRE_PRIMARY] = 1;
@@ -205,10 +209,14 @@ void AiSpecialTactics() {
         if (Evaluated(v) && AngleOff(v) > 170.0) input[INPUT_FIRE_SECONDARY] = 1;
       break;
     case SHIP_TEMPER:
+      // Held at a count of 0 the primary never lowers it again, so it rests
+      // from the launch to the first growth and after each count runs out;
+      // once the reserves stop growing it never fires again. The game's rule.
       if (state[3] == 0.0f) input[INPUT_FIRE_PRIMARY] = 0;
       input[INPUT_FIRE_SECONDARY] = 1;
       break;
     case SHIP_KABATA: {  // match the resistance to the target's main weapon
+      // Mode m is strong against damage type m + 1.
       if (!target || ship.aiTarget > 4) break;
       const float t = slotShipValue[ship.aiTarget][GROUP_PRIMARY][WEAPON_DAMAGE_TYPE];
       if (t < 4.0f && t != state[1] + 1.0f) {

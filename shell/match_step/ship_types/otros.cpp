@@ -30,7 +30,8 @@ void OtrosSpecialWeapon(TShip& ship) {
     FireShipWeapon(ship, 2, ship.heading);
   }
   if (weaponFired[2] == 1 && ValidSlot(ship.slot)) {
-    // The generic firing's pair goes too.
+    // Every Otros plate goes, of every slot, friend or foe, and the pair the
+    // generic firing has just made too: the game's rule.
     WalkShots([](TShot& shot) {
       if (shot.shipType == SHIP_OTROS && shot.weapon == 2) shot.dead = 1;
     });

@@ -20,7 +20,8 @@ void ScalusSpecialWeapon(TShip& ship) {
   if (weaponFired[2] == 1) {
     ss[1] = 1.0f;
     ss[2] = RING_START;
-    FireShipWeapon(ship, 2, 0.0f);
+    FireShipWeapon(ship, 2, 0.0f);  // heading 0, whatever the ship's
+    // Every roar not sized yet, of any slot: in practice the one just made.
     WalkShots([&](TShot& shot) {
       if (shot.shipType != SHIP_SCALUS || shot.weapon != 2 || shot.kindState[1] != 0.0f) return;
       shot.radius = ROAR_RADIUS;

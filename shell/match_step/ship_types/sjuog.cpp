@@ -21,6 +21,8 @@ void SjuogSpecialWeapon(TShip& ship) {
   float* ss = ship.specialState;
   if (weaponFired[2] == 1) ss[1] = CHARGING;
   if (ss[1] != CHARGING) return;
+  // Only the drawing reads it, yet it is drawn from the match's generator
+  // here, as the game does: replays count the draw.
   ss[3] = static_cast<float>(RandomIntInRange(1, 3));
   ss[2] += 1.0f;
   if (ss[2] >= CHARGE_FRAMES) {

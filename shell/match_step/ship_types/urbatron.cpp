@@ -53,7 +53,9 @@ void RewriteSecondary(int32_t slot, int32_t mode) {
 }  // namespace
 
 // specialState: [1] the mode 0 to 2, [2] frames in the mode, [3] 1 when the
-// mode's values are due, [4] the change animation, 1 to 17.
+// mode's values are due, [4] the change animation, 1 to 17. The ship starts
+// in mode 0 with the catalogue's values; the first change, after 500 frames,
+// is into mode 1, and mode 0's row is first written on the way round.
 void UrbatronSpecialWeapon(TShip& ship) {
   float* ss = ship.specialState;
   if (ss[4] == 0.0f) ss[4] = ANIMATION_END;

@@ -69,6 +69,7 @@ void Station(TShot& station) {
   if (ks[1] == FEED_INTERVAL) ks[1] = 0.0f;
   if (ks[1] == 0.0f) {
     ks[3] = 0.0f;
+    // The station's own dead is not tested: it feeds in its last step too.
     WalkShips([&](TShip& ship) {
       if (ship.team != station.team || !ValidSlot(ship.slot)) return;
       if (CirclesOverlap(ship.x, ship.y, ship.radius, station.x, station.y, STATION_REACH) == 0)
