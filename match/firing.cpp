@@ -22,8 +22,8 @@ void ShipPointToArena(float x, float y, float heading, float px, float py, float
 
 int32_t TryFireWeapon(int32_t slot, int32_t shipType, int32_t weapon) {
   TShip* ship = currentShip.get();
-  if (!ship || weapon < 1 || weapon > 2 || slot < 1 || slot > 4) return 0;
-  if (ship->slot < 1 || ship->slot > 4) return 0;
+  if (!ship || weapon < 1 || weapon > 2 || !ValidSlot(slot)) return 0;
+  if (!ValidSlot(ship->slot)) return 0;
   const float* v = slotShipValue[slot][weapon + 1];
   if (playerInput[ship->slot][weapon + 3] == 0) return 0;
   if (static_cast<double>(ship->reloadCounters[weapon]) < v[WEAPON_RELOAD_TIME]) return 0;
@@ -43,7 +43,7 @@ int32_t TryFireWeapon(int32_t slot, int32_t shipType, int32_t weapon) {
 
 int32_t FireWeapon(int32_t slot, int32_t shipType, int32_t weapon, float x, float y,
                    float heading, int32_t memberIndex) {
-  if (slot < 1 || slot > 4 || weapon < 1 || weapon > 2) return 0;
+  if (!ValidSlot(slot) || weapon < 1 || weapon > 2) return 0;
   const float* v = slotShipValue[slot][weapon + 1];
   const int32_t shots = TruncateToInt(v[WEAPON_SHOT_COUNT]);
   for (int32_t i = 1; i <= shots && i <= 50; ++i) {

@@ -26,6 +26,10 @@ constexpr int32_t WINNER_DRAW = 5;
 constexpr int32_t SPECIAL_ATTACKER = 5;
 
 constexpr int32_t maxFleetSize = 30;
+// Slots and fleet members that come from match state, checked before they
+// index a table.
+inline bool ValidSlot(int32_t slot) { return slot >= 1 && slot <= 4; }
+inline bool ValidMember(int32_t member) { return member >= 1 && member <= maxFleetSize; }
 constexpr int32_t maxReplayFrames = 45000;  // highest matchFrame, last frame of replayData
 constexpr int32_t matchFrameStart = 35;     // the first match frame records frame 36
 constexpr int32_t replayDataMagic = 2006;   // first Int32 of a replay data file

@@ -21,8 +21,6 @@
 
 namespace {
 
-bool ValidSlot(int32_t slot) { return slot >= 1 && slot <= 4; }
-
 // Slot colours include row 5 (no player) for debris of special damage.
 void SetSlotColour(int32_t slot) {
   if (slot >= 1 && slot <= 5)

@@ -11,8 +11,6 @@
 #include "platform/maths.hpp"
 #include "platform/random.hpp"
 
-static bool ValidSlot(int32_t slot) { return slot >= 1 && slot <= 4; }
-
 int32_t SpawnShip(float x, float y, int32_t slot) {
   if (!ValidSlot(slot)) return 0;
   int32_t member = fleetTable[slot][FLEET_HEAD][FLEET_CHOSEN];

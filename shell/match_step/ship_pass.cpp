@@ -22,7 +22,7 @@ static bool InShipList(const TShip& ship) {
 // arena during it; every stage reads currentShip afresh, as the game does.
 static void ShipStep() {
   const int32_t slot = currentShip->slot;
-  if (slot < 1 || slot > 4) return;
+  if (!ValidSlot(slot)) return;
   if (currentShip->launchTicks >= 1) currentShip->launchTicks -= 1;
   if (ValidMember(currentShip->memberIndex))
     matchStats[slot][currentShip->memberIndex][STAT_FRAMES_FLOWN] += 1.0f;
@@ -144,7 +144,7 @@ void ShipDeath() {
   if (!dying) return;
   TShip& ship = *dying;
   const int32_t s = ship.slot;
-  if (s < 1 || s > 4) return;
+  if (!ValidSlot(s)) return;
   ship.armour = 0.0f;
 
   // Drawn as 1 to 3 above the type before the first, as the game draws it;

@@ -8,10 +8,6 @@
 #include "match/match_tables.hpp"
 #include "match/records.hpp"
 
-// Indices that come from match state, checked before they index a table.
-inline bool ValidSlot(int32_t slot) { return slot >= 1 && slot <= 4; }
-inline bool ValidMember(int32_t member) { return member >= 1 && member <= maxFleetSize; }
-
 // Walks. Each hands the elements out first to last by the list rules (an
 // element appended during the walk is reached unless the last one was being
 // stepped; removed entries are skipped) and sets the walk's variable to each
