@@ -12,123 +12,160 @@
 #include "shell/match_step/match_step.hpp"
 #include "shell/match_step/ship_types/helpers.hpp"
 
-static bool InShipList(const TShip& ship) {
+namespace {
+
+bool InShipList(const TShip& ship) {
   bool found = false;
   ForEachInList(*shipList, [&](const Ref<TShip>& entry) { found = found || entry.get() == &ship; });
   return found;
 }
 
-// One step of currentShip. The ship-type code may take the ship out of the
-// arena during it; every stage reads currentShip afresh, as the game does.
-static void ShipStep() {
+// The hull values of one step, taken before computer control: changes by the
+// ship-type code count from the next step.
+struct StepValues {
+  float maxSpeed, acceleration, turnRate;
+  int32_t energyCap;
+  float rechargeTime, rechargeAmount;
+};
+
+StepValues TakeStepValues(int32_t slot) {
+  const float* hull = slotShipValue[slot][GROUP_HULL];
+  return {
+      .maxSpeed = hull[HULL_MAX_SPEED],
+      .acceleration = hull[HULL_ACCELERATION],
+      .turnRate = hull[HULL_TURN_RATE],
+      .energyCap = TruncateToInt(hull[HULL_MAX_ENERGY]),
+      .rechargeTime = hull[HULL_RECHARGE_TIME],
+      .rechargeAmount = hull[HULL_RECHARGE_AMOUNT],
+  };
+}
+
+// The step's counters, and the fleet member now flying.
+void BeginStep(TShip& ship, int32_t slot) {
+  if (ship.launchTicks >= 1) ship.launchTicks -= 1;
+  if (ValidMember(ship.memberIndex)) matchStats[slot][ship.memberIndex][STAT_FRAMES_FLOWN] += 1.0f;
+  const int32_t chosen = fleetTable[slot][FLEET_HEAD][FLEET_CHOSEN];
+  ship.shipType =
+      chosen >= 0 && chosen <= maxFleetSize ? fleetTable[slot][FLEET_MEMBER_TYPES][chosen] : 0;
+}
+
+// A heading back between 0 and 360 after a turn: a lap off above 360, a lap
+// on below 0; 0 and 360 themselves stay. A heading is always in that range
+// before, so a turn crosses one bound at most and the other test never acts.
+float WrappedHeading(float heading) {
+  if (heading > 360.0f) heading = static_cast<float>(heading - 360.0);
+  if (heading < 0.0f) heading = static_cast<float>(heading + 360.0);
+  return heading;
+}
+
+// Sniping, then each turn pressed, in this order: left, right, the snap to
+// aimHeading.
+void Steer(TShip& ship, const int32_t* input, float turnRate) {
+  if (input[INPUT_SNIPING] != 0) {
+    ship.sniping = 1 - ship.sniping;
+    // Toggled, then taken back: a ship that turns slower than the sniping
+    // step never snipes.
+    if (turnRate < 1.5f) ship.sniping = 0;
+  }
+  const double turnStep = ship.sniping == 1 ? 1.5 : static_cast<double>(turnRate);
+  if (input[INPUT_TURN_LEFT] != 0)
+    ship.heading = WrappedHeading(static_cast<float>(ship.heading - turnStep));
+  if (input[INPUT_TURN_RIGHT] != 0)
+    ship.heading = WrappedHeading(static_cast<float>(ship.heading + turnStep));
+  if (input[INPUT_SNAP_HEADING] != 0) ship.heading = WrappedHeading(aimHeading);
+}
+
+// Thrust along the heading, held to the maximum speed, with exhaust from
+// every engine. Without thrust nothing slows the ship.
+void Thrust(TShip& ship, int32_t slot, const StepValues& step) {
+  const double h = ship.heading;
+  ship.velocityX = static_cast<float>(ship.velocityX + CosDegrees(h - 90.0) * step.acceleration);
+  ship.velocityY = static_cast<float>(ship.velocityY + SinDegrees(h - 90.0) * step.acceleration);
+  const double vx = ship.velocityX, vy = ship.velocityY;
+  ship.speed = static_cast<float>(SquareRoot(vx * vx + vy * vy));
+  LimitShipSpeed(ship, step.maxSpeed);
+  const int32_t engines = TruncateToInt(slotShipValue[slot][GROUP_HULL][HULL_ENGINE_POINT_COUNT]);
+  for (int32_t p = 1; p <= engines && p <= 50; ++p) {
+    float px, py;
+    const float* point = slotShipPoint[slot][GROUP_HULL][p];
+    ShipPointToArena(ship.x, ship.y, ship.heading, point[ENGINE_X], point[ENGINE_Y], px, py);
+    SpawnDebris(px, py, ship.heading, slot, 100);
+  }
+}
+
+// Motion. The edges reflect; the speed stays.
+void Move(TShip& ship) {
+  ship.x += ship.velocityX;
+  ship.y += ship.velocityY;
+  if (ship.y < 0.0f) {
+    ship.y = 0.0f;
+    ship.velocityY = -ship.velocityY;
+  }
+  if (ship.y > static_cast<float>(ARENA_HEIGHT)) {
+    ship.y = static_cast<float>(ARENA_HEIGHT);
+    ship.velocityY = -ship.velocityY;
+  }
+  if (ship.x < 0.0f) {
+    ship.x = 0.0f;
+    ship.velocityX = -ship.velocityX;
+  }
+  if (ship.x > static_cast<float>(ARENA_WIDTH)) {
+    ship.x = static_cast<float>(ARENA_WIDTH);
+    ship.velocityX = -ship.velocityX;
+  }
+}
+
+// The reload counters, and the energy's recharge up to the cap.
+void Recharge(TShip& ship, const StepValues& step) {
+  ship.reloadCounters[1] += 1;
+  ship.reloadCounters[2] += 1;
+  if (ship.energy < static_cast<float>(step.energyCap)) {
+    ship.rechargeTimer += 1;
+    if (static_cast<float>(ship.rechargeTimer) >= step.rechargeTime) {
+      ship.energy = static_cast<float>(static_cast<double>(ship.energy) + step.rechargeAmount);
+      if (ship.energy > static_cast<float>(step.energyCap))
+        ship.energy = static_cast<float>(step.energyCap);
+      ship.rechargeTimer = 0;
+    }
+  }
+}
+
+// The primary, then the secondary: the generic trigger unless the type's code
+// does both, the generic shots only in the generic fire mode.
+void FireWeapons(TShip& ship, int32_t slot) {
+  for (int32_t weapon = 1; weapon <= 2; ++weapon) {
+    weaponFired[weapon] = 0;
+    const float fireMode = slotShipValue[slot][weapon + 1][WEAPON_FIRE_MODE];
+    if (fireMode < FIRE_MODE_OWN_CODE) TryFireWeapon(slot, ship.shipType, weapon);
+    if (weaponFired[weapon] == 1 && fireMode == FIRE_MODE_GENERIC)
+      FireWeapon(slot, ship.shipType, weapon, ship.x, ship.y, ship.heading, ship.memberIndex);
+  }
+}
+
+// One step of currentShip. Each stage is handed currentShip afresh, as the
+// game reads it; the ship-type code may take the ship out of the arena.
+void ShipStep() {
   const int32_t slot = currentShip->slot;
   if (!ValidSlot(slot)) return;
-  if (currentShip->launchTicks >= 1) currentShip->launchTicks -= 1;
-  if (ValidMember(currentShip->memberIndex))
-    matchStats[slot][currentShip->memberIndex][STAT_FRAMES_FLOWN] += 1.0f;
-  const int32_t chosen = fleetTable[slot][FLEET_HEAD][FLEET_CHOSEN];
-  currentShip->shipType =
-      chosen >= 0 && chosen <= maxFleetSize ? fleetTable[slot][FLEET_MEMBER_TYPES][chosen] : 0;
-
-  // The values of this step; changes by the ship-type code count from the next.
-  const float* hull = slotShipValue[slot][GROUP_HULL];
-  const float maxSpeed = hull[HULL_MAX_SPEED];
-  const float acceleration = hull[HULL_ACCELERATION];
-  const float turnRate = hull[HULL_TURN_RATE];
-  const int32_t energyCap = TruncateToInt(hull[HULL_MAX_ENERGY]);
-  const float rechargeTime = hull[HULL_RECHARGE_TIME];
-  const float rechargeAmount = hull[HULL_RECHARGE_AMOUNT];
-
+  BeginStep(*currentShip, slot);
+  const StepValues step = TakeStepValues(slot);
   if (slotTable[slot][SLOT_CONTROL] == CONTROL_COMPUTER) {
     ComputerControl();
     AiSpecialTactics();
   }
   const int32_t* input = playerInput[slot];
-
-  if (input[INPUT_SNIPING] != 0) {
-    currentShip->sniping = 1 - currentShip->sniping;
-    if (turnRate < 1.5f) currentShip->sniping = 0;
-  }
-  const double turnStep = currentShip->sniping == 1 ? 1.5 : static_cast<double>(turnRate);
-  if (input[INPUT_TURN_LEFT] != 0) {
-    currentShip->heading = static_cast<float>(currentShip->heading - turnStep);
-    if (currentShip->heading < 0.0f) currentShip->heading = static_cast<float>(currentShip->heading + 360.0);
-  }
-  if (input[INPUT_TURN_RIGHT] != 0) {
-    currentShip->heading = static_cast<float>(currentShip->heading + turnStep);
-    if (currentShip->heading > 360.0f) currentShip->heading = static_cast<float>(currentShip->heading - 360.0);
-  }
-  if (input[INPUT_SNAP_HEADING] != 0) {
-    currentShip->heading = aimHeading;
-    if (currentShip->heading > 360.0f) currentShip->heading = static_cast<float>(currentShip->heading - 360.0);
-    if (currentShip->heading < 0.0f) currentShip->heading = static_cast<float>(currentShip->heading + 360.0);
-  }
-
-  if (input[INPUT_THRUST] != 0) {
-    TShip& ship = *currentShip;
-    const double h = ship.heading;
-    ship.velocityX = static_cast<float>(ship.velocityX + CosDegrees(h - 90.0) * acceleration);
-    ship.velocityY = static_cast<float>(ship.velocityY + SinDegrees(h - 90.0) * acceleration);
-    const double vx = ship.velocityX, vy = ship.velocityY;
-    ship.speed = static_cast<float>(SquareRoot(vx * vx + vy * vy));
-    LimitShipSpeed(ship, maxSpeed);
-    const int32_t engines = TruncateToInt(hull[HULL_ENGINE_POINT_COUNT]);
-    for (int32_t p = 1; p <= engines && p <= 50; ++p) {
-      float px, py;
-      const float* point = slotShipPoint[slot][GROUP_HULL][p];
-      ShipPointToArena(ship.x, ship.y, ship.heading, point[ENGINE_X], point[ENGINE_Y], px, py);
-      SpawnDebris(px, py, ship.heading, slot, 100);
-    }
-  }
-
-  {
-    TShip& ship = *currentShip;
-    ship.x += ship.velocityX;
-    ship.y += ship.velocityY;
-    // The edges reflect; the speed stays.
-    if (ship.y < 0.0f) {
-      ship.y = 0.0f;
-      ship.velocityY = -ship.velocityY;
-    }
-    if (ship.y > static_cast<float>(ARENA_HEIGHT)) {
-      ship.y = static_cast<float>(ARENA_HEIGHT);
-      ship.velocityY = -ship.velocityY;
-    }
-    if (ship.x < 0.0f) {
-      ship.x = 0.0f;
-      ship.velocityX = -ship.velocityX;
-    }
-    if (ship.x > static_cast<float>(ARENA_WIDTH)) {
-      ship.x = static_cast<float>(ARENA_WIDTH);
-      ship.velocityX = -ship.velocityX;
-    }
-    ship.reloadCounters[1] += 1;
-    ship.reloadCounters[2] += 1;
-    if (ship.energy < static_cast<float>(energyCap)) {
-      ship.rechargeTimer += 1;
-      if (static_cast<float>(ship.rechargeTimer) >= rechargeTime) {
-        ship.energy = static_cast<float>(static_cast<double>(ship.energy) + rechargeAmount);
-        if (ship.energy > static_cast<float>(energyCap)) ship.energy = static_cast<float>(energyCap);
-        ship.rechargeTimer = 0;
-      }
-    }
-  }
-
-  for (int32_t weapon = 1; weapon <= 2; ++weapon) {
-    weaponFired[weapon] = 0;
-    const float fireMode = slotShipValue[slot][weapon + 1][WEAPON_FIRE_MODE];
-    if (fireMode < 2.0f) TryFireWeapon(slot, currentShip->shipType, weapon);
-    if (weaponFired[weapon] == 1 && fireMode == 0.0f) {
-      const TShip& ship = *currentShip;
-      FireWeapon(slot, ship.shipType, weapon, ship.x, ship.y, ship.heading, ship.memberIndex);
-    }
-  }
-
+  Steer(*currentShip, input, step.turnRate);
+  if (input[INPUT_THRUST] != 0) Thrust(*currentShip, slot, step);
+  Move(*currentShip);
+  Recharge(*currentShip, step);
+  FireWeapons(*currentShip, slot);
   if (slotShipValue[slot][GROUP_HULL][HULL_HAS_OWN_BEHAVIOUR] == 1.0f) ShipSpecialWeapon();
   // A ship that its own special step took out of the arena (a hyper jump)
   // left alive: it has no death to die, and its slot has chosen again.
   if (currentShip && currentShip->armour <= 0.0f && InShipList(*currentShip)) ShipDeath();
 }
+
+}  // namespace
 
 void ShipUpdate() {
   TListIterator<TShip> it = ListIterate(*shipList);
