@@ -93,26 +93,25 @@ void Thrust(TShip& ship, int32_t slot, const StepValues& step) {
   }
 }
 
-// Motion. The edges reflect; the speed stays.
+// A coordinate beyond 0 or the far edge is put back on the edge, and its
+// velocity reversed.
+void Reflect(float& position, float& velocity, int32_t farEdge) {
+  if (position < 0.0f) {
+    position = 0.0f;
+    velocity = -velocity;
+  }
+  if (position > static_cast<float>(farEdge)) {
+    position = static_cast<float>(farEdge);
+    velocity = -velocity;
+  }
+}
+
+// Motion. The edges reflect, y first; the speed stays.
 void Move(TShip& ship) {
   ship.x += ship.velocityX;
   ship.y += ship.velocityY;
-  if (ship.y < 0.0f) {
-    ship.y = 0.0f;
-    ship.velocityY = -ship.velocityY;
-  }
-  if (ship.y > static_cast<float>(ARENA_HEIGHT)) {
-    ship.y = static_cast<float>(ARENA_HEIGHT);
-    ship.velocityY = -ship.velocityY;
-  }
-  if (ship.x < 0.0f) {
-    ship.x = 0.0f;
-    ship.velocityX = -ship.velocityX;
-  }
-  if (ship.x > static_cast<float>(ARENA_WIDTH)) {
-    ship.x = static_cast<float>(ARENA_WIDTH);
-    ship.velocityX = -ship.velocityX;
-  }
+  Reflect(ship.y, ship.velocityY, ARENA_HEIGHT);
+  Reflect(ship.x, ship.velocityX, ARENA_WIDTH);
 }
 
 // The reload counters, and the energy's recharge up to the cap.
