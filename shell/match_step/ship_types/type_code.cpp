@@ -1,11 +1,11 @@
-// The frame of the ship types' own code: the two tables that select a ship
+// The frame of the ship types' own code: the table that selects a ship
 // type's special weapon and shot kind, and the two dispatchers.
 //
 // Adding a ship type's code:
 // - The type's file is shell/match_step/ship_types/<ship name>.cpp (the
 //   ship's name in lower case), holding <Name>SpecialWeapon and/or
 //   <Name>ShotKind. Both are declared in type_code.hpp and entered in the
-//   tables below at the type's constant (SHIP_<NAME>, catalogue/ships.hpp);
+//   table below at the type's constant (SHIP_<NAME>, catalogue/ships.hpp);
 //   the build takes every .cpp of the folder.
 // - <Name>SpecialWeapon(ship) runs in the ship pass for the ship being
 //   stepped (currentShip), after the generic firing (weaponFired[1], [2] say
@@ -39,78 +39,63 @@
 
 namespace {
 
-// Each case is entered at its ship type; every other entry, and entry 0, is
-// nullptr.
-constexpr std::array<SpecialWeaponCase, shipCount + 1> specialWeaponCases = [] {
-  std::array<SpecialWeaponCase, shipCount + 1> cases{};
-  cases[SHIP_REGAL] = RegalSpecialWeapon;
-  cases[SHIP_COBOTH] = CobothSpecialWeapon;
-  cases[SHIP_URBATRON] = UrbatronSpecialWeapon;
-  cases[SHIP_AVRAX] = AvraxSpecialWeapon;
-  cases[SHIP_QOUL] = QoulSpecialWeapon;
-  cases[SHIP_FEDZIE] = FedzieSpecialWeapon;
-  cases[SHIP_EREBOS] = ErebosSpecialWeapon;
-  cases[SHIP_GRATES] = GratesSpecialWeapon;
-  cases[SHIP_SCALUS] = ScalusSpecialWeapon;
-  cases[SHIP_KALGON] = KalgonSpecialWeapon;
-  cases[SHIP_IWOR] = IworSpecialWeapon;
-  cases[SHIP_ARUBAWI] = ArubawiSpecialWeapon;
-  cases[SHIP_PAX] = PaxSpecialWeapon;
-  cases[SHIP_ITHUS] = IthusSpecialWeapon;
-  cases[SHIP_SJUOG] = SjuogSpecialWeapon;
-  cases[SHIP_OTROS] = OtrosSpecialWeapon;
-  cases[SHIP_TEMPER] = TemperSpecialWeapon;
-  cases[SHIP_KABATA] = KabataSpecialWeapon;
-  cases[SHIP_HEPRON] = HepronSpecialWeapon;
-  cases[SHIP_URNOX] = UrnoxSpecialWeapon;
-  cases[SHIP_TREEK] = TreekSpecialWeapon;
-  cases[SHIP_ANATOS] = AnatosSpecialWeapon;
-  cases[SHIP_ADAPA] = AdapaSpecialWeapon;
-  cases[SHIP_XIAPAS] = XiapasSpecialWeapon;
-  cases[SHIP_BIRKEN] = BirkenSpecialWeapon;
-  return cases;
-}();
+// A type's special weapon and shot kind, either of them nullptr when it has
+// none.
+struct TypeCode {
+  SpecialWeaponCase specialWeapon;
+  ShotKindCase shotKind;
+};
 
-constexpr std::array<ShotKindCase, shipCount + 1> shotKindCases = [] {
-  std::array<ShotKindCase, shipCount + 1> cases{};
-  cases[SHIP_GARM] = GarmShotKind;
-  cases[SHIP_COBOTH] = CobothShotKind;
-  cases[SHIP_NALEN] = NalenShotKind;
-  cases[SHIP_DARBER] = DarberShotKind;
-  cases[SHIP_AVRAX] = AvraxShotKind;
-  cases[SHIP_FASER] = FaserShotKind;
-  cases[SHIP_QOUL] = QoulShotKind;
-  cases[SHIP_FEDZIE] = FedzieShotKind;
-  cases[SHIP_BRIDEW] = BridewShotKind;
-  cases[SHIP_EREBOS] = ErebosShotKind;
-  cases[SHIP_SCALUS] = ScalusShotKind;
-  cases[SHIP_KALGON] = KalgonShotKind;
-  cases[SHIP_PAX] = PaxShotKind;
-  cases[SHIP_TKHARZER] = TkharzerShotKind;
-  cases[SHIP_ITHUS] = IthusShotKind;
-  cases[SHIP_SJUOG] = SjuogShotKind;
-  cases[SHIP_OTROS] = OtrosShotKind;
-  cases[SHIP_KABATA] = KabataShotKind;
-  cases[SHIP_FITH] = FithShotKind;
-  cases[SHIP_SERGER] = SergerShotKind;
-  cases[SHIP_SHEVAL] = ShevalShotKind;
-  cases[SHIP_HEPRON] = HepronShotKind;
-  cases[SHIP_ANATOS] = AnatosShotKind;
-  cases[SHIP_JERBOAFA] = JerboafaShotKind;
-  cases[SHIP_ADAPA] = AdapaShotKind;
-  cases[SHIP_XIAPAS] = XiapasShotKind;
-  cases[SHIP_BIRKEN] = BirkenShotKind;
-  return cases;
+// Each type's code entered at its type; the types left out, and entry 0,
+// have none.
+constexpr std::array<TypeCode, shipCount + 1> typeCode = [] {
+  std::array<TypeCode, shipCount + 1> code{};
+  code[SHIP_REGAL] = {RegalSpecialWeapon, nullptr};
+  code[SHIP_GARM] = {nullptr, GarmShotKind};
+  code[SHIP_COBOTH] = {CobothSpecialWeapon, CobothShotKind};
+  code[SHIP_URBATRON] = {UrbatronSpecialWeapon, nullptr};
+  code[SHIP_NALEN] = {nullptr, NalenShotKind};
+  code[SHIP_DARBER] = {nullptr, DarberShotKind};
+  code[SHIP_AVRAX] = {AvraxSpecialWeapon, AvraxShotKind};
+  code[SHIP_FASER] = {nullptr, FaserShotKind};
+  code[SHIP_QOUL] = {QoulSpecialWeapon, QoulShotKind};
+  code[SHIP_FEDZIE] = {FedzieSpecialWeapon, FedzieShotKind};
+  code[SHIP_BRIDEW] = {nullptr, BridewShotKind};
+  code[SHIP_EREBOS] = {ErebosSpecialWeapon, ErebosShotKind};
+  code[SHIP_GRATES] = {GratesSpecialWeapon, nullptr};
+  code[SHIP_SCALUS] = {ScalusSpecialWeapon, ScalusShotKind};
+  code[SHIP_KALGON] = {KalgonSpecialWeapon, KalgonShotKind};
+  code[SHIP_IWOR] = {IworSpecialWeapon, nullptr};
+  code[SHIP_ARUBAWI] = {ArubawiSpecialWeapon, nullptr};
+  code[SHIP_PAX] = {PaxSpecialWeapon, PaxShotKind};
+  code[SHIP_TKHARZER] = {nullptr, TkharzerShotKind};
+  code[SHIP_ITHUS] = {IthusSpecialWeapon, IthusShotKind};
+  code[SHIP_SJUOG] = {SjuogSpecialWeapon, SjuogShotKind};
+  code[SHIP_OTROS] = {OtrosSpecialWeapon, OtrosShotKind};
+  code[SHIP_TEMPER] = {TemperSpecialWeapon, nullptr};
+  code[SHIP_KABATA] = {KabataSpecialWeapon, KabataShotKind};
+  code[SHIP_FITH] = {nullptr, FithShotKind};
+  code[SHIP_SERGER] = {nullptr, SergerShotKind};
+  code[SHIP_SHEVAL] = {nullptr, ShevalShotKind};
+  code[SHIP_HEPRON] = {HepronSpecialWeapon, HepronShotKind};
+  code[SHIP_URNOX] = {UrnoxSpecialWeapon, nullptr};
+  code[SHIP_TREEK] = {TreekSpecialWeapon, nullptr};
+  code[SHIP_ANATOS] = {AnatosSpecialWeapon, AnatosShotKind};
+  code[SHIP_JERBOAFA] = {nullptr, JerboafaShotKind};
+  code[SHIP_ADAPA] = {AdapaSpecialWeapon, AdapaShotKind};
+  code[SHIP_XIAPAS] = {XiapasSpecialWeapon, XiapasShotKind};
+  code[SHIP_BIRKEN] = {BirkenSpecialWeapon, BirkenShotKind};
+  return code;
 }();
 
 }  // namespace
 
 SpecialWeaponCase SpecialWeaponCaseOf(int32_t shipType) {
-  return shipType >= 1 && shipType <= shipCount ? specialWeaponCases[shipType] : nullptr;
+  return shipType >= 1 && shipType <= shipCount ? typeCode[shipType].specialWeapon : nullptr;
 }
 
 ShotKindCase ShotKindCaseOf(int32_t shipType) {
-  return shipType >= 1 && shipType <= shipCount ? shotKindCases[shipType] : nullptr;
+  return shipType >= 1 && shipType <= shipCount ? typeCode[shipType].shotKind : nullptr;
 }
 
 void ShipSpecialWeapon() {

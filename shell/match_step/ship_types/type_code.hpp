@@ -1,7 +1,7 @@
 // The ship types' own code, one file per ship type named after the ship:
 // its special weapon, run in the ship pass for the ship being stepped, and
 // its shot kind, run in the shot pass for the shot being stepped. The frame
-// (type_code.cpp) holds the two tables that select them by ship type.
+// (type_code.cpp) holds the table that selects them by ship type.
 #pragma once
 #include <cstdint>
 
