@@ -29,7 +29,7 @@ inline uint32_t Div255Lanes(uint32_t x) { return ((x + ((x >> 8) & 0x00ff00ff)) 
 template <int Blend, bool Modulate, bool Alpha>
 inline void Put(uint32_t& d, uint32_t t, const Shade& s) {
   uint32_t ta = t >> 24;
-  if constexpr (Blend == BLEND_ALPHA || Blend == BLEND_LIGHT) {
+  if constexpr (Blend == BLEND_ALPHA || Blend == BLEND_ADD) {
     uint32_t sa = Alpha ? Div255(ta * s.alphaByte) : ta;
     if (sa == 0) return;
     uint32_t rb = t & 0x00ff00ff, g = (t >> 8) & 0xff;
@@ -158,7 +158,7 @@ void DrawSpan(const Span& span, const Texture& tex, const Shade& s) {
   uint32_t* d = span.dst;
   if constexpr (Filter) {
     // Fully transparent texels change nothing in the blending modes.
-    constexpr bool skip = Blend == BLEND_MASK || Blend == BLEND_ALPHA || Blend == BLEND_LIGHT;
+    constexpr bool skip = Blend == BLEND_MASK || Blend == BLEND_ALPHA || Blend == BLEND_ADD;
     for (int32_t i = 0; i < span.count; ++i, u += span.du, v += span.dv) {
       uint32_t t;
       if (Bilinear<skip>(tex, u, v, t)) Put<Blend, Modulate, Alpha>(d[i], t, s);
@@ -221,8 +221,10 @@ SpanFn SpanFor(int32_t blend, bool modulate, bool alpha, bool filter) {
     case BLEND_MASK: return PickSpan<BLEND_MASK>(modulate, false, filter);
     case BLEND_SOLID: return PickSpan<BLEND_SOLID>(modulate, false, filter);
     case BLEND_ALPHA: return PickSpan<BLEND_ALPHA>(modulate, alpha, filter);
-    case BLEND_LIGHT: return PickSpan<BLEND_LIGHT>(modulate, alpha, filter);
-    case BLEND_SHADE: return PickSpan<BLEND_SHADE>(modulate, false, filter);
+    case BLEND_ADD:
+      return PickSpan<BLEND_ADD>(modulate, alpha, filter);
+    case BLEND_MULTIPLY:
+      return PickSpan<BLEND_MULTIPLY>(modulate, false, filter);
     default: return nullptr;
   }
 }
@@ -232,8 +234,10 @@ CopyFn CopyFor(int32_t blend, bool modulate, bool alpha) {
     case BLEND_MASK: return PickCopy<BLEND_MASK>(modulate, false);
     case BLEND_SOLID: return PickCopy<BLEND_SOLID>(modulate, false);
     case BLEND_ALPHA: return PickCopy<BLEND_ALPHA>(modulate, alpha);
-    case BLEND_LIGHT: return PickCopy<BLEND_LIGHT>(modulate, alpha);
-    case BLEND_SHADE: return PickCopy<BLEND_SHADE>(modulate, false);
+    case BLEND_ADD:
+      return PickCopy<BLEND_ADD>(modulate, alpha);
+    case BLEND_MULTIPLY:
+      return PickCopy<BLEND_MULTIPLY>(modulate, false);
     default: return nullptr;
   }
 }
@@ -310,7 +314,7 @@ void SoftDraw(SoftTarget& target, const ImageData& image, int32_t frame, double 
   shade.minMaskAlpha =
       p.alphaByte > 0 ? uint32_t((65025 + 2 * p.alphaByte - 1) / (2 * p.alphaByte)) : 256u;
   if (p.blend == BLEND_MASK && shade.minMaskAlpha > 255) return;
-  if ((p.blend == BLEND_ALPHA || p.blend == BLEND_LIGHT) && p.alphaByte == 0) return;
+  if ((p.blend == BLEND_ALPHA || p.blend == BLEND_ADD) && p.alphaByte == 0) return;
   bool modulate = !(p.red == 255 && p.green == 255 && p.blue == 255);
   bool alpha = p.alphaByte != 255;
 

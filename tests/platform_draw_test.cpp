@@ -145,17 +145,17 @@ TEST_F(PlatformDraw, EachBlendMode) {
   // (200*128 + 40*127) / 255 = 120.3, (100*128 + 80*127) / 255 = 90.0,
   // (50*128 + 120*127) / 255 = 84.9
   EXPECT_EQ(FramebufferPixel(2, 0), Rgb(120, 90, 85));
-  SetBlendMode(BLEND_LIGHT);
+  SetBlendMode(BLEND_ADD);
   DrawImageFrame(img, 3, 0);
   // 40 + 100.4, 80 + 50.2, 120 + 25.1
   EXPECT_EQ(FramebufferPixel(3, 0), Rgb(140, 130, 145));
-  SetBlendMode(BLEND_SHADE);
+  SetBlendMode(BLEND_MULTIPLY);
   DrawImageFrame(img, 4, 0);
   // 200*40/255 = 31.4, 100*80/255 = 31.4, 50*120/255 = 23.5
   EXPECT_EQ(FramebufferPixel(4, 0), Rgb(31, 31, 24));
   // Adding clamps at 255.
   int32_t bright = Solid(1, 1, {250, 250, 250, 255});
-  SetBlendMode(BLEND_LIGHT);
+  SetBlendMode(BLEND_ADD);
   DrawImageFrame(bright, 5, 0);
   EXPECT_EQ(FramebufferPixel(5, 0), Rgb(255, 255, 255));
   // An unknown mode draws nothing.
