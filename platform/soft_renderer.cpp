@@ -16,10 +16,14 @@ inline uint32_t Div255(uint32_t x) {
   return (x + (x >> 8)) >> 8;
 }
 
-struct Shade {
+// The draw colour and alpha that tint every drawn texel.
+struct Tint {
   uint32_t red, green, blue;
   uint32_t alphaByte;
-  uint32_t minMaskAlpha;  // blend 1 keeps texels whose alpha is at least this
+  // Blend 1 leaves out pixels whose alpha is below 0.5: a texel alpha t under
+  // the draw alpha byte a gives t a / 255^2, at least 1/2 when t >= 65025 /
+  // (2 a). This is the least such t, rounded up (256, none, when a is 0).
+  uint32_t minMaskAlpha;
 };
 
 // Rounded division by 255 of two 16-bit lanes at once (each lane at most
@@ -27,15 +31,15 @@ struct Shade {
 inline uint32_t Div255Lanes(uint32_t x) { return ((x + ((x >> 8) & 0x00ff00ff)) >> 8) & 0x00ff00ff; }
 
 template <int Blend, bool Modulate, bool Alpha>
-inline void Put(uint32_t& d, uint32_t t, const Shade& s) {
+inline void Put(uint32_t& d, uint32_t t, const Tint& tint) {
   uint32_t ta = t >> 24;
   if constexpr (Blend == BLEND_ALPHA || Blend == BLEND_ADD) {
-    uint32_t sa = Alpha ? Div255(ta * s.alphaByte) : ta;
+    uint32_t sa = Alpha ? Div255(ta * tint.alphaByte) : ta;
     if (sa == 0) return;
     uint32_t rb = t & 0x00ff00ff, g = (t >> 8) & 0xff;
     if constexpr (Modulate) {
-      rb = Div255Lanes(((rb >> 16) * s.red << 16 | (rb & 0xff) * s.blue) + 0x00800080);
-      g = Div255(g * s.green);
+      rb = Div255Lanes(((rb >> 16) * tint.red << 16 | (rb & 0xff) * tint.blue) + 0x00800080);
+      g = Div255(g * tint.green);
     }
     if constexpr (Blend == BLEND_ALPHA) {
       uint32_t inv = 255 - sa;
@@ -54,14 +58,14 @@ inline void Put(uint32_t& d, uint32_t t, const Shade& s) {
   }
   uint32_t tr = (t >> 16) & 0xff, tg = (t >> 8) & 0xff, tb = t & 0xff;
   if constexpr (Modulate) {
-    tr = Div255(tr * s.red);
-    tg = Div255(tg * s.green);
-    tb = Div255(tb * s.blue);
+    tr = Div255(tr * tint.red);
+    tg = Div255(tg * tint.green);
+    tb = Div255(tb * tint.blue);
   }
   if constexpr (Blend == BLEND_MASK) {
     // Without a branch: edges of masked sprites are not predictable.
     uint32_t c = (tr << 16) | (tg << 8) | tb;
-    d = ta >= s.minMaskAlpha ? c : d;
+    d = ta >= tint.minMaskAlpha ? c : d;
   } else if constexpr (Blend == BLEND_SOLID) {
     d = (tr << 16) | (tg << 8) | tb;
   } else {
@@ -70,16 +74,18 @@ inline void Put(uint32_t& d, uint32_t t, const Shade& s) {
   }
 }
 
-// One texel over a run of pixels (enlarged nearest drawing).
+// One texel over a run of pixels (enlarged nearest drawing). Every branch
+// must give exactly what Put gives pixel by pixel; the alpha branch is Put's
+// blend written out again byte by byte only so that it vectorises.
 template <int Blend, bool Modulate, bool Alpha>
-inline void PutRun(uint32_t* d, int32_t n, uint32_t t, const Shade& s) {
+inline void PutRun(uint32_t* d, int32_t n, uint32_t t, const Tint& tint) {
   if constexpr (Blend == BLEND_ALPHA) {
-    uint32_t sa = Alpha ? Div255((t >> 24) * s.alphaByte) : (t >> 24);
+    uint32_t sa = Alpha ? Div255((t >> 24) * tint.alphaByte) : (t >> 24);
     if (sa == 0) return;
     uint32_t rb = t & 0x00ff00ff, g = (t >> 8) & 0xff;
     if constexpr (Modulate) {
-      rb = Div255Lanes(((rb >> 16) * s.red << 16 | (rb & 0xff) * s.blue) + 0x00800080);
-      g = Div255(g * s.green);
+      rb = Div255Lanes(((rb >> 16) * tint.red << 16 | (rb & 0xff) * tint.blue) + 0x00800080);
+      g = Div255(g * tint.green);
     }
     // Byte by byte in 16-bit arithmetic, which the compiler vectorises; the
     // unused top byte stays 0 (0 * inv + 128 rounds to 0).
@@ -96,12 +102,12 @@ inline void PutRun(uint32_t* d, int32_t n, uint32_t t, const Shade& s) {
       bytes[i + 3] = uint8_t((x + (x >> 8)) >> 8);
     }
   } else if constexpr (Blend == BLEND_MASK || Blend == BLEND_SOLID) {
-    if (Blend == BLEND_MASK && (t >> 24) < s.minMaskAlpha) return;
+    if (Blend == BLEND_MASK && (t >> 24) < tint.minMaskAlpha) return;
     uint32_t v = 0;
-    Put<Blend, Modulate, Alpha>(v, t, s);
+    Put<Blend, Modulate, Alpha>(v, t, tint);
     std::fill(d, d + n, v);
   } else {
-    for (int32_t i = 0; i < n; ++i) Put<Blend, Modulate, Alpha>(d[i], t, s);
+    for (int32_t i = 0; i < n; ++i) Put<Blend, Modulate, Alpha>(d[i], t, tint);
   }
 }
 
@@ -153,7 +159,7 @@ inline bool Bilinear(const Texture& tex, int64_t u, int64_t v, uint32_t& out) {
 }
 
 template <int Blend, bool Modulate, bool Alpha, bool Filter>
-void DrawSpan(const Span& span, const Texture& tex, const Shade& s) {
+void DrawSpan(const Span& span, const Texture& tex, const Tint& tint) {
   int64_t u = span.u, v = span.v;
   uint32_t* d = span.dst;
   if constexpr (Filter) {
@@ -161,7 +167,7 @@ void DrawSpan(const Span& span, const Texture& tex, const Shade& s) {
     constexpr bool skip = Blend == BLEND_MASK || Blend == BLEND_ALPHA || Blend == BLEND_ADD;
     for (int32_t i = 0; i < span.count; ++i, u += span.du, v += span.dv) {
       uint32_t t;
-      if (Bilinear<skip>(tex, u, v, t)) Put<Blend, Modulate, Alpha>(d[i], t, s);
+      if (Bilinear<skip>(tex, u, v, t)) Put<Blend, Modulate, Alpha>(d[i], t, tint);
     }
   } else if (span.dv == 0) {
     const uint32_t* row = tex.pixels + size_t(ClampIndex(v >> 32, tex.height)) * tex.width;
@@ -174,31 +180,33 @@ void DrawSpan(const Span& span, const Texture& tex, const Shade& s) {
         int64_t next = (texel + 1) << 32;
         int64_t steps = (next - u + span.du - 1) / span.du;
         int32_t n = int32_t(std::min<int64_t>(steps, span.count - i));
-        PutRun<Blend, Modulate, Alpha>(d + i, n, row[ClampIndex(texel, tex.width)], s);
+        PutRun<Blend, Modulate, Alpha>(d + i, n, row[ClampIndex(texel, tex.width)], tint);
         i += n;
         u += span.du * n;
       }
       return;
     }
     for (int32_t i = 0; i < span.count; ++i, u += span.du)
-      Put<Blend, Modulate, Alpha>(d[i], row[ClampIndex(u >> 32, tex.width)], s);
+      Put<Blend, Modulate, Alpha>(d[i], row[ClampIndex(u >> 32, tex.width)], tint);
   } else {
     for (int32_t i = 0; i < span.count; ++i, u += span.du, v += span.dv)
-      Put<Blend, Modulate, Alpha>(
-          d[i], tex.pixels[size_t(ClampIndex(v >> 32, tex.height)) * tex.width + ClampIndex(u >> 32, tex.width)],
-          s);
+      Put<Blend, Modulate, Alpha>(d[i],
+                                  tex.pixels[size_t(ClampIndex(v >> 32, tex.height)) * tex.width +
+                                             ClampIndex(u >> 32, tex.width)],
+                                  tint);
   }
 }
 
 template <int Blend, bool Modulate, bool Alpha>
-void CopyRows(uint32_t* dst, int32_t dstPitch, const uint32_t* src, int32_t srcPitch, int32_t w, int32_t h,
-              const Shade& s) {
+void CopyRows(uint32_t* dst, int32_t dstPitch, const uint32_t* src, int32_t srcPitch, int32_t w,
+              int32_t h, const Tint& tint) {
   for (int32_t y = 0; y < h; ++y, dst += dstPitch, src += srcPitch)
-    for (int32_t x = 0; x < w; ++x) Put<Blend, Modulate, Alpha>(dst[x], src[x], s);
+    for (int32_t x = 0; x < w; ++x) Put<Blend, Modulate, Alpha>(dst[x], src[x], tint);
 }
 
-using SpanFn = void (*)(const Span&, const Texture&, const Shade&);
-using CopyFn = void (*)(uint32_t*, int32_t, const uint32_t*, int32_t, int32_t, int32_t, const Shade&);
+using SpanFn = void (*)(const Span&, const Texture&, const Tint&);
+using CopyFn = void (*)(uint32_t*, int32_t, const uint32_t*, int32_t, int32_t, int32_t,
+                        const Tint&);
 
 template <int Blend>
 SpanFn PickSpan(bool modulate, bool alpha, bool filter) {
@@ -306,14 +314,14 @@ void SoftDraw(SoftTarget& target, const ImageData& image, int32_t frame, double 
   if (!(sx != 0.0 && sy != 0.0 && std::isfinite(sx) && std::isfinite(sy))) return;
   if (!std::isfinite(p.cosA) || !std::isfinite(p.sinA)) return;
 
-  Shade shade;
-  shade.red = uint32_t(p.red);
-  shade.green = uint32_t(p.green);
-  shade.blue = uint32_t(p.blue);
-  shade.alphaByte = uint32_t(p.alphaByte);
-  shade.minMaskAlpha =
+  Tint tint;
+  tint.red = uint32_t(p.red);
+  tint.green = uint32_t(p.green);
+  tint.blue = uint32_t(p.blue);
+  tint.alphaByte = uint32_t(p.alphaByte);
+  tint.minMaskAlpha =
       p.alphaByte > 0 ? uint32_t((65025 + 2 * p.alphaByte - 1) / (2 * p.alphaByte)) : 256u;
-  if (p.blend == BLEND_MASK && shade.minMaskAlpha > 255) return;
+  if (p.blend == BLEND_MASK && tint.minMaskAlpha > 255) return;
   if ((p.blend == BLEND_ALPHA || p.blend == BLEND_ADD) && p.alphaByte == 0) return;
   bool modulate = !(p.red == 255 && p.green == 255 && p.blue == 255);
   bool alpha = p.alphaByte != 255;
@@ -350,7 +358,8 @@ void SoftDraw(SoftTarget& target, const ImageData& image, int32_t frame, double 
     CopyFn copy = CopyFor(p.blend, modulate, alpha);
     if (!copy) return;
     copy(target.pixels + size_t(ya) * target.width + xa, target.width,
-         tex.pixels + size_t(ya + oy) * w + size_t(xa + ox), w, int32_t(xb - xa), int32_t(yb - ya), shade);
+         tex.pixels + size_t(ya + oy) * w + size_t(xa + ox), w, int32_t(xb - xa), int32_t(yb - ya),
+         tint);
     return;
   }
 
@@ -400,7 +409,7 @@ void SoftDraw(SoftTarget& target, const ImageData& image, int32_t frame, double 
     sp.v = ToFixed(vRow + dvdx * double(lo));
     sp.du = du;
     sp.dv = dv;
-    span(sp, tex, shade);
+    span(sp, tex, tint);
   }
 }
 

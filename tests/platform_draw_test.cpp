@@ -183,6 +183,36 @@ TEST_F(PlatformDraw, MaskBlendLeavesOutAlphaBelowOneHalf) {
   EXPECT_EQ(FramebufferPixel(2, 2), Rgb(0, 0, 255));
 }
 
+// Enlarged nearest drawing blends whole runs of pixels at once; each pixel
+// of a run must come out as the same texel drawn alone at scale 1.
+TEST_F(PlatformDraw, EnlargedRunsBlendAsSinglePixels) {
+  std::mt19937 rng(90417);
+  // Bytes often at the ends and around one half, where rounding and the mask
+  // threshold turn.
+  auto byte = [&rng] {
+    const uint32_t kind = rng() % 4;
+    return uint8_t(kind == 0 ? (rng() % 2) * 255 : (kind == 1 ? 125 + rng() % 7 : rng() % 256));
+  };
+  for (int32_t trial = 0; trial < 300; ++trial) {
+    std::vector<Px> px;
+    for (int32_t i = 0; i < 16; ++i) px.push_back({byte(), byte(), byte(), byte()});
+    const int32_t img = MakeImage(16, 1, px, 0);
+    Background(byte(), byte(), byte());
+    const int32_t blend = BLEND_MASK + int32_t(rng() % 5);
+    SetBlendMode(blend);
+    SetDrawColour(byte(), byte(), byte());
+    SetDrawAlpha(rng() % 3 == 0 ? 1.0 : byte() / 255.0);
+    SetDrawScale(3, 1);
+    DrawImageFrame(img, 0, 0);
+    SetDrawScale(1, 1);
+    DrawImageFrame(img, 0, 1);
+    for (int32_t x = 0; x < 48; ++x)
+      ASSERT_EQ(FramebufferPixel(x, 0), FramebufferPixel(x / 3, 1))
+          << "blend " << blend << " pixel " << x;
+    ReleaseImage(img);
+  }
+}
+
 TEST_F(PlatformDraw, PositiveRotationTurnsClockwise) {
   // A row of four: red, green, blue, white, anchored at its left end.
   int32_t img = MakeImage(
