@@ -300,31 +300,36 @@ struct RowRange {
 
 inline int64_t ToFixed(double v) { return int64_t(Bound(v) * 4294967296.0); }
 
-}  // namespace
+// What a draw keeps from its set-up: the tint, the inner loops' variant and
+// the texture level it samples.
+struct DrawSetup {
+  Tint tint{};
+  bool modulate = false, alpha = false, filter = false;
+  bool baseLevel = true;
+  double levelScale = 1.0;
+  Texture tex{};
+};
 
-void SoftClear(SoftTarget& target, uint32_t rgb) {
-  std::fill(target.pixels, target.pixels + size_t(target.width) * target.height, rgb & 0xffffff);
-}
-
-void SoftDraw(SoftTarget& target, const ImageData& image, int32_t frame, double x, double y,
-              const DrawParams& p) {
-  if (frame < 0 || frame >= int32_t(image.frames.size())) return;
-  if (!std::isfinite(x) || !std::isfinite(y)) return;
+// False when the draw shows nothing.
+bool SetUpDraw(const ImageData& image, int32_t frame, double x, double y, const DrawParams& p,
+               DrawSetup& setup) {
+  if (frame < 0 || frame >= int32_t(image.frames.size())) return false;
+  if (!std::isfinite(x) || !std::isfinite(y)) return false;
   double sx = p.scaleX, sy = p.scaleY;
-  if (!(sx != 0.0 && sy != 0.0 && std::isfinite(sx) && std::isfinite(sy))) return;
-  if (!std::isfinite(p.cosA) || !std::isfinite(p.sinA)) return;
+  if (!(sx != 0.0 && sy != 0.0 && std::isfinite(sx) && std::isfinite(sy))) return false;
+  if (!std::isfinite(p.cosA) || !std::isfinite(p.sinA)) return false;
 
-  Tint tint;
+  Tint& tint = setup.tint;
   tint.red = uint32_t(p.red);
   tint.green = uint32_t(p.green);
   tint.blue = uint32_t(p.blue);
   tint.alphaByte = uint32_t(p.alphaByte);
   tint.minMaskAlpha =
       p.alphaByte > 0 ? uint32_t((65025 + 2 * p.alphaByte - 1) / (2 * p.alphaByte)) : 256u;
-  if (p.blend == BLEND_MASK && tint.minMaskAlpha > 255) return;
-  if ((p.blend == BLEND_ALPHA || p.blend == BLEND_ADD) && p.alphaByte == 0) return;
-  bool modulate = !(p.red == 255 && p.green == 255 && p.blue == 255);
-  bool alpha = p.alphaByte != 255;
+  if (p.blend == BLEND_MASK && tint.minMaskAlpha > 255) return false;
+  if ((p.blend == BLEND_ALPHA || p.blend == BLEND_ADD) && p.alphaByte == 0) return false;
+  setup.modulate = !(p.red == 255 && p.green == 255 && p.blue == 255);
+  setup.alpha = p.alphaByte != 255;
 
   const std::vector<ImageLevel>& levels = image.frames[size_t(frame)];
   const ImageLevel* level = &levels[0];
@@ -343,29 +348,43 @@ void SoftDraw(SoftTarget& target, const ImageData& image, int32_t frame, double 
     levelScale = double(level->width) / image.frameWidth;
     filter = true;
   }
-  Texture tex{level->pixels.data(), level->padded.data(), level->width, level->height};
+  setup.filter = filter;
+  setup.baseLevel = level == &levels[0];
+  setup.levelScale = levelScale;
+  setup.tex = Texture{level->pixels.data(), level->padded.data(), level->width, level->height};
+  return true;
+}
+
+// Unrotated and unscaled: texels map to pixels one to one. (x0, y0) is the
+// image's top left corner.
+bool OneToOne(const DrawParams& p, const DrawSetup& setup, double x0, double y0) {
+  return p.cosA == 1.0 && p.sinA == 0.0 && p.scaleX == 1.0 && p.scaleY == 1.0 && setup.baseLevel &&
+         (!setup.filter || (x0 == std::floor(x0) && y0 == std::floor(y0)));
+}
+
+void CopyOneToOne(SoftTarget& target, const ImageData& image, double x0, double y0, int32_t blend,
+                  const DrawSetup& setup) {
+  if (std::fabs(x0) > kLimit || std::fabs(y0) > kLimit) return;
   const int32_t w = image.frameWidth, h = image.frameHeight;
-  const double x0 = x - image.anchorX, y0 = y - image.anchorY;
+  int64_t ox = int64_t(std::floor(0.5 - x0)), oy = int64_t(std::floor(0.5 - y0));
+  int64_t xa = std::max<int64_t>(-ox, 0), xb = std::min<int64_t>(w - ox, target.width);
+  int64_t ya = std::max<int64_t>(-oy, 0), yb = std::min<int64_t>(h - oy, target.height);
+  if (xa >= xb || ya >= yb) return;
+  CopyFn copy = CopyFor(blend, setup.modulate, setup.alpha);
+  if (!copy) return;
+  copy(target.pixels + size_t(ya) * target.width + xa, target.width,
+       setup.tex.pixels + size_t(ya + oy) * w + size_t(xa + ox), w, int32_t(xb - xa),
+       int32_t(yb - ya), setup.tint);
+}
 
-  // Unrotated and unscaled: texels map to pixels one to one.
-  if (p.cosA == 1.0 && p.sinA == 0.0 && sx == 1.0 && sy == 1.0 && level == &levels[0] &&
-      (!filter || (x0 == std::floor(x0) && y0 == std::floor(y0)))) {
-    if (std::fabs(x0) > kLimit || std::fabs(y0) > kLimit) return;
-    int64_t ox = int64_t(std::floor(0.5 - x0)), oy = int64_t(std::floor(0.5 - y0));
-    int64_t xa = std::max<int64_t>(-ox, 0), xb = std::min<int64_t>(w - ox, target.width);
-    int64_t ya = std::max<int64_t>(-oy, 0), yb = std::min<int64_t>(h - oy, target.height);
-    if (xa >= xb || ya >= yb) return;
-    CopyFn copy = CopyFor(p.blend, modulate, alpha);
-    if (!copy) return;
-    copy(target.pixels + size_t(ya) * target.width + xa, target.width,
-         tex.pixels + size_t(ya + oy) * w + size_t(xa + ox), w, int32_t(xb - xa), int32_t(yb - ya),
-         tint);
-    return;
-  }
-
-  SpanFn span = SpanFor(p.blend, modulate, alpha, filter);
+// Rotated or scaled: row by row, each row clipped to the pixels
+// whose centres map inside the frame.
+void DrawTransformed(SoftTarget& target, const ImageData& image, double x, double y,
+                     const DrawParams& p, const DrawSetup& setup) {
+  SpanFn span = SpanFor(p.blend, setup.modulate, setup.alpha, setup.filter);
   if (!span) return;
-  const double c = p.cosA, s = p.sinA;
+  const double c = p.cosA, s = p.sinA, sx = p.scaleX, sy = p.scaleY, levelScale = setup.levelScale;
+  const int32_t w = image.frameWidth, h = image.frameHeight;
   // Screen to texel: u = (c dx + s dy) / sx + ax, v = (-s dx + c dy) / sy + ay.
   const double dudx = c / sx * levelScale, dudy = s / sx * levelScale;
   const double dvdx = -s / sy * levelScale, dvdy = c / sy * levelScale;
@@ -409,8 +428,25 @@ void SoftDraw(SoftTarget& target, const ImageData& image, int32_t frame, double 
     sp.v = ToFixed(vRow + dvdx * double(lo));
     sp.du = du;
     sp.dv = dv;
-    span(sp, tex, tint);
+    span(sp, setup.tex, setup.tint);
   }
+}
+
+}  // namespace
+
+void SoftClear(SoftTarget& target, uint32_t rgb) {
+  std::fill(target.pixels, target.pixels + size_t(target.width) * target.height, rgb & 0xffffff);
+}
+
+void SoftDraw(SoftTarget& target, const ImageData& image, int32_t frame, double x, double y,
+              const DrawParams& p) {
+  DrawSetup setup;
+  if (!SetUpDraw(image, frame, x, y, p, setup)) return;
+  const double x0 = x - image.anchorX, y0 = y - image.anchorY;
+  if (OneToOne(p, setup, x0, y0))
+    CopyOneToOne(target, image, x0, y0, p.blend, setup);
+  else
+    DrawTransformed(target, image, x, y, p, setup);
 }
 
 }  // namespace platform_detail
