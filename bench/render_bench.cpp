@@ -54,7 +54,7 @@ void BM_MatchFrame(benchmark::State& state) {
       DrawImageFrame(ship, 20.25 + (i * 97) % 1240, 20.5 + (i * 61) % 980);
     }
     SetDrawRotation(0);
-    SetBlendMode(BLEND_LIGHT);
+    SetBlendMode(BLEND_ADD);
     SetDrawAlpha(0.6);
     SetDrawColour(255, 100, 0);
     for (int32_t i = 0; i < 300; ++i) DrawImageFrame(glow, 10.5 + (i * 131) % 1260, 10.25 + (i * 71) % 1000);

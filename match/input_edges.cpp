@@ -4,7 +4,7 @@
 
 #include "platform/input.hpp"
 
-int32_t keyHitState[251][3];
+int32_t keyHitState[KEY_LAST_POLLED + 1][3];
 int32_t mouseHitState[3][3];
 int32_t menuGlow[11][3];
 
@@ -30,7 +30,7 @@ void PollOne(int32_t (&row)[3], bool held, bool wentDown) {
 
 int32_t PollInput() {
   // Held first: asking handles the waiting events, whose presses are then taken.
-  for (int32_t k = 1; k <= 250; ++k) {
+  for (int32_t k = 1; k <= KEY_LAST_POLLED; ++k) {
     const bool held = IsKeyHeld(k);
     PollOne(keyHitState[k], held, TakeKeyWentDown(k));
   }
@@ -44,7 +44,7 @@ int32_t PollInput() {
 
 // Codes outside the tables count as never pressed.
 int32_t KeyPressed(int32_t key) {
-  if (key < 1 || key > 250) return 0;
+  if (key < 1 || key > KEY_LAST_POLLED) return 0;
   return keyHitState[key][1] == 1 ? 1 : 0;
 }
 
@@ -56,7 +56,7 @@ int32_t MousePressed(int32_t button) {
 }
 
 int32_t FlushPressed() {
-  for (int32_t k = 1; k <= 250; ++k) keyHitState[k][1] = 0;
+  for (int32_t k = 1; k <= KEY_LAST_POLLED; ++k) keyHitState[k][1] = 0;
   for (int32_t b = 1; b <= 2; ++b) mouseHitState[b][1] = 0;
   return 0;
 }

@@ -5,8 +5,11 @@
 #pragma once
 #include <cstdint>
 
+// The highest key code the poll tracks, so the highest a control may be
+// bound to.
+constexpr int32_t KEY_LAST_POLLED = 250;
 // keyHitState[key 1-250][1] pressed this frame, [2] seen up since the last press.
-extern int32_t keyHitState[251][3];
+extern int32_t keyHitState[KEY_LAST_POLLED + 1][3];
 // mouseHitState[button 1-2][1], [2] as above.
 extern int32_t mouseHitState[3][3];
 // menuGlow[item 1-10][0] glow 0-10, [1] and [2] the item's reference x and y.

@@ -200,7 +200,7 @@ void DrawOwnLook(const TShip& ship) {
       if (s[1] != 0.0f) {
         Back(x, y, h, 10.0, px, py);
         SetDrawRotation(h);
-        SetBlendMode(BLEND_LIGHT);
+        SetBlendMode(BLEND_ADD);
         SetDrawAlpha(s[2] / 100.0);
         DrawImageFrame(ShipImageHandle(SHIP_PAX, 4, 2), px, py, 0);
         SetDrawAlpha(1);

@@ -15,8 +15,8 @@
 constexpr int32_t BLEND_MASK = 1;
 constexpr int32_t BLEND_SOLID = 2;
 constexpr int32_t BLEND_ALPHA = 3;
-constexpr int32_t BLEND_LIGHT = 4;
-constexpr int32_t BLEND_SHADE = 5;
+constexpr int32_t BLEND_ADD = 4;
+constexpr int32_t BLEND_MULTIPLY = 5;
 
 constexpr int32_t IMAGE_MASKED = 1;
 constexpr int32_t IMAGE_FILTERED = 2;

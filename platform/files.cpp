@@ -73,8 +73,6 @@ const uint8_t* EmbeddedFileData(const Text& name, size_t* size) {
   return it->second.data;
 }
 
-size_t EmbeddedFileCount() { return EmbeddedFiles().size(); }
-
 StreamRef OpenStreamByUrl(const Text& url, bool readable, bool writable) {
   if (!readable && !writable) return nullptr;
   auto stream = std::make_shared<TStream>();
@@ -101,7 +99,6 @@ StreamRef OpenStreamByUrl(const Text& url, bool readable, bool writable) {
 
 StreamRef OpenFileForRead(const Text& path) { return OpenStreamByUrl(path, true, false); }
 StreamRef OpenFileForWrite(const Text& path) { return OpenStreamByUrl(path, false, true); }
-StreamRef OpenStreamForWrite(const Text& url) { return OpenStreamByUrl(url, false, true); }
 
 void CloseDataStream(const StreamRef& stream) {
   if (!stream) return;

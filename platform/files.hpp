@@ -27,7 +27,6 @@ StreamRef OpenStreamByUrl(const Text& url, bool readable, bool writable);
 StreamRef OpenFileForRead(const Text& path);
 // Creates or empties the file.
 StreamRef OpenFileForWrite(const Text& path);
-StreamRef OpenStreamForWrite(const Text& url);
 void CloseDataStream(const StreamRef& stream);
 
 // Little-endian 32-bit values. Reading past the end raises a runtime error
@@ -98,7 +97,6 @@ void RegisterEmbeddedFile(const Text& name, const uint8_t* data, size_t size);
 bool EmbeddedFileExists(const Text& name);
 // The bytes of an embedded file, or nullptr.
 const uint8_t* EmbeddedFileData(const Text& name, size_t* size);
-size_t EmbeddedFileCount();
 
 // The whole content of a file or an embedded file: data points into the
 // embedded bytes or into storage. False when it cannot be read.

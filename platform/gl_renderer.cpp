@@ -101,11 +101,11 @@ void ApplyBlend(int32_t blend) {
       glEnable(GL_BLEND);
       glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
       break;
-    case BLEND_LIGHT:
+    case BLEND_ADD:
       glEnable(GL_BLEND);
       glBlendFunc(GL_SRC_ALPHA, GL_ONE);
       break;
-    case BLEND_SHADE:
+    case BLEND_MULTIPLY:
       glEnable(GL_BLEND);
       glBlendFunc(GL_DST_COLOR, GL_ZERO);
       break;
@@ -276,7 +276,7 @@ void GlPresent() {
 
 void GlDraw(const ImageData& image, int32_t frame, double x, double y, const DrawParams& p) {
   if (!context) return;
-  if (p.blend < BLEND_MASK || p.blend > BLEND_SHADE) return;
+  if (p.blend < BLEND_MASK || p.blend > BLEND_MULTIPLY) return;
   // What the software renderer leaves out, so no driver draws stray shapes.
   if (!std::isfinite(x) || !std::isfinite(y) || !std::isfinite(p.cosA) || !std::isfinite(p.sinA)) return;
   if (!(p.scaleX != 0.0 && p.scaleY != 0.0 && std::isfinite(p.scaleX) && std::isfinite(p.scaleY))) return;

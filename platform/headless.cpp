@@ -68,8 +68,6 @@ void UseHeadlessBackend(bool on) {
     SetMillisecondSource({});
 }
 
-bool HeadlessBackendInUse() { return headless; }
-
 void ResetPlatformDisplay() {
   CloseDisplay();
   ResetDrawState();

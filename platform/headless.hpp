@@ -9,7 +9,6 @@
 // Selecting it closes any open display; displays opened afterwards never
 // touch the video system. Also installs the virtual millisecond clock.
 void UseHeadlessBackend(bool headless);
-bool HeadlessBackendInUse();
 // Closes the display and resets drawing state, images, input, timers, sound,
 // music, the audio log, the frame count and the virtual clock.
 void ResetPlatformDisplay();

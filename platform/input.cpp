@@ -324,7 +324,3 @@ void MovePointerTo(int32_t x, int32_t y) {
 void HidePointer() {
   if (RealWindowOpen()) SDL_ShowCursor(SDL_DISABLE);
 }
-
-void ShowPointer() {
-  if (RealWindowOpen()) SDL_ShowCursor(SDL_ENABLE);
-}

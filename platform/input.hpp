@@ -26,7 +26,6 @@ int32_t WheelPosition();
 bool CloseRequested();
 void MovePointerTo(int32_t x, int32_t y);
 void HidePointer();
-void ShowPointer();
 
 // Handles the waiting window events (the queries call it themselves).
 void PumpWindowEvents();

@@ -16,10 +16,14 @@ inline uint32_t Div255(uint32_t x) {
   return (x + (x >> 8)) >> 8;
 }
 
-struct Shade {
+// The draw colour and alpha that tint every drawn texel.
+struct Tint {
   uint32_t red, green, blue;
   uint32_t alphaByte;
-  uint32_t minMaskAlpha;  // blend 1 keeps texels whose alpha is at least this
+  // Blend 1 leaves out pixels whose alpha is below 0.5: a texel alpha t under
+  // the draw alpha byte a gives t a / 255^2, at least 1/2 when t >= 65025 /
+  // (2 a). This is the least such t, rounded up (256, none, when a is 0).
+  uint32_t minMaskAlpha;
 };
 
 // Rounded division by 255 of two 16-bit lanes at once (each lane at most
@@ -27,15 +31,15 @@ struct Shade {
 inline uint32_t Div255Lanes(uint32_t x) { return ((x + ((x >> 8) & 0x00ff00ff)) >> 8) & 0x00ff00ff; }
 
 template <int Blend, bool Modulate, bool Alpha>
-inline void Put(uint32_t& d, uint32_t t, const Shade& s) {
+inline void Put(uint32_t& d, uint32_t t, const Tint& tint) {
   uint32_t ta = t >> 24;
-  if constexpr (Blend == BLEND_ALPHA || Blend == BLEND_LIGHT) {
-    uint32_t sa = Alpha ? Div255(ta * s.alphaByte) : ta;
+  if constexpr (Blend == BLEND_ALPHA || Blend == BLEND_ADD) {
+    uint32_t sa = Alpha ? Div255(ta * tint.alphaByte) : ta;
     if (sa == 0) return;
     uint32_t rb = t & 0x00ff00ff, g = (t >> 8) & 0xff;
     if constexpr (Modulate) {
-      rb = Div255Lanes(((rb >> 16) * s.red << 16 | (rb & 0xff) * s.blue) + 0x00800080);
-      g = Div255(g * s.green);
+      rb = Div255Lanes(((rb >> 16) * tint.red << 16 | (rb & 0xff) * tint.blue) + 0x00800080);
+      g = Div255(g * tint.green);
     }
     if constexpr (Blend == BLEND_ALPHA) {
       uint32_t inv = 255 - sa;
@@ -54,14 +58,14 @@ inline void Put(uint32_t& d, uint32_t t, const Shade& s) {
   }
   uint32_t tr = (t >> 16) & 0xff, tg = (t >> 8) & 0xff, tb = t & 0xff;
   if constexpr (Modulate) {
-    tr = Div255(tr * s.red);
-    tg = Div255(tg * s.green);
-    tb = Div255(tb * s.blue);
+    tr = Div255(tr * tint.red);
+    tg = Div255(tg * tint.green);
+    tb = Div255(tb * tint.blue);
   }
   if constexpr (Blend == BLEND_MASK) {
     // Without a branch: edges of masked sprites are not predictable.
     uint32_t c = (tr << 16) | (tg << 8) | tb;
-    d = ta >= s.minMaskAlpha ? c : d;
+    d = ta >= tint.minMaskAlpha ? c : d;
   } else if constexpr (Blend == BLEND_SOLID) {
     d = (tr << 16) | (tg << 8) | tb;
   } else {
@@ -70,16 +74,18 @@ inline void Put(uint32_t& d, uint32_t t, const Shade& s) {
   }
 }
 
-// One texel over a run of pixels (enlarged nearest drawing).
+// One texel over a run of pixels (enlarged nearest drawing). Every branch
+// must give exactly what Put gives pixel by pixel; the alpha branch is Put's
+// blend written out again byte by byte only so that it vectorises.
 template <int Blend, bool Modulate, bool Alpha>
-inline void PutRun(uint32_t* d, int32_t n, uint32_t t, const Shade& s) {
+inline void PutRun(uint32_t* d, int32_t n, uint32_t t, const Tint& tint) {
   if constexpr (Blend == BLEND_ALPHA) {
-    uint32_t sa = Alpha ? Div255((t >> 24) * s.alphaByte) : (t >> 24);
+    uint32_t sa = Alpha ? Div255((t >> 24) * tint.alphaByte) : (t >> 24);
     if (sa == 0) return;
     uint32_t rb = t & 0x00ff00ff, g = (t >> 8) & 0xff;
     if constexpr (Modulate) {
-      rb = Div255Lanes(((rb >> 16) * s.red << 16 | (rb & 0xff) * s.blue) + 0x00800080);
-      g = Div255(g * s.green);
+      rb = Div255Lanes(((rb >> 16) * tint.red << 16 | (rb & 0xff) * tint.blue) + 0x00800080);
+      g = Div255(g * tint.green);
     }
     // Byte by byte in 16-bit arithmetic, which the compiler vectorises; the
     // unused top byte stays 0 (0 * inv + 128 rounds to 0).
@@ -96,12 +102,12 @@ inline void PutRun(uint32_t* d, int32_t n, uint32_t t, const Shade& s) {
       bytes[i + 3] = uint8_t((x + (x >> 8)) >> 8);
     }
   } else if constexpr (Blend == BLEND_MASK || Blend == BLEND_SOLID) {
-    if (Blend == BLEND_MASK && (t >> 24) < s.minMaskAlpha) return;
+    if (Blend == BLEND_MASK && (t >> 24) < tint.minMaskAlpha) return;
     uint32_t v = 0;
-    Put<Blend, Modulate, Alpha>(v, t, s);
+    Put<Blend, Modulate, Alpha>(v, t, tint);
     std::fill(d, d + n, v);
   } else {
-    for (int32_t i = 0; i < n; ++i) Put<Blend, Modulate, Alpha>(d[i], t, s);
+    for (int32_t i = 0; i < n; ++i) Put<Blend, Modulate, Alpha>(d[i], t, tint);
   }
 }
 
@@ -153,15 +159,15 @@ inline bool Bilinear(const Texture& tex, int64_t u, int64_t v, uint32_t& out) {
 }
 
 template <int Blend, bool Modulate, bool Alpha, bool Filter>
-void DrawSpan(const Span& span, const Texture& tex, const Shade& s) {
+void DrawSpan(const Span& span, const Texture& tex, const Tint& tint) {
   int64_t u = span.u, v = span.v;
   uint32_t* d = span.dst;
   if constexpr (Filter) {
     // Fully transparent texels change nothing in the blending modes.
-    constexpr bool skip = Blend == BLEND_MASK || Blend == BLEND_ALPHA || Blend == BLEND_LIGHT;
+    constexpr bool skip = Blend == BLEND_MASK || Blend == BLEND_ALPHA || Blend == BLEND_ADD;
     for (int32_t i = 0; i < span.count; ++i, u += span.du, v += span.dv) {
       uint32_t t;
-      if (Bilinear<skip>(tex, u, v, t)) Put<Blend, Modulate, Alpha>(d[i], t, s);
+      if (Bilinear<skip>(tex, u, v, t)) Put<Blend, Modulate, Alpha>(d[i], t, tint);
     }
   } else if (span.dv == 0) {
     const uint32_t* row = tex.pixels + size_t(ClampIndex(v >> 32, tex.height)) * tex.width;
@@ -174,31 +180,33 @@ void DrawSpan(const Span& span, const Texture& tex, const Shade& s) {
         int64_t next = (texel + 1) << 32;
         int64_t steps = (next - u + span.du - 1) / span.du;
         int32_t n = int32_t(std::min<int64_t>(steps, span.count - i));
-        PutRun<Blend, Modulate, Alpha>(d + i, n, row[ClampIndex(texel, tex.width)], s);
+        PutRun<Blend, Modulate, Alpha>(d + i, n, row[ClampIndex(texel, tex.width)], tint);
         i += n;
         u += span.du * n;
       }
       return;
     }
     for (int32_t i = 0; i < span.count; ++i, u += span.du)
-      Put<Blend, Modulate, Alpha>(d[i], row[ClampIndex(u >> 32, tex.width)], s);
+      Put<Blend, Modulate, Alpha>(d[i], row[ClampIndex(u >> 32, tex.width)], tint);
   } else {
     for (int32_t i = 0; i < span.count; ++i, u += span.du, v += span.dv)
-      Put<Blend, Modulate, Alpha>(
-          d[i], tex.pixels[size_t(ClampIndex(v >> 32, tex.height)) * tex.width + ClampIndex(u >> 32, tex.width)],
-          s);
+      Put<Blend, Modulate, Alpha>(d[i],
+                                  tex.pixels[size_t(ClampIndex(v >> 32, tex.height)) * tex.width +
+                                             ClampIndex(u >> 32, tex.width)],
+                                  tint);
   }
 }
 
 template <int Blend, bool Modulate, bool Alpha>
-void CopyRows(uint32_t* dst, int32_t dstPitch, const uint32_t* src, int32_t srcPitch, int32_t w, int32_t h,
-              const Shade& s) {
+void CopyRows(uint32_t* dst, int32_t dstPitch, const uint32_t* src, int32_t srcPitch, int32_t w,
+              int32_t h, const Tint& tint) {
   for (int32_t y = 0; y < h; ++y, dst += dstPitch, src += srcPitch)
-    for (int32_t x = 0; x < w; ++x) Put<Blend, Modulate, Alpha>(dst[x], src[x], s);
+    for (int32_t x = 0; x < w; ++x) Put<Blend, Modulate, Alpha>(dst[x], src[x], tint);
 }
 
-using SpanFn = void (*)(const Span&, const Texture&, const Shade&);
-using CopyFn = void (*)(uint32_t*, int32_t, const uint32_t*, int32_t, int32_t, int32_t, const Shade&);
+using SpanFn = void (*)(const Span&, const Texture&, const Tint&);
+using CopyFn = void (*)(uint32_t*, int32_t, const uint32_t*, int32_t, int32_t, int32_t,
+                        const Tint&);
 
 template <int Blend>
 SpanFn PickSpan(bool modulate, bool alpha, bool filter) {
@@ -221,8 +229,10 @@ SpanFn SpanFor(int32_t blend, bool modulate, bool alpha, bool filter) {
     case BLEND_MASK: return PickSpan<BLEND_MASK>(modulate, false, filter);
     case BLEND_SOLID: return PickSpan<BLEND_SOLID>(modulate, false, filter);
     case BLEND_ALPHA: return PickSpan<BLEND_ALPHA>(modulate, alpha, filter);
-    case BLEND_LIGHT: return PickSpan<BLEND_LIGHT>(modulate, alpha, filter);
-    case BLEND_SHADE: return PickSpan<BLEND_SHADE>(modulate, false, filter);
+    case BLEND_ADD:
+      return PickSpan<BLEND_ADD>(modulate, alpha, filter);
+    case BLEND_MULTIPLY:
+      return PickSpan<BLEND_MULTIPLY>(modulate, false, filter);
     default: return nullptr;
   }
 }
@@ -232,8 +242,10 @@ CopyFn CopyFor(int32_t blend, bool modulate, bool alpha) {
     case BLEND_MASK: return PickCopy<BLEND_MASK>(modulate, false);
     case BLEND_SOLID: return PickCopy<BLEND_SOLID>(modulate, false);
     case BLEND_ALPHA: return PickCopy<BLEND_ALPHA>(modulate, alpha);
-    case BLEND_LIGHT: return PickCopy<BLEND_LIGHT>(modulate, alpha);
-    case BLEND_SHADE: return PickCopy<BLEND_SHADE>(modulate, false);
+    case BLEND_ADD:
+      return PickCopy<BLEND_ADD>(modulate, alpha);
+    case BLEND_MULTIPLY:
+      return PickCopy<BLEND_MULTIPLY>(modulate, false);
     default: return nullptr;
   }
 }
@@ -288,31 +300,36 @@ struct RowRange {
 
 inline int64_t ToFixed(double v) { return int64_t(Bound(v) * 4294967296.0); }
 
-}  // namespace
+// What a draw keeps from its set-up: the tint, the inner loops' variant and
+// the texture level it samples.
+struct DrawSetup {
+  Tint tint{};
+  bool modulate = false, alpha = false, filter = false;
+  bool baseLevel = true;
+  double levelScale = 1.0;
+  Texture tex{};
+};
 
-void SoftClear(SoftTarget& target, uint32_t rgb) {
-  std::fill(target.pixels, target.pixels + size_t(target.width) * target.height, rgb & 0xffffff);
-}
-
-void SoftDraw(SoftTarget& target, const ImageData& image, int32_t frame, double x, double y,
-              const DrawParams& p) {
-  if (frame < 0 || frame >= int32_t(image.frames.size())) return;
-  if (!std::isfinite(x) || !std::isfinite(y)) return;
+// False when the draw shows nothing.
+bool SetUpDraw(const ImageData& image, int32_t frame, double x, double y, const DrawParams& p,
+               DrawSetup& setup) {
+  if (frame < 0 || frame >= int32_t(image.frames.size())) return false;
+  if (!std::isfinite(x) || !std::isfinite(y)) return false;
   double sx = p.scaleX, sy = p.scaleY;
-  if (!(sx != 0.0 && sy != 0.0 && std::isfinite(sx) && std::isfinite(sy))) return;
-  if (!std::isfinite(p.cosA) || !std::isfinite(p.sinA)) return;
+  if (!(sx != 0.0 && sy != 0.0 && std::isfinite(sx) && std::isfinite(sy))) return false;
+  if (!std::isfinite(p.cosA) || !std::isfinite(p.sinA)) return false;
 
-  Shade shade;
-  shade.red = uint32_t(p.red);
-  shade.green = uint32_t(p.green);
-  shade.blue = uint32_t(p.blue);
-  shade.alphaByte = uint32_t(p.alphaByte);
-  shade.minMaskAlpha =
+  Tint& tint = setup.tint;
+  tint.red = uint32_t(p.red);
+  tint.green = uint32_t(p.green);
+  tint.blue = uint32_t(p.blue);
+  tint.alphaByte = uint32_t(p.alphaByte);
+  tint.minMaskAlpha =
       p.alphaByte > 0 ? uint32_t((65025 + 2 * p.alphaByte - 1) / (2 * p.alphaByte)) : 256u;
-  if (p.blend == BLEND_MASK && shade.minMaskAlpha > 255) return;
-  if ((p.blend == BLEND_ALPHA || p.blend == BLEND_LIGHT) && p.alphaByte == 0) return;
-  bool modulate = !(p.red == 255 && p.green == 255 && p.blue == 255);
-  bool alpha = p.alphaByte != 255;
+  if (p.blend == BLEND_MASK && tint.minMaskAlpha > 255) return false;
+  if ((p.blend == BLEND_ALPHA || p.blend == BLEND_ADD) && p.alphaByte == 0) return false;
+  setup.modulate = !(p.red == 255 && p.green == 255 && p.blue == 255);
+  setup.alpha = p.alphaByte != 255;
 
   const std::vector<ImageLevel>& levels = image.frames[size_t(frame)];
   const ImageLevel* level = &levels[0];
@@ -331,28 +348,43 @@ void SoftDraw(SoftTarget& target, const ImageData& image, int32_t frame, double 
     levelScale = double(level->width) / image.frameWidth;
     filter = true;
   }
-  Texture tex{level->pixels.data(), level->padded.data(), level->width, level->height};
+  setup.filter = filter;
+  setup.baseLevel = level == &levels[0];
+  setup.levelScale = levelScale;
+  setup.tex = Texture{level->pixels.data(), level->padded.data(), level->width, level->height};
+  return true;
+}
+
+// Unrotated and unscaled: texels map to pixels one to one. (x0, y0) is the
+// image's top left corner.
+bool OneToOne(const DrawParams& p, const DrawSetup& setup, double x0, double y0) {
+  return p.cosA == 1.0 && p.sinA == 0.0 && p.scaleX == 1.0 && p.scaleY == 1.0 && setup.baseLevel &&
+         (!setup.filter || (x0 == std::floor(x0) && y0 == std::floor(y0)));
+}
+
+void CopyOneToOne(SoftTarget& target, const ImageData& image, double x0, double y0, int32_t blend,
+                  const DrawSetup& setup) {
+  if (std::fabs(x0) > kLimit || std::fabs(y0) > kLimit) return;
   const int32_t w = image.frameWidth, h = image.frameHeight;
-  const double x0 = x - image.anchorX, y0 = y - image.anchorY;
+  int64_t ox = int64_t(std::floor(0.5 - x0)), oy = int64_t(std::floor(0.5 - y0));
+  int64_t xa = std::max<int64_t>(-ox, 0), xb = std::min<int64_t>(w - ox, target.width);
+  int64_t ya = std::max<int64_t>(-oy, 0), yb = std::min<int64_t>(h - oy, target.height);
+  if (xa >= xb || ya >= yb) return;
+  CopyFn copy = CopyFor(blend, setup.modulate, setup.alpha);
+  if (!copy) return;
+  copy(target.pixels + size_t(ya) * target.width + xa, target.width,
+       setup.tex.pixels + size_t(ya + oy) * w + size_t(xa + ox), w, int32_t(xb - xa),
+       int32_t(yb - ya), setup.tint);
+}
 
-  // Unrotated and unscaled: texels map to pixels one to one.
-  if (p.cosA == 1.0 && p.sinA == 0.0 && sx == 1.0 && sy == 1.0 && level == &levels[0] &&
-      (!filter || (x0 == std::floor(x0) && y0 == std::floor(y0)))) {
-    if (std::fabs(x0) > kLimit || std::fabs(y0) > kLimit) return;
-    int64_t ox = int64_t(std::floor(0.5 - x0)), oy = int64_t(std::floor(0.5 - y0));
-    int64_t xa = std::max<int64_t>(-ox, 0), xb = std::min<int64_t>(w - ox, target.width);
-    int64_t ya = std::max<int64_t>(-oy, 0), yb = std::min<int64_t>(h - oy, target.height);
-    if (xa >= xb || ya >= yb) return;
-    CopyFn copy = CopyFor(p.blend, modulate, alpha);
-    if (!copy) return;
-    copy(target.pixels + size_t(ya) * target.width + xa, target.width,
-         tex.pixels + size_t(ya + oy) * w + size_t(xa + ox), w, int32_t(xb - xa), int32_t(yb - ya), shade);
-    return;
-  }
-
-  SpanFn span = SpanFor(p.blend, modulate, alpha, filter);
+// Rotated or scaled: row by row, each row clipped to the pixels
+// whose centres map inside the frame.
+void DrawTransformed(SoftTarget& target, const ImageData& image, double x, double y,
+                     const DrawParams& p, const DrawSetup& setup) {
+  SpanFn span = SpanFor(p.blend, setup.modulate, setup.alpha, setup.filter);
   if (!span) return;
-  const double c = p.cosA, s = p.sinA;
+  const double c = p.cosA, s = p.sinA, sx = p.scaleX, sy = p.scaleY, levelScale = setup.levelScale;
+  const int32_t w = image.frameWidth, h = image.frameHeight;
   // Screen to texel: u = (c dx + s dy) / sx + ax, v = (-s dx + c dy) / sy + ay.
   const double dudx = c / sx * levelScale, dudy = s / sx * levelScale;
   const double dvdx = -s / sy * levelScale, dvdy = c / sy * levelScale;
@@ -396,8 +428,25 @@ void SoftDraw(SoftTarget& target, const ImageData& image, int32_t frame, double 
     sp.v = ToFixed(vRow + dvdx * double(lo));
     sp.du = du;
     sp.dv = dv;
-    span(sp, tex, shade);
+    span(sp, setup.tex, setup.tint);
   }
+}
+
+}  // namespace
+
+void SoftClear(SoftTarget& target, uint32_t rgb) {
+  std::fill(target.pixels, target.pixels + size_t(target.width) * target.height, rgb & 0xffffff);
+}
+
+void SoftDraw(SoftTarget& target, const ImageData& image, int32_t frame, double x, double y,
+              const DrawParams& p) {
+  DrawSetup setup;
+  if (!SetUpDraw(image, frame, x, y, p, setup)) return;
+  const double x0 = x - image.anchorX, y0 = y - image.anchorY;
+  if (OneToOne(p, setup, x0, y0))
+    CopyOneToOne(target, image, x0, y0, p.blend, setup);
+  else
+    DrawTransformed(target, image, x, y, p, setup);
 }
 
 }  // namespace platform_detail

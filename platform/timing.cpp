@@ -85,8 +85,6 @@ int32_t WaitForTicks(int32_t timer) {
   return passed;
 }
 
-void StopTickTimer(int32_t timer) { timers.erase(timer); }
-
 void ResetTimers() {
   timers.clear();
   nextTimer = 1;

@@ -9,7 +9,6 @@ int32_t StartTickTimer(double rate);
 int32_t WaitForTicks(int32_t timer);
 // Ticks so far, without waiting.
 int32_t TimerTicks(int32_t timer);
-void StopTickTimer(int32_t timer);
 void ResetTimers();
 
 // The layer's clock in microseconds: real, or the headless virtual clock.

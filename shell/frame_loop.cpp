@@ -1,5 +1,6 @@
 // The one loop of the game: one pass is one frame.
 #include <algorithm>
+#include <iterator>
 
 #include "match/bitmap_text.hpp"
 #include "match/input_edges.hpp"
@@ -76,7 +77,8 @@ void RunScreenBlock(const ScreenEntry& entry) {
 }
 
 void ScreenOverlays() {
-  if (currentScreen >= 1 && currentScreen <= 20 && showVersionText[currentScreen] == 1) {
+  if (currentScreen >= 1 && currentScreen < int32_t(std::size(showVersionText)) &&
+      showVersionText[currentScreen] == 1) {
     SetBlendMode(BLEND_ALPHA);
     SetDrawAlpha(0.5);
     DrawImageFrame(versionBarImage, 0, 1010, 0);

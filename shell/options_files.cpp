@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "match/input_edges.hpp"
+#include "match/key_codes.hpp"
 #include "match/match_tables.hpp"
 #include "match/replay_files.hpp"
 #include "match/shell_tables.hpp"
@@ -19,10 +21,10 @@ int32_t saveFailureFrames = 0;
 
 const int32_t defaultKeys[5][7] = {
     {0, 0, 0, 0, 0, 0, 0},
-    {0, 38, 37, 39, 163, 161, 189},
-    {0, 87, 65, 68, 81, 9, 49},
-    {0, 89, 71, 74, 82, 70, 84},
-    {0, 80, 76, 221, 73, 75, 79},
+    {0, KEY_UP, KEY_LEFT, KEY_RIGHT, KEY_RIGHT_CONTROL, KEY_RIGHT_SHIFT, KEY_OEM_MINUS},
+    {0, KEY_W, KEY_A, KEY_D, KEY_Q, KEY_TAB, KEY_1},
+    {0, KEY_Y, KEY_G, KEY_J, KEY_R, KEY_F, KEY_T},
+    {0, KEY_P, KEY_L, KEY_OEM_6, KEY_I, KEY_K, KEY_O},
 };
 
 namespace {
@@ -65,7 +67,8 @@ void LoadOptionsFile() {
     for (int32_t slot = 1; slot <= 4; ++slot) {
       for (int32_t control = INPUT_THRUST; control <= INPUT_SNIPING; ++control) {
         const int32_t key = optionTable[slot][control];
-        if (key < 1 || key > 250) optionTable[slot][control] = defaultKeys[slot][control];
+        if (key < 1 || key > KEY_LAST_POLLED)
+          optionTable[slot][control] = defaultKeys[slot][control];
       }
     }
     filesLoaded = 1;

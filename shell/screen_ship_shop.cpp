@@ -157,7 +157,7 @@ void AskToAbort() {
 
 void DrawHoverLight() {
   SetDrawScale(hoverLightScaleX, hoverLightScaleY);
-  SetBlendMode(BLEND_LIGHT);
+  SetBlendMode(BLEND_ADD);
   SetDrawAlpha(0.15);
   DrawImageFrame(lightSmallImage, hoverLightX, hoverLightY, 0);
   SetDrawScale(1, 1);

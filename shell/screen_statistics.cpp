@@ -309,7 +309,7 @@ void DrawShipPanel(int32_t slot) {
   if (member == 0) return;
   const int32_t column = (member - 1) % GRID_COLUMNS;
   const int32_t row = (member - 1) / GRID_COLUMNS;
-  SetBlendMode(BLEND_LIGHT);
+  SetBlendMode(BLEND_ADD);
   SetDrawAlpha(0.15);
   DrawImageFrame(lightSmallImage, 312 + CellX(column), 501 + CellY(row), 0);
 

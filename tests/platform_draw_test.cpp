@@ -145,17 +145,17 @@ TEST_F(PlatformDraw, EachBlendMode) {
   // (200*128 + 40*127) / 255 = 120.3, (100*128 + 80*127) / 255 = 90.0,
   // (50*128 + 120*127) / 255 = 84.9
   EXPECT_EQ(FramebufferPixel(2, 0), Rgb(120, 90, 85));
-  SetBlendMode(BLEND_LIGHT);
+  SetBlendMode(BLEND_ADD);
   DrawImageFrame(img, 3, 0);
   // 40 + 100.4, 80 + 50.2, 120 + 25.1
   EXPECT_EQ(FramebufferPixel(3, 0), Rgb(140, 130, 145));
-  SetBlendMode(BLEND_SHADE);
+  SetBlendMode(BLEND_MULTIPLY);
   DrawImageFrame(img, 4, 0);
   // 200*40/255 = 31.4, 100*80/255 = 31.4, 50*120/255 = 23.5
   EXPECT_EQ(FramebufferPixel(4, 0), Rgb(31, 31, 24));
   // Adding clamps at 255.
   int32_t bright = Solid(1, 1, {250, 250, 250, 255});
-  SetBlendMode(BLEND_LIGHT);
+  SetBlendMode(BLEND_ADD);
   DrawImageFrame(bright, 5, 0);
   EXPECT_EQ(FramebufferPixel(5, 0), Rgb(255, 255, 255));
   // An unknown mode draws nothing.
@@ -181,6 +181,36 @@ TEST_F(PlatformDraw, MaskBlendLeavesOutAlphaBelowOneHalf) {
   DrawImageFrame(img, 0, 2);
   EXPECT_EQ(FramebufferPixel(1, 2), Rgb(10, 10, 10));
   EXPECT_EQ(FramebufferPixel(2, 2), Rgb(0, 0, 255));
+}
+
+// Enlarged nearest drawing blends whole runs of pixels at once; each pixel
+// of a run must come out as the same texel drawn alone at scale 1.
+TEST_F(PlatformDraw, EnlargedRunsBlendAsSinglePixels) {
+  std::mt19937 rng(90417);
+  // Bytes often at the ends and around one half, where rounding and the mask
+  // threshold turn.
+  auto byte = [&rng] {
+    const uint32_t kind = rng() % 4;
+    return uint8_t(kind == 0 ? (rng() % 2) * 255 : (kind == 1 ? 125 + rng() % 7 : rng() % 256));
+  };
+  for (int32_t trial = 0; trial < 300; ++trial) {
+    std::vector<Px> px;
+    for (int32_t i = 0; i < 16; ++i) px.push_back({byte(), byte(), byte(), byte()});
+    const int32_t img = MakeImage(16, 1, px, 0);
+    Background(byte(), byte(), byte());
+    const int32_t blend = BLEND_MASK + int32_t(rng() % 5);
+    SetBlendMode(blend);
+    SetDrawColour(byte(), byte(), byte());
+    SetDrawAlpha(rng() % 3 == 0 ? 1.0 : byte() / 255.0);
+    SetDrawScale(3, 1);
+    DrawImageFrame(img, 0, 0);
+    SetDrawScale(1, 1);
+    DrawImageFrame(img, 0, 1);
+    for (int32_t x = 0; x < 48; ++x)
+      ASSERT_EQ(FramebufferPixel(x, 0), FramebufferPixel(x / 3, 1))
+          << "blend " << blend << " pixel " << x;
+    ReleaseImage(img);
+  }
 }
 
 TEST_F(PlatformDraw, PositiveRotationTurnsClockwise) {

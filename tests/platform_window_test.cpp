@@ -83,7 +83,7 @@ void DrawScene(const SceneImages& s) {
   SetDrawRotation(0);
   SetDrawColour(255, 255, 255);
   // Additive glows, alpha-blended glows.
-  SetBlendMode(BLEND_LIGHT);
+  SetBlendMode(BLEND_ADD);
   for (int i = 0; i < 10; ++i) {
     SetDrawColour(255, 100 + i * 15, 50);
     DrawImageFrame(s.glow, 200 + i * 90, 520);
@@ -107,7 +107,7 @@ void DrawScene(const SceneImages& s) {
   SetDrawRotation(0);
   SetDrawScale(1, 1);
   // Multiply.
-  SetBlendMode(BLEND_SHADE);
+  SetBlendMode(BLEND_MULTIPLY);
   SetDrawScale(4, 4);
   DrawImageFrame(s.shade, 1000, 760);
   SetDrawScale(1, 1);
