@@ -49,13 +49,14 @@ void BeginStep(TShip& ship, int32_t slot) {
       chosen >= 0 && chosen <= maxFleetSize ? fleetTable[slot][FLEET_MEMBER_TYPES][chosen] : 0;
 }
 
-// A heading back between 0 and 360 after a turn: a lap off above 360, a lap
-// on below 0; 0 and 360 themselves stay. A heading is always in that range
-// before, so a turn crosses one bound at most and the other test never acts.
-float WrappedHeading(float heading) {
-  if (heading > 360.0f) heading = static_cast<float>(heading - 360.0);
-  if (heading < 0.0f) heading = static_cast<float>(heading + 360.0);
-  return heading;
+// A lap on for a heading below 0, a lap off for one above 360; 0 and 360
+// themselves stay. A turn tests only the bound it turns towards, the snap to
+// aimHeading both, as the game does.
+float LapOn(float heading) {
+  return heading < 0.0f ? static_cast<float>(heading + 360.0) : heading;
+}
+float LapOff(float heading) {
+  return heading > 360.0f ? static_cast<float>(heading - 360.0) : heading;
 }
 
 // Sniping, then each turn pressed, in this order: left, right, the snap to
@@ -69,10 +70,10 @@ void Steer(TShip& ship, const int32_t* input, float turnRate) {
   }
   const double turnStep = ship.sniping == 1 ? 1.5 : static_cast<double>(turnRate);
   if (input[INPUT_TURN_LEFT] != 0)
-    ship.heading = WrappedHeading(static_cast<float>(ship.heading - turnStep));
+    ship.heading = LapOn(static_cast<float>(ship.heading - turnStep));
   if (input[INPUT_TURN_RIGHT] != 0)
-    ship.heading = WrappedHeading(static_cast<float>(ship.heading + turnStep));
-  if (input[INPUT_SNAP_HEADING] != 0) ship.heading = WrappedHeading(aimHeading);
+    ship.heading = LapOff(static_cast<float>(ship.heading + turnStep));
+  if (input[INPUT_SNAP_HEADING] != 0) ship.heading = LapOn(LapOff(aimHeading));
 }
 
 // Thrust along the heading, held to the maximum speed, with exhaust from
