@@ -47,13 +47,15 @@ Image MetalFrame(int w, int h, float thick, Col metal, float fillAlpha = 0.0f, C
   }
   Mask m(w, h);
   RasterInto(m, 0, 0, static_cast<float>(w), static_cast<float>(h), [&](float x, float y) {
-    return chamf(x, y, 0.5f, chamfer) && !chamf(x, y, thick, std::max(1.0f, chamfer - thick * 0.6f));
+    return chamf(x, y, 0.5f, chamfer) &&
+           !chamf(x, y, thick, std::max(1.0f, chamfer - thick * 0.6f));
   });
   PaintLit(img, m, Material{metal, thick * 0.45f, 0.5f, 0.75f, 0.7f, 16});
   // A thin bright inner line.
   Mask line(w, h);
   RasterInto(line, 0, 0, static_cast<float>(w), static_cast<float>(h), [&](float x, float y) {
-    return chamf(x, y, thick + 2, std::max(1.0f, chamfer - thick)) && !chamf(x, y, thick + 3.2f, std::max(1.0f, chamfer - thick - 1));
+    return chamf(x, y, thick + 2, std::max(1.0f, chamfer - thick)) &&
+           !chamf(x, y, thick + 3.2f, std::max(1.0f, chamfer - thick - 1));
   });
   PaintMask(img, line, withAlpha(mix(metal, rgb(255, 255, 255), 0.3f), 0.9f));
   return img;
@@ -142,7 +144,9 @@ std::vector<uint8_t> MakeShipShopBack() {
       bool seam = px == 0 || py == 0;
       bool hi = px == 1 || py == 1;
       float v = 0.11f + 0.05f * n;
-      Col c = withAlpha(rgb(static_cast<int>(v * 255 * 0.9f), static_cast<int>(v * 255), static_cast<int>(v * 255 * 1.25f)), 1);
+      Col c = withAlpha(rgb(static_cast<int>(v * 255 * 0.9f), static_cast<int>(v * 255),
+                            static_cast<int>(v * 255 * 1.25f)),
+                        1);
       if (seam) c = rgb(6, 7, 10);
       if (hi) c = scaled(c, 1.5f);
       // Rivets near the plate corners.
@@ -180,7 +184,8 @@ Image TitleFrame(const std::u32string& text, int w, int h, int frame, int pixelS
     auto put = [&](const Mask& m, int ox) {
       for (int y = 0; y < m.h; ++y)
         for (int x = 0; x < m.w; ++x)
-          if (ox + x >= 0 && ox + x < small.w) small.at(ox + x, y) = std::max(small.at(ox + x, y), m.at(x, y));
+          if (ox + x >= 0 && ox + x < small.w)
+            small.at(ox + x, y) = std::max(small.at(ox + x, y), m.at(x, y));
     };
     put(a, w / 2 - gap / 2 - a.w);
     put(b, w / 2 + gap / 2);
@@ -199,7 +204,8 @@ Image TitleFrame(const std::u32string& text, int w, int h, int frame, int pixelS
   Mask placed(w, h);
   for (int y = 0; y < small.h; ++y)
     for (int x = 0; x < small.w; ++x)
-      if (ox + x >= 0 && ox + x < w && oy + y >= 0 && oy + y < h) placed.at(ox + x, oy + y) = small.at(x, y);
+      if (ox + x >= 0 && ox + x < w && oy + y >= 0 && oy + y < h)
+        placed.at(ox + x, oy + y) = small.at(x, y);
   // Chrome letters: a hot gradient with a horizon line.
   float top = static_cast<float>(oy), span = static_cast<float>(small.h);
   PaintLit(img, placed, Material{rgb(255, 255, 255), 3.0f, 0.55f, 0.6f, 0.8f, 20}, nullptr);
@@ -208,7 +214,8 @@ Image TitleFrame(const std::u32string& text, int w, int h, int frame, int pixelS
       float c = placed.at(x, y);
       if (c <= 0) continue;
       float t = clamp01((y - top) / span);
-      Col g = t < 0.5f ? mix(rgb(255, 250, 220), rgb(255, 190, 60), t / 0.5f) : mix(rgb(230, 90, 20), rgb(255, 200, 90), (t - 0.5f) / 0.5f);
+      Col g = t < 0.5f ? mix(rgb(255, 250, 220), rgb(255, 190, 60), t / 0.5f)
+                       : mix(rgb(230, 90, 20), rgb(255, 200, 90), (t - 0.5f) / 0.5f);
       g = scaled(g, 0.85f + 0.2f * pulse);
       Col& d = img.at(x, y);
       d = withAlpha({d.r * g.r, d.g * g.g, d.b * g.b}, d.a);
@@ -219,7 +226,8 @@ Image TitleFrame(const std::u32string& text, int w, int h, int frame, int pixelS
 
 std::vector<uint8_t> MakeTitleText() {
   Image strip(975, 750);
-  for (int f = 0; f < 5; ++f) strip.draw(TitleFrame(U"QUORVEX WEXLOR", 975, 150, f, 100), 0, f * 150);
+  for (int f = 0; f < 5; ++f)
+    strip.draw(TitleFrame(U"QUORVEX WEXLOR", 975, 150, f, 100), 0, f * 150);
   return EncodePngMasked(strip, kGreenMask);
 }
 
@@ -305,7 +313,8 @@ std::vector<uint8_t> MakeIcon(const std::string& which) {
     Mask m(38, 38);
     MaskRing(m, {19, 19}, 8, 9);
     PaintMask(img, m, rgb(150, 110, 20));
-    Stroke(img, {{23, 14}, {16, 14}, {15, 19}, {23, 19}, {22, 24}, {15, 24}}, 1.2f, rgb(120, 80, 10));
+    Stroke(img, {{23, 14}, {16, 14}, {15, 19}, {23, 19}, {22, 24}, {15, 24}}, 1.2f,
+           rgb(120, 80, 10));
   }
   return EncodePngMasked(img, kMagenta);
 }
@@ -482,14 +491,16 @@ Image MakeCardFrame(int w, int h, Col metal) {
 std::vector<uint8_t> MakeBigArrow() {
   // 84 x 230, pointing left; drawn faintly at both sides of the carousel.
   Image img(84, 230);
-  FillPoly(img, {{6, 115}, {78, 10}, {78, 60}, {42, 115}, {78, 170}, {78, 220}}, rgb(160, 210, 255));
+  FillPoly(img, {{6, 115}, {78, 10}, {78, 60}, {42, 115}, {78, 170}, {78, 220}},
+           rgb(160, 210, 255));
   return EncodePngMasked(img, kMagenta);
 }
 
 std::vector<uint8_t> MakePointer() {
   // Eight 29 x 29 frames: an arrow whose edge light runs around it.
   Image strip(232, 29);
-  std::vector<V2> arrow = {{1, 1}, {20, 13}, {12, 14.5f}, {17, 25}, {13.5f, 26.5f}, {9, 16.5f}, {2.5f, 22}};
+  std::vector<V2> arrow = {{1, 1},         {20, 13},   {12, 14.5f}, {17, 25},
+                           {13.5f, 26.5f}, {9, 16.5f}, {2.5f, 22}};
   for (int f = 0; f < 8; ++f) {
     Image img(29, 29);
     Mask m(29, 29);
@@ -524,14 +535,17 @@ std::vector<uint8_t> MakeStartTitle() {
   int tw, base;
   int w = 440, h = 80;
   Mask m = RasterText("DejaVuSans-Bold.ttf", U"QUORVEX WEXLOR 2", 46 * 3, 3 * 3, &tw, &base);
-  if (m.w / 3 > w - 16) m = RasterText("DejaVuSans-Bold.ttf", U"QUORVEX WEXLOR 2", 46 * 3 * (w - 16) / (m.w / 3), 3 * 3, &tw, &base);
+  if (m.w / 3 > w - 16)
+    m = RasterText("DejaVuSans-Bold.ttf", U"QUORVEX WEXLOR 2", 46 * 3 * (w - 16) / (m.w / 3), 3 * 3,
+                   &tw, &base);
   Mask small = ResampleMask(m, m.w / 3, m.h / 3);
   Image img(w, h);
   Mask placed(w, h);
   int ox = (w - small.w) / 2, oy = (h - small.h) / 2;
   for (int y = 0; y < small.h; ++y)
     for (int x = 0; x < small.w; ++x)
-      if (ox + x >= 0 && ox + x < w && oy + y >= 0 && oy + y < h) placed.at(ox + x, oy + y) = small.at(x, y);
+      if (ox + x >= 0 && ox + x < w && oy + y >= 0 && oy + y < h)
+        placed.at(ox + x, oy + y) = small.at(x, y);
   Image glow(w, h);
   PaintMask(glow, placed, rgb(255, 120, 20));
   BoxBlur(glow, 3);
@@ -562,7 +576,8 @@ std::vector<uint8_t> MakeStartBorder() {
   for (int y : ys) {
     Mask m(480, 360);
     RasterInto(m, 0, 0, 480, 360, [&](float x, float yy) {
-      return InRound(x, yy, 65, y, 415, y + 37.0f, 6) && !InRound(x, yy, 67, y + 2.0f, 413, y + 35.0f, 5);
+      return InRound(x, yy, 65, y, 415, y + 37.0f, 6) &&
+             !InRound(x, yy, 67, y + 2.0f, 413, y + 35.0f, 5);
     });
     PaintMask(img, m, rgb(60, 90, 120));
   }
@@ -575,7 +590,8 @@ std::vector<uint8_t> MakeTicker() {
   for (int f = 0; f < 2; ++f) {
     Image img(17, 17);
     Mask m(17, 17);
-    RasterInto(m, 0, 0, 17, 17, [](float x, float y) { return InRound(x, y, 0.5f, 0.5f, 16.5f, 16.5f, 3); });
+    RasterInto(m, 0, 0, 17, 17,
+               [](float x, float y) { return InRound(x, y, 0.5f, 0.5f, 16.5f, 16.5f, 3); });
     PaintLit(img, m, Material{f ? rgb(200, 60, 50) : rgb(60, 70, 90), 2.0f});
     Stroke(img, {{5, 5}, {12, 12}}, 1.2f, rgb(240, 240, 240));
     Stroke(img, {{12, 5}, {5, 12}}, 1.2f, rgb(240, 240, 240));
@@ -614,9 +630,13 @@ void AddScreenFiles(MediaList& list) {
   add("titleback.png", [] { return MakeTitleBack(); });
   add("shipshop.png", [] { return MakeShipShopBack(); });
   add("ss_hbord.png", [] { return MakeHBorder(); });
-  add("ss_shipbord.png", [] { return EncodePngMasked(MakeCardFrame(268, 236, rgb(150, 160, 176)), kMagenta); });
-  add("ss_shipbord2.png", [] { return EncodePngMasked(MetalFrame(268, 236, 6, rgb(235, 235, 235), 0.0f, kPanel, 14), kMagenta); });
-  add("ss_shipbord3.png", [] { return EncodePngMasked(MakeCardFrame(300, 260, rgb(220, 190, 110)), kMagenta); });
+  add("ss_shipbord.png",
+      [] { return EncodePngMasked(MakeCardFrame(268, 236, rgb(150, 160, 176)), kMagenta); });
+  add("ss_shipbord2.png", [] {
+    return EncodePngMasked(MetalFrame(268, 236, 6, rgb(235, 235, 235), 0.0f, kPanel, 14), kMagenta);
+  });
+  add("ss_shipbord3.png",
+      [] { return EncodePngMasked(MakeCardFrame(300, 260, rgb(220, 190, 110)), kMagenta); });
   add("arrow.png", [] { return MakeBigArrow(); });
   add("ss_bigplate.png", [] { return MakePlate(512, 470, 0.9f, kFrameLight); });
   add("ss_smallplate.png", [] { return MakePlate(508, 234, 0.9f, kFrameLight); });
