@@ -61,10 +61,9 @@ Image MetalFrame(int w, int h, float thick, Col metal, float fillAlpha = 0.0f, C
   return img;
 }
 
-// Menu frames are drawn at 0.66 alpha, centred: a dark glassy panel in a
-// steel frame with lit corner studs.
-// A faint technical grid and corner brackets inside a panel.
-void PanelDetail(Image& img, int inset, int cell) {
+// A faint technical grid and corner brackets inside a panel; the lower
+// brackets sit lowerBrackets pixels nearer the bottom edge.
+void PanelDetail(Image& img, int inset, int cell, int lowerBrackets = 0) {
   int w = img.w(), h = img.h();
   for (int y = inset; y < h - inset; ++y)
     for (int x = inset; x < w - inset; ++x) {
@@ -80,13 +79,17 @@ void PanelDetail(Image& img, int inset, int cell) {
   Col b = rgb(120, 190, 240);
   for (int sx = 0; sx < 2; ++sx)
     for (int sy = 0; sy < 2; ++sy) {
-      int x0 = sx ? w - inset - 6 - arm : inset + 6, y0 = sy ? h - inset - 6 : inset + 6;
-      int xc = sx ? w - inset - 7 : inset + 6, yc = sy ? h - inset - 6 - arm : inset + 6;
+      int x0 = sx ? w - inset - 6 - arm : inset + 6;
+      int y0 = sy ? h - inset - 6 + lowerBrackets : inset + 6;
+      int xc = sx ? w - inset - 7 : inset + 6;
+      int yc = sy ? h - inset - 6 - arm + lowerBrackets : inset + 6;
       FillRect(img, x0, y0 - (sy ? 1 : 0), x0 + arm, y0 + (sy ? 0 : 1), withAlpha(b, 0.8f));
       FillRect(img, xc, yc, xc + 1, yc + arm, withAlpha(b, 0.8f));
     }
 }
 
+// Menu frames are drawn at 0.66 alpha, centred: a dark glassy panel in a
+// steel frame with lit corner studs.
 std::vector<uint8_t> MakeMenuBorder(int w, int h) {
   Image img = MetalFrame(w, h, 8, kFrameLight, 0.92f, kPanel, 22);
   PanelDetail(img, 12, 24);
@@ -396,9 +399,9 @@ std::vector<uint8_t> MakeSlicer() {
   return EncodePngMasked(img, kMagenta);
 }
 
-std::vector<uint8_t> MakePlate(int w, int h, float alphaFill, Col frame) {
+std::vector<uint8_t> MakePlate(int w, int h, float alphaFill, Col frame, int lowerBrackets = 0) {
   Image img = MetalFrame(w, h, 3, frame, alphaFill, kPanel, 6);
-  if (h > 100) PanelDetail(img, 6, 16);
+  if (h > 100) PanelDetail(img, 6, 16, lowerBrackets);
   return EncodePngMasked(img, kMagenta);
 }
 
@@ -638,7 +641,10 @@ void AddScreenFiles(MediaList& list) {
   add("ss_shipbord3.png",
       [] { return EncodePngMasked(MakeCardFrame(300, 260, rgb(220, 190, 110)), kMagenta); });
   add("arrow.png", [] { return MakeBigArrow(); });
-  add("ss_bigplate.png", [] { return MakePlate(512, 470, 0.9f, kFrameLight); });
+  // The info panel's value plate lies at y 499; its last text row, PRICE at
+  // y 947, ends on the plate's row 457, where the lower brackets would run:
+  // they go 3 rows lower, clear of it.
+  add("ss_bigplate.png", [] { return MakePlate(512, 470, 0.9f, kFrameLight, 3); });
   add("ss_smallplate.png", [] { return MakePlate(508, 234, 0.9f, kFrameLight); });
   add("bord_mainmenu.png", [] { return MakeMenuBorder(720, 530); });
   add("bord_gamemode.png", [] { return MakeMenuBorder(720, 390); });
