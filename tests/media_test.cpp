@@ -467,6 +467,37 @@ TEST_F(MediaTest, EnginesAndMuzzlesSitOnTheHull) {
   }
 }
 
+TEST_F(MediaTest, InfoPanelTextClearsThePlateBrackets) {
+  // The panel's fixed-font cells (10 x 10, from one cell right of the text's
+  // x), in the plates' own coordinates, and a pixel round them hold none of
+  // the light-blue corner brackets.
+  auto clear = [](const char* name, int left, int columns, const std::vector<int>& tops) {
+    Picture pic;
+    ASSERT_TRUE(Decode(Embedded(std::string("data\\gfx\\") + name), pic));
+    for (int top : tops) {
+      int touching = 0;
+      for (int y = top - 1; y <= top + 10; ++y)
+        for (int x = left - 1; x <= left + 10 * columns; ++x) touching += pic.at(x, y)[2] >= 120;
+      EXPECT_EQ(touching, 0) << name << ", text row at plate row " << top;
+    }
+  };
+  // The value plate lies at (26, 499); its rows of at most 47 characters
+  // are written at x 32, from the ship's name at y 515 to the price at 947.
+  std::vector<int> values;
+  for (int y : {515, 531, 563, 579, 595, 627, 643, 659, 675, 707, 723,
+                755, 771, 787, 803, 819, 851, 867, 883, 899, 915, 947})
+    values.push_back(y - 499);
+  clear("ss_bigplate.png", 42 - 26, 47, values);
+  // The description plate lies 15 (shop) or 16 (database) rows above its
+  // heading, at x 764: the heading of 26 characters at x 876, the eleven
+  // lines of at most 47 from 32 rows below it, at x 770.
+  clear("ss_smallplate.png", 886 - 764, 26, {15, 16});
+  std::vector<int> lines;
+  for (int above : {15, 16})
+    for (int i = 0; i < 11; ++i) lines.push_back(above + 32 + 16 * i);
+  clear("ss_smallplate.png", 780 - 764, 47, lines);
+}
+
 TEST_F(MediaTest, SoundsAreMonoPcmWav) {
   auto le16 = [](const std::vector<uint8_t>& b, size_t i) { return b[i] | (b[i + 1] << 8); };
   auto le32 = [](const std::vector<uint8_t>& b, size_t i) {

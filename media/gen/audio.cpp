@@ -86,7 +86,8 @@ void Reverb(Buffer& b, float mix, float room, float damp) {
   std::vector<std::vector<float>> combs(4), aps(2);
   std::vector<size_t> ci(4, 0), ai(2, 0);
   std::vector<float> lp(4, 0);
-  for (int i = 0; i < 4; ++i) combs[i].assign(std::max(8, static_cast<int>(combLen[i] * scale)), 0.0f);
+  for (int i = 0; i < 4; ++i)
+    combs[i].assign(std::max(8, static_cast<int>(combLen[i] * scale)), 0.0f);
   for (int i = 0; i < 2; ++i) aps[i].assign(std::max(8, static_cast<int>(apLen[i] * scale)), 0.0f);
   for (float& x : b.s) {
     float in = x * 0.25f, out = 0;
@@ -139,8 +140,8 @@ std::vector<uint8_t> EncodeWav(const Buffer& b) {
   return v;
 }
 
-std::vector<uint8_t> EncodeOgg(const std::vector<float>& left, const std::vector<float>& right, int rate,
-                               float quality) {
+std::vector<uint8_t> EncodeOgg(const std::vector<float>& left, const std::vector<float>& right,
+                               int rate, float quality) {
   std::vector<uint8_t> out;
   vorbis_info vi;
   vorbis_info_init(&vi);

@@ -59,7 +59,7 @@ void Reverb(Buffer& b, float mix, float room = 0.8f, float damp = 0.3f);
 
 std::vector<uint8_t> EncodeWav(const Buffer& b);
 // Stereo interleaved Ogg Vorbis at the buffers' rate.
-std::vector<uint8_t> EncodeOgg(const std::vector<float>& left, const std::vector<float>& right, int rate,
-                               float quality);
+std::vector<uint8_t> EncodeOgg(const std::vector<float>& left, const std::vector<float>& right,
+                               int rate, float quality);
 
 }  // namespace gen

@@ -74,8 +74,9 @@ Image ExplosionFrame(int type, int f) {
         float core = coreR > 0.5f ? 1 - d / coreR : -1;
         float v = std::max(ring * (1.0f - 0.55f * t), core);
         if (v <= 0.15f) continue;
-        Col c = core >= ring ? mix(mix(tint, rgb(255, 255, 255), 0.6f), rgb(255, 255, 255), clamp01(core))
-                             : mix(scaled(tint, 0.55f), mix(tint, rgb(255, 255, 255), 0.45f), clamp01(ring));
+        Col c = core >= ring
+                    ? mix(mix(tint, rgb(255, 255, 255), 0.6f), rgb(255, 255, 255), clamp01(core))
+                    : mix(scaled(tint, 0.55f), mix(tint, rgb(255, 255, 255), 0.45f), clamp01(ring));
         img.blend(x, y, c, smooth(0.15f, 0.35f, v));
       }
     return img;
@@ -90,7 +91,8 @@ Image ExplosionFrame(int type, int f) {
     int extra = e.w >= 100 ? 4 : 2;
     for (int i = 0; i < extra; ++i) {
       float a = br.range(0, 2 * kPi), d = br.range(0.3f, 0.55f);
-      balls.push_back({std::cos(a) * d * rmax, std::sin(a) * d * rmax, br.range(0.45f, 0.6f), br.range(0.1f, 0.4f)});
+      balls.push_back({std::cos(a) * d * rmax, std::sin(a) * d * rmax, br.range(0.45f, 0.6f),
+                       br.range(0.1f, 0.4f)});
     }
   }
   float scale = big ? 5.0f / rmax : 2.2f / rmax;
@@ -163,7 +165,11 @@ std::vector<uint8_t> MakeExplosion(int type) {
 
 std::vector<uint8_t> MakeSpark(int kind) {
   int s = kind <= 3 ? 16 : 8;
-  Col colours[6] = {{}, rgb(255, 170, 60), rgb(255, 230, 120), rgb(255, 110, 60), rgb(255, 220, 160),
+  Col colours[6] = {{},
+                    rgb(255, 170, 60),
+                    rgb(255, 230, 120),
+                    rgb(255, 110, 60),
+                    rgb(255, 220, 160),
                     rgb(120, 255, 120)};
   Image strip(s * 5, s);
   for (int f = 0; f < 5; ++f) {
@@ -179,7 +185,8 @@ std::vector<uint8_t> MakeSpark(int kind) {
         float v = 1.0f - (dx + dy) / (r * 1.4f) - star / (r * r) * 0.6f;
         if (kind == 3) v = 1.0f - std::sqrt(dx * dx + dy * dy) / r;
         if (v <= 0.05f) continue;
-        Col col = mix(scaled(colours[kind], 0.55f + 0.45f * k), rgb(255, 255, 240), clamp01(v * 1.3f - 0.3f) * k);
+        Col col = mix(scaled(colours[kind], 0.55f + 0.45f * k), rgb(255, 255, 240),
+                      clamp01(v * 1.3f - 0.3f) * k);
         img.blend(x, y, col, clamp01(v * 2.5f));
       }
     strip.draw(img, f * s, 0);
@@ -223,7 +230,8 @@ std::vector<uint8_t> MakeWarp() {
           float ring = std::exp(-std::pow((rr - (1 - collapse * 0.6f) * 0.8f) * 6, 2));
           alpha = (arms * 0.55f * (1 - rr) * (1 - collapse) + ring * 0.6f) * (0.4f + 0.6f * t);
         }
-        float core = std::exp(-d * d / (2 * std::pow(4 + 14 * collapse * collapse, 2))) * (0.2f + 0.8f * collapse);
+        float core = std::exp(-d * d / (2 * std::pow(4 + 14 * collapse * collapse, 2))) *
+                     (0.2f + 0.8f * collapse);
         // Nothing reaches the cell's edge, so the enlarged picture stays round.
         alpha = clamp01(alpha + core) * (1 - smooth(38.0f, 53.0f, d));
         if (alpha <= 0.003f) continue;
@@ -243,7 +251,8 @@ std::vector<uint8_t> MakeStar(int kind) {
     for (int y = 0; y < s; ++y)
       for (int x = 0; x < s; ++x) {
         float dx = std::abs(x + 0.5f - c.x), dy = std::abs(y + 0.5f - c.y);
-        float v = std::max(1.0f - std::sqrt(dx * dx + dy * dy) / 2.2f, std::max(0.0f, 1 - dx / 4.5f) * (dy < 0.6f) * 0.7f);
+        float v = std::max(1.0f - std::sqrt(dx * dx + dy * dy) / 2.2f,
+                           std::max(0.0f, 1 - dx / 4.5f) * (dy < 0.6f) * 0.7f);
         v = std::max(v, std::max(0.0f, 1 - dy / 4.5f) * (dx < 0.6f) * 0.7f);
         if (v <= 0.12f) continue;
         img.at(x, y) = withAlpha(mix(rgb(150, 170, 255), rgb(255, 255, 255), v), 1.0f);
@@ -289,7 +298,8 @@ std::vector<uint8_t> MakeGauge(bool energy) {
       int fromBottom = 300 - y;
       if (fromBottom < 0 || fromBottom >= 3 * f || !SegmentRow(fromBottom)) continue;
       float level = fromBottom / 300.0f;
-      Col base = energy ? mix(rgb(30, 90, 230), rgb(90, 230, 255), level) : mix(rgb(230, 60, 30), rgb(80, 240, 60), smooth(0.0f, 0.6f, level));
+      Col base = energy ? mix(rgb(30, 90, 230), rgb(90, 230, 255), level)
+                        : mix(rgb(230, 60, 30), rgb(80, 240, 60), smooth(0.0f, 0.6f, level));
       for (int x = 2; x < 12; ++x) {
         float u = (x - 2) / 9.0f;
         float shade = 0.65f + 0.5f * std::sin(u * kPi) - 0.15f * u;
@@ -383,7 +393,8 @@ void AddEffectFiles(MediaList& list) {
     if (i == 19) continue;
     list.push_back({"gfx\\exp" + N(i) + ".png", [i] { return MakeExplosion(i); }});
   }
-  for (int k = 1; k <= 5; ++k) list.push_back({"gfx\\spark" + N(k) + ".png", [k] { return MakeSpark(k); }});
+  for (int k = 1; k <= 5; ++k)
+    list.push_back({"gfx\\spark" + N(k) + ".png", [k] { return MakeSpark(k); }});
   list.push_back({"gfx\\Flashes\\mainx.png", [] { return MakeFlash(); }});
   list.push_back({"gfx\\warp.png", [] { return MakeWarp(); }});
   list.push_back({"gfx\\star1.png", [] { return MakeStar(1); }});

@@ -12,13 +12,14 @@ struct GlyphMask {
 };
 
 // fontFile is a DejaVu file name, such as "DejaVuSans-Bold.ttf".
-GlyphMask RasterGlyph(const char* fontFile, char32_t code, int pixelSize, bool hinted, int pixelWidth = 0);
+GlyphMask RasterGlyph(const char* fontFile, char32_t code, int pixelSize, bool hinted,
+                      int pixelWidth = 0);
 Mask InkOnly(const Mask& m, int* x0, int* y0);
 Mask ResampleMask(const Mask& m, int w, int h);
 
 // Coverage of a text line at a pixel size; the baseline is at `baseline`.
-Mask RasterText(const char* fontFile, const std::u32string& text, int pixelSize, float tracking, int* width,
-                int* baseline);
+Mask RasterText(const char* fontFile, const std::u32string& text, int pixelSize, float tracking,
+                int* width, int* baseline);
 
 const int* MediumFontWidths();
 const int* BigFontWidths();

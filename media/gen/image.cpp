@@ -18,7 +18,8 @@ uint64_t HashName(const std::string& s) {
 
 namespace {
 float Lattice(int x, int y, uint32_t seed) {
-  uint32_t h = static_cast<uint32_t>(x) * 374761393u + static_cast<uint32_t>(y) * 668265263u + seed * 2246822519u;
+  uint32_t h = static_cast<uint32_t>(x) * 374761393u + static_cast<uint32_t>(y) * 668265263u +
+               seed * 2246822519u;
   h = (h ^ (h >> 13)) * 1274126177u;
   h ^= h >> 16;
   return (h & 0xffffff) / 16777215.0f;
@@ -121,8 +122,10 @@ Image Image::scaledTo(int w, int h) const {
       float fx0 = x * sx, fx1 = (x + 1) * sx, fy0 = y * sy, fy1 = (y + 1) * sy;
       Col acc{};
       float wsum = 0;
-      for (int yy = static_cast<int>(fy0); yy < std::min(h_, static_cast<int>(std::ceil(fy1))); ++yy)
-        for (int xx = static_cast<int>(fx0); xx < std::min(w_, static_cast<int>(std::ceil(fx1))); ++xx) {
+      for (int yy = static_cast<int>(fy0); yy < std::min(h_, static_cast<int>(std::ceil(fy1)));
+           ++yy)
+        for (int xx = static_cast<int>(fx0); xx < std::min(w_, static_cast<int>(std::ceil(fx1)));
+             ++xx) {
           float wx = std::min<float>(fx1, xx + 1) - std::max<float>(fx0, xx);
           float wy = std::min<float>(fy1, yy + 1) - std::max<float>(fy0, yy);
           float wt = std::max(0.0f, wx) * std::max(0.0f, wy);
@@ -209,7 +212,8 @@ void MaskPolygon(Mask& m, const std::vector<V2>& poly, bool subtract) {
     x1 = std::max(x1, p.x);
     y1 = std::max(y1, p.y);
   }
-  RasterInto(m, x0, y0, x1, y1, [&](float x, float y) { return InPolygon(poly, x, y); }, 4, subtract);
+  RasterInto(
+      m, x0, y0, x1, y1, [&](float x, float y) { return InPolygon(poly, x, y); }, 4, subtract);
 }
 
 void MaskEllipse(Mask& m, V2 c, float rx, float ry, bool subtract) {
@@ -225,14 +229,18 @@ void MaskEllipse(Mask& m, V2 c, float rx, float ry, bool subtract) {
 
 void MaskCapsule(Mask& m, V2 a, V2 b, float r, bool subtract) {
   RasterInto(
-      m, std::min(a.x, b.x) - r, std::min(a.y, b.y) - r, std::max(a.x, b.x) + r, std::max(a.y, b.y) + r,
-      [&](float x, float y) { return SegDist({x, y}, a, b) <= r; }, 4, subtract);
+      m, std::min(a.x, b.x) - r, std::min(a.y, b.y) - r, std::max(a.x, b.x) + r,
+      std::max(a.y, b.y) + r,
+      [&](float x, float y) {
+        return SegDist({x, y}, a, b) <= r;
+      },
+      4, subtract);
 }
 
 void MaskRect(Mask& m, float x0, float y0, float x1, float y1, bool subtract) {
   RasterInto(
-      m, x0, y0, x1, y1, [&](float x, float y) { return x >= x0 && x <= x1 && y >= y0 && y <= y1; }, 4,
-      subtract);
+      m, x0, y0, x1, y1, [&](float x, float y) { return x >= x0 && x <= x1 && y >= y0 && y <= y1; },
+      4, subtract);
 }
 
 void MaskRing(Mask& m, V2 c, float r0, float r1) {
@@ -289,7 +297,8 @@ std::vector<float> InnerDistance(const Mask& m) {
   return d;
 }
 
-void PaintLit(Image& img, const Mask& m, const Material& mat, const std::function<float(int, int)>& tone) {
+void PaintLit(Image& img, const Mask& m, const Material& mat,
+              const std::function<float(int, int)>& tone) {
   std::vector<float> dist = InnerDistance(m);
   float bevel = std::max(0.5f, mat.bevel);
   float maxd = 0;
@@ -338,8 +347,10 @@ void FillRect(Image& img, int x0, int y0, int x1, int y1, Col c) {
 }
 
 void Glow(Image& img, V2 c, float radius, Col colour, float strength, float power) {
-  int x0 = std::max(0, static_cast<int>(c.x - radius) - 1), x1 = std::min(img.w() - 1, static_cast<int>(c.x + radius) + 1);
-  int y0 = std::max(0, static_cast<int>(c.y - radius) - 1), y1 = std::min(img.h() - 1, static_cast<int>(c.y + radius) + 1);
+  int x0 = std::max(0, static_cast<int>(c.x - radius) - 1),
+      x1 = std::min(img.w() - 1, static_cast<int>(c.x + radius) + 1);
+  int y0 = std::max(0, static_cast<int>(c.y - radius) - 1),
+      y1 = std::min(img.h() - 1, static_cast<int>(c.y + radius) + 1);
   for (int y = y0; y <= y1; ++y)
     for (int x = x0; x <= x1; ++x) {
       float dx = x + 0.5f - c.x, dy = y + 0.5f - c.y;
@@ -427,8 +438,8 @@ std::vector<uint8_t> WritePng(int w, int h, int channels, const std::vector<uint
   PngBuf buf{&out};
   png_set_write_fn(p, &buf, PngWrite, PngFlush);
   png_set_compression_level(p, 9);
-  png_set_IHDR(p, info, w, h, 8, channels == 4 ? PNG_COLOR_TYPE_RGBA : PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE,
-               PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+  png_set_IHDR(p, info, w, h, 8, channels == 4 ? PNG_COLOR_TYPE_RGBA : PNG_COLOR_TYPE_RGB,
+               PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
   png_write_info(p, info);
   for (int y = 0; y < h; ++y)
     png_write_row(p, const_cast<png_bytep>(rows.data() + static_cast<size_t>(y) * w * channels));
@@ -527,7 +538,8 @@ bool DecodePng(const std::vector<uint8_t>& bytes, Image& out) {
   int w = png_get_image_width(p, info), h = png_get_image_height(p, info);
   int ch = png_get_channels(p, info);
   std::vector<uint8_t> rows(static_cast<size_t>(w) * h * ch);
-  for (int y = 0; y < h; ++y) png_read_row(p, rows.data() + static_cast<size_t>(y) * w * ch, nullptr);
+  for (int y = 0; y < h; ++y)
+    png_read_row(p, rows.data() + static_cast<size_t>(y) * w * ch, nullptr);
   png_destroy_read_struct(&p, &info, nullptr);
   out = Image(w, h);
   for (int y = 0; y < h; ++y)

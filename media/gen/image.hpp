@@ -13,9 +13,12 @@ struct Col {
   float r = 0, g = 0, b = 0, a = 0;
 };
 
-inline Col rgb(int r, int g, int b, float a = 1.0f) { return {r / 255.0f, g / 255.0f, b / 255.0f, a}; }
+inline Col rgb(int r, int g, int b, float a = 1.0f) {
+  return {r / 255.0f, g / 255.0f, b / 255.0f, a};
+}
 inline Col mix(Col x, Col y, float t) {
-  return {x.r + (y.r - x.r) * t, x.g + (y.g - x.g) * t, x.b + (y.b - x.b) * t, x.a + (y.a - x.a) * t};
+  return {x.r + (y.r - x.r) * t, x.g + (y.g - x.g) * t, x.b + (y.b - x.b) * t,
+          x.a + (y.a - x.a) * t};
 }
 inline Col scaled(Col c, float k) { return {c.r * k, c.g * k, c.b * k, c.a}; }
 inline Col withAlpha(Col c, float a) { return {c.r, c.g, c.b, a}; }
@@ -44,7 +47,9 @@ struct Rng {
   }
   float uni() { return (next() >> 8) * (1.0f / 16777216.0f); }
   float range(float a, float b) { return a + (b - a) * uni(); }
-  int irange(int a, int b) { return a + static_cast<int>(next() % static_cast<uint32_t>(b - a + 1)); }
+  int irange(int a, int b) {
+    return a + static_cast<int>(next() % static_cast<uint32_t>(b - a + 1));
+  }
 };
 
 uint64_t HashName(const std::string& s);
@@ -95,8 +100,8 @@ struct Mask {
 
 // Rasterises an inside test with sub x sub samples per pixel into a mask.
 using InsideFn = std::function<bool(float, float)>;
-void RasterInto(Mask& m, float x0, float y0, float x1, float y1, const InsideFn& inside, int sub = 4,
-                bool subtract = false);
+void RasterInto(Mask& m, float x0, float y0, float x1, float y1, const InsideFn& inside,
+                int sub = 4, bool subtract = false);
 
 // Shapes, in image pixel coordinates (pixel centres at +0.5).
 bool InPolygon(const std::vector<V2>& poly, float x, float y);

@@ -93,7 +93,8 @@ void Pad(Mix& m, float at, float len, const std::vector<float>& notes, float gai
         ph[j] += f * det[j] / kRate;
         v += Saw(ph[j]);
       }
-      v = lp.lowpass(v, 700 + bright * 1500 + 400 * std::sin(kTwoPi * 0.25f * (at + t)), 0.7f, kRate);
+      v = lp.lowpass(v, 700 + bright * 1500 + 400 * std::sin(kTwoPi * 0.25f * (at + t)), 0.7f,
+                     kRate);
       m.add(s + i, v * Adsr(t, 0.4f, 0.3f, 0.8f, len, 0.5f) * gain / notes.size(), pan);
     }
   }
@@ -122,7 +123,8 @@ void Lead(Mix& m, float at, float len, float note, float gain, float pan, bool s
     float vib = 1 + 0.006f * std::sin(kTwoPi * 5.5f * t) * smooth(0.15f, 0.4f, t);
     ph += f * vib / kRate;
     ph2 += f * vib * 1.005f / kRate;
-    float v = soft ? (std::sin(kTwoPi * ph) * 0.7f + Tri(ph2) * 0.4f) : (Saw(ph) * 0.5f + Square(ph2, 0.45f) * 0.4f);
+    float v = soft ? (std::sin(kTwoPi * ph) * 0.7f + Tri(ph2) * 0.4f)
+                   : (Saw(ph) * 0.5f + Square(ph2, 0.45f) * 0.4f);
     if (!soft) v = lp.lowpass(v, 2600, 0.6f, kRate);
     m.add(s + i, v * Adsr(t, 0.02f, 0.15f, 0.75f, len, 0.12f) * gain, pan);
   }
@@ -197,7 +199,8 @@ std::vector<float> Render(const Song& s) {
       } else if (s.style == 1) {
         int fifth = 7, third = ch.size() > 1 ? ch[1] - ch[0] : 3;
         int walk[4] = {0, third, fifth, b % 2 ? fifth + 2 : third};
-        for (int q = 0; q < 4; ++q) Bass(m, t0 + q * beat, beat * 0.85f, broot + walk[q], 0.3f, 700);
+        for (int q = 0; q < 4; ++q)
+          Bass(m, t0 + q * beat, beat * 0.85f, broot + walk[q], 0.3f, 700);
       } else {
         Bass(m, t0, beat * 1.5f, broot, 0.3f, 600);
         Bass(m, t0 + beat * 1.5f, beat * 0.45f, broot, 0.2f, 600);
@@ -213,7 +216,8 @@ std::vector<float> Render(const Song& s) {
         int tone = ch[k % ch.size()] + ((k / static_cast<int>(ch.size())) % 2) * 12;
         float when = t0 + k * bar / steps;
         float g = (s.style == 0 ? 0.085f : 0.065f) * (k % 4 == 0 ? 1.2f : 0.9f);
-        Pluck(m, when, static_cast<float>(s.root + 24 + tone), g, (k % 2) ? 0.5f : -0.5f, s.style == 1 ? 0.6f : 0.3f);
+        Pluck(m, when, static_cast<float>(s.root + 24 + tone), g, (k % 2) ? 0.5f : -0.5f,
+              s.style == 1 ? 0.6f : 0.3f);
       }
     }
     // Melody.
@@ -226,7 +230,8 @@ std::vector<float> Render(const Song& s) {
           Pluck(m, at, note, 0.12f, 0.1f, 0.9f);
           Lead(m, at, nt.beats * beat * 0.8f, note, 0.05f, -0.1f, true);
         } else {
-          Lead(m, at, nt.beats * beat * 0.92f, note, s.style == 2 ? 0.11f : 0.1f, 0.12f, s.style != 2);
+          Lead(m, at, nt.beats * beat * 0.92f, note, s.style == 2 ? 0.11f : 0.1f, 0.12f,
+               s.style != 2);
         }
       }
       at += nt.beats * beat;
@@ -254,7 +259,8 @@ std::vector<float> Render(const Song& s) {
   m.r.resize(n);
   Echo(m, beat * 0.75f, 0.35f, 0.22f);
   float peak = 0;
-  for (size_t i = 0; i < n; ++i) peak = std::max(peak, std::max(std::abs(m.l[i]), std::abs(m.r[i])));
+  for (size_t i = 0; i < n; ++i)
+    peak = std::max(peak, std::max(std::abs(m.l[i]), std::abs(m.r[i])));
   float k = peak > 0 ? 0.89f / peak : 1.0f;
   std::vector<float> inter;
   inter.reserve(n * 2);
@@ -278,10 +284,126 @@ std::vector<uint8_t> MakeSong(const Song& s) {
 }
 
 // Appends bars: chords with their melody bars (same count), and what plays.
-void Section(Song& s, const std::vector<std::vector<int>>& chords, const std::vector<std::vector<Note>>& tune,
-             bool drums, bool bass, bool arp) {
+void Section(Song& s, const std::vector<std::vector<int>>& chords,
+             const std::vector<std::vector<Note>>& tune, bool drums, bool bass, bool arp) {
   for (size_t i = 0; i < chords.size(); ++i)
-    s.bars.push_back({chords[i], i < tune.size() ? tune[i] : std::vector<Note>{}, drums, bass, arp});
+    s.bars.push_back(
+        {chords[i], i < tune.size() ? tune[i] : std::vector<Note>{}, drums, bass, arp});
+}
+
+// Chord shapes, semitones above the key's root.
+const std::vector<int> i_ = {0, 3, 7}, bVI = {-4, 0, 3}, bIII = {3, 7, 10};
+const std::vector<int> bVII = {-2, 2, 5}, V_ = {-5, -1, 2}, Vm = {-5, -2, 2};
+
+// The songs' tunes are written one bar a line.
+
+// Menu: A minor, 100 BPM, 32 bars (76.8 s). Intro, theme, rising second
+// theme, theme again with drums.
+Song MenuSong() {
+  const int R = kRest;
+  Song menu{100, 57, {}, 11, 0};
+  std::vector<std::vector<int>> menuA = {i_, bVI, bIII, bVII, i_, bVI, bVII, V_};
+  std::vector<std::vector<int>> menuB = {bVI, bVII, Vm, i_, bVI, bVII, i_, V_};
+  // clang-format off
+  std::vector<std::vector<Note>> themeA = {
+      {{7, 1.5f}, {5, 0.5f}, {3, 1}, {2, 1}},
+      {{0, 2}, {3, 1}, {8, 1}},
+      {{7, 1.5f}, {10, 0.5f}, {7, 1}, {3, 1}},
+      {{5, 3}, {2, 1}},
+      {{7, 1.5f}, {5, 0.5f}, {3, 1}, {7, 1}},
+      {{12, 2}, {10, 1}, {8, 1}},
+      {{10, 1.5f}, {8, 0.5f}, {7, 1}, {5, 1}},
+      {{7, 4}},
+  };
+  std::vector<std::vector<Note>> themeB = {
+      {{15, 2}, {12, 1}, {8, 1}},
+      {{14, 2}, {10, 1}, {5, 1}},
+      {{10, 1.5f}, {7, 0.5f}, {10, 1}, {14, 1}},
+      {{12, 3}, {R, 1}},
+      {{15, 1}, {14, 1}, {12, 1}, {8, 1}},
+      {{17, 2}, {14, 1}, {10, 1}},
+      {{15, 1.5f}, {14, 0.5f}, {12, 1}, {7, 1}},
+      {{11, 4}},
+  };
+  // clang-format on
+  Section(menu, menuA, {}, false, true, true);
+  Section(menu, menuA, themeA, false, true, true);
+  Section(menu, menuB, themeB, true, true, true);
+  Section(menu, menuA, themeA, true, true, true);
+  return menu;
+}
+
+// Ship shop: D dorian, 96 BPM, 32 bars (80 s), an easy groove.
+Song ShopSong() {
+  const int R = kRest;
+  Song shop{96, 50, {}, 22, 1};
+  const std::vector<int> dm7 = {0, 3, 7, 10}, g7 = {5, 9, 12, 15}, em7 = {2, 5, 9, 12};
+  const std::vector<int> am7 = {7, 10, 14, 17}, bbmaj7 = {-4, 0, 3, 7}, cmaj = {-2, 2, 5, 9};
+  std::vector<std::vector<int>> shopA = {dm7, g7, em7, am7, dm7, g7, em7, am7};
+  std::vector<std::vector<int>> shopB = {bbmaj7, cmaj, dm7, dm7, bbmaj7, cmaj, em7, am7};
+  // clang-format off
+  std::vector<std::vector<Note>> tuneA = {
+      {{R, 0.5f}, {7, 0.5f}, {10, 0.5f}, {12, 1}, {15, 0.5f}, {14, 1}},
+      {{12, 1.5f}, {9, 0.5f}, {5, 1}, {R, 1}},
+      {{R, 0.5f}, {14, 0.5f}, {17, 0.5f}, {19, 1}, {17, 0.5f}, {14, 1}},
+      {{10, 2}, {7, 2}},
+      {{R, 0.5f}, {7, 0.5f}, {10, 0.5f}, {12, 1}, {15, 0.5f}, {14, 1}},
+      {{12, 1}, {9, 1}, {12, 1}, {14, 1}},
+      {{17, 1.5f}, {15, 0.5f}, {14, 1}, {12, 1}},
+      {{14, 3}, {R, 1}},
+  };
+  std::vector<std::vector<Note>> tuneB = {
+      {{15, 1}, {19, 1}, {17, 0.5f}, {15, 0.5f}, {12, 1}},
+      {{14, 2}, {17, 1}, {14, 1}},
+      {{12, 1.5f}, {10, 0.5f}, {7, 2}},
+      {{R, 4}},
+      {{19, 1}, {22, 1}, {21, 0.5f}, {19, 0.5f}, {17, 1}},
+      {{16, 2}, {19, 1}, {16, 1}},
+      {{14, 1.5f}, {12, 0.5f}, {14, 1}, {17, 1}},
+      {{19, 4}},
+  };
+  // clang-format on
+  Section(shop, shopA, tuneA, true, true, true);
+  Section(shop, shopB, tuneB, true, true, true);
+  Section(shop, shopA, tuneA, true, true, true);
+  Section(shop, shopB, {}, false, true, true);
+  return shop;
+}
+
+// In game: E minor, 136 BPM, 40 bars (70.6 s), driving.
+Song GameSong() {
+  Song game{136, 52, {}, 33, 2};
+  const std::vector<int> bVI6 = {-4, 0, 3}, bVII7 = {-2, 2, 5}, V7 = {-5, -1, 2}, vm = {-5, -2, 2};
+  std::vector<std::vector<int>> gameA = {i_, i_, bVI6, bVII7, i_, i_, bVI6, V7};
+  std::vector<std::vector<int>> gameB = {bVI6, bVII7, vm, i_, bVI6, bVII7, vm, i_};
+  // clang-format off
+  std::vector<std::vector<Note>> riffA = {
+      {{12, 0.5f}, {12, 0.5f}, {15, 0.5f}, {12, 0.5f}, {19, 1}, {17, 0.5f}, {15, 0.5f}},
+      {{14, 1}, {15, 1}, {12, 2}},
+      {{12, 0.5f}, {12, 0.5f}, {15, 0.5f}, {12, 0.5f}, {20, 1}, {19, 0.5f}, {17, 0.5f}},
+      {{17, 2}, {14, 1}, {10, 1}},
+      {{12, 0.5f}, {12, 0.5f}, {15, 0.5f}, {12, 0.5f}, {19, 1}, {17, 0.5f}, {15, 0.5f}},
+      {{19, 1}, {17, 1}, {15, 1}, {14, 1}},
+      {{15, 1}, {12, 1}, {8, 1}, {12, 1}},
+      {{11, 2}, {14, 2}},
+  };
+  std::vector<std::vector<Note>> riffB = {
+      {{15, 2}, {12, 2}},
+      {{14, 2}, {17, 2}},
+      {{19, 3}, {17, 1}},
+      {{15, 4}},
+      {{20, 2}, {19, 1}, {17, 1}},
+      {{17, 2}, {22, 2}},
+      {{19, 2}, {14, 2}},
+      {{12, 4}},
+  };
+  // clang-format on
+  Section(game, gameA, {}, true, true, true);
+  Section(game, gameA, riffA, true, true, true);
+  Section(game, gameB, riffB, true, true, true);
+  Section(game, gameA, riffA, true, true, true);
+  Section(game, gameB, {}, false, false, true);
+  return game;
 }
 
 }  // namespace
@@ -296,77 +418,13 @@ std::vector<float> MusicPreview(const std::string& which) {
 }
 
 std::vector<MusicFile> MusicFiles() {
-  const int R = kRest;
-  // Chord shapes, semitones above the key's root.
-  const std::vector<int> i_ = {0, 3, 7}, iv_ = {5, 8, 12}, bVI = {-4, 0, 3}, bIII = {3, 7, 10}, bVII = {-2, 2, 5},
-                         V_ = {-5, -1, 2}, Vm = {-5, -2, 2}, iim = {2, 5, 9};
-
-  // Menu: A minor, 100 BPM, 32 bars (76.8 s). Intro, theme, rising second
-  // theme, theme again with drums.
-  Song menu{100, 57, {}, 11, 0};
-  std::vector<std::vector<int>> menuA = {i_, bVI, bIII, bVII, i_, bVI, bVII, V_};
-  std::vector<std::vector<int>> menuB = {bVI, bVII, Vm, i_, bVI, bVII, i_, V_};
-  std::vector<std::vector<Note>> themeA = {
-      {{7, 1.5f}, {5, 0.5f}, {3, 1}, {2, 1}}, {{0, 2}, {3, 1}, {8, 1}},       {{7, 1.5f}, {10, 0.5f}, {7, 1}, {3, 1}},
-      {{5, 3}, {2, 1}},                       {{7, 1.5f}, {5, 0.5f}, {3, 1}, {7, 1}}, {{12, 2}, {10, 1}, {8, 1}},
-      {{10, 1.5f}, {8, 0.5f}, {7, 1}, {5, 1}}, {{7, 4}}};
-  std::vector<std::vector<Note>> themeB = {
-      {{15, 2}, {12, 1}, {8, 1}},  {{14, 2}, {10, 1}, {5, 1}},           {{10, 1.5f}, {7, 0.5f}, {10, 1}, {14, 1}},
-      {{12, 3}, {R, 1}},           {{15, 1}, {14, 1}, {12, 1}, {8, 1}},  {{17, 2}, {14, 1}, {10, 1}},
-      {{15, 1.5f}, {14, 0.5f}, {12, 1}, {7, 1}}, {{11, 4}}};
-  Section(menu, menuA, {}, false, true, true);
-  Section(menu, menuA, themeA, false, true, true);
-  Section(menu, menuB, themeB, true, true, true);
-  Section(menu, menuA, themeA, true, true, true);
-
-  // Ship shop: D dorian, 96 BPM, 32 bars (80 s), an easy groove.
-  Song shop{96, 50, {}, 22, 1};
-  const std::vector<int> dm7 = {0, 3, 7, 10}, g7 = {5, 9, 12, 15}, em7 = {2, 5, 9, 12}, am7 = {7, 10, 14, 17},
-                         bbmaj7 = {-4, 0, 3, 7}, cmaj = {-2, 2, 5, 9};
-  std::vector<std::vector<int>> shopA = {dm7, g7, em7, am7, dm7, g7, em7, am7};
-  std::vector<std::vector<int>> shopB = {bbmaj7, cmaj, dm7, dm7, bbmaj7, cmaj, em7, am7};
-  std::vector<std::vector<Note>> tuneA = {
-      {{R, 0.5f}, {7, 0.5f}, {10, 0.5f}, {12, 1}, {15, 0.5f}, {14, 1}}, {{12, 1.5f}, {9, 0.5f}, {5, 1}, {R, 1}},
-      {{R, 0.5f}, {14, 0.5f}, {17, 0.5f}, {19, 1}, {17, 0.5f}, {14, 1}}, {{10, 2}, {7, 2}},
-      {{R, 0.5f}, {7, 0.5f}, {10, 0.5f}, {12, 1}, {15, 0.5f}, {14, 1}}, {{12, 1}, {9, 1}, {12, 1}, {14, 1}},
-      {{17, 1.5f}, {15, 0.5f}, {14, 1}, {12, 1}},                       {{14, 3}, {R, 1}}};
-  std::vector<std::vector<Note>> tuneB = {
-      {{15, 1}, {19, 1}, {17, 0.5f}, {15, 0.5f}, {12, 1}}, {{14, 2}, {17, 1}, {14, 1}}, {{12, 1.5f}, {10, 0.5f}, {7, 2}},
-      {{R, 4}},                                           {{19, 1}, {22, 1}, {21, 0.5f}, {19, 0.5f}, {17, 1}},
-      {{16, 2}, {19, 1}, {16, 1}},                        {{14, 1.5f}, {12, 0.5f}, {14, 1}, {17, 1}}, {{19, 4}}};
-  Section(shop, shopA, tuneA, true, true, true);
-  Section(shop, shopB, tuneB, true, true, true);
-  Section(shop, shopA, tuneA, true, true, true);
-  Section(shop, shopB, {}, false, true, true);
-
-  // In game: E minor, 136 BPM, 40 bars (70.6 s), driving.
-  Song game{136, 52, {}, 33, 2};
-  const std::vector<int> bVI6 = {-4, 0, 3}, bVII7 = {-2, 2, 5}, V7 = {-5, -1, 2}, vm = {-5, -2, 2};
-  std::vector<std::vector<int>> gameA = {i_, i_, bVI6, bVII7, i_, i_, bVI6, V7};
-  std::vector<std::vector<int>> gameB = {bVI6, bVII7, vm, i_, bVI6, bVII7, vm, i_};
-  std::vector<std::vector<Note>> riffA = {
-      {{12, 0.5f}, {12, 0.5f}, {15, 0.5f}, {12, 0.5f}, {19, 1}, {17, 0.5f}, {15, 0.5f}},
-      {{14, 1}, {15, 1}, {12, 2}},
-      {{12, 0.5f}, {12, 0.5f}, {15, 0.5f}, {12, 0.5f}, {20, 1}, {19, 0.5f}, {17, 0.5f}},
-      {{17, 2}, {14, 1}, {10, 1}},
-      {{12, 0.5f}, {12, 0.5f}, {15, 0.5f}, {12, 0.5f}, {19, 1}, {17, 0.5f}, {15, 0.5f}},
-      {{19, 1}, {17, 1}, {15, 1}, {14, 1}},
-      {{15, 1}, {12, 1}, {8, 1}, {12, 1}},
-      {{11, 2}, {14, 2}}};
-  std::vector<std::vector<Note>> riffB = {{{15, 2}, {12, 2}}, {{14, 2}, {17, 2}}, {{19, 3}, {17, 1}}, {{15, 4}},
-                                          {{20, 2}, {19, 1}, {17, 1}}, {{17, 2}, {22, 2}}, {{19, 2}, {14, 2}},
-                                          {{12, 4}}};
-  Section(game, gameA, {}, true, true, true);
-  Section(game, gameA, riffA, true, true, true);
-  Section(game, gameB, riffB, true, true, true);
-  Section(game, gameA, riffA, true, true, true);
-  Section(game, gameB, {}, false, false, true);
-
+  Song menu = MenuSong(), shop = ShopSong(), game = GameSong();
   if (!gPreviewName.empty()) {
     const Song& pick = gPreviewName == "menu" ? menu : (gPreviewName == "shop" ? shop : game);
     std::vector<float> inter = Render(pick);
     gPreview.clear();
-    for (size_t i = 0; i + 1 < inter.size(); i += 2) gPreview.push_back(0.5f * (inter[i] + inter[i + 1]));
+    for (size_t i = 0; i + 1 < inter.size(); i += 2)
+      gPreview.push_back(0.5f * (inter[i] + inter[i + 1]));
   }
   return {
       {"menu.ogg", [menu] { return MakeSong(menu); }},

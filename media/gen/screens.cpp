@@ -47,22 +47,23 @@ Image MetalFrame(int w, int h, float thick, Col metal, float fillAlpha = 0.0f, C
   }
   Mask m(w, h);
   RasterInto(m, 0, 0, static_cast<float>(w), static_cast<float>(h), [&](float x, float y) {
-    return chamf(x, y, 0.5f, chamfer) && !chamf(x, y, thick, std::max(1.0f, chamfer - thick * 0.6f));
+    return chamf(x, y, 0.5f, chamfer) &&
+           !chamf(x, y, thick, std::max(1.0f, chamfer - thick * 0.6f));
   });
   PaintLit(img, m, Material{metal, thick * 0.45f, 0.5f, 0.75f, 0.7f, 16});
   // A thin bright inner line.
   Mask line(w, h);
   RasterInto(line, 0, 0, static_cast<float>(w), static_cast<float>(h), [&](float x, float y) {
-    return chamf(x, y, thick + 2, std::max(1.0f, chamfer - thick)) && !chamf(x, y, thick + 3.2f, std::max(1.0f, chamfer - thick - 1));
+    return chamf(x, y, thick + 2, std::max(1.0f, chamfer - thick)) &&
+           !chamf(x, y, thick + 3.2f, std::max(1.0f, chamfer - thick - 1));
   });
   PaintMask(img, line, withAlpha(mix(metal, rgb(255, 255, 255), 0.3f), 0.9f));
   return img;
 }
 
-// Menu frames are drawn at 0.66 alpha, centred: a dark glassy panel in a
-// steel frame with lit corner studs.
-// A faint technical grid and corner brackets inside a panel.
-void PanelDetail(Image& img, int inset, int cell) {
+// A faint technical grid and corner brackets inside a panel; the lower
+// brackets sit lowerBrackets pixels nearer the bottom edge.
+void PanelDetail(Image& img, int inset, int cell, int lowerBrackets = 0) {
   int w = img.w(), h = img.h();
   for (int y = inset; y < h - inset; ++y)
     for (int x = inset; x < w - inset; ++x) {
@@ -78,13 +79,17 @@ void PanelDetail(Image& img, int inset, int cell) {
   Col b = rgb(120, 190, 240);
   for (int sx = 0; sx < 2; ++sx)
     for (int sy = 0; sy < 2; ++sy) {
-      int x0 = sx ? w - inset - 6 - arm : inset + 6, y0 = sy ? h - inset - 6 : inset + 6;
-      int xc = sx ? w - inset - 7 : inset + 6, yc = sy ? h - inset - 6 - arm : inset + 6;
+      int x0 = sx ? w - inset - 6 - arm : inset + 6;
+      int y0 = sy ? h - inset - 6 + lowerBrackets : inset + 6;
+      int xc = sx ? w - inset - 7 : inset + 6;
+      int yc = sy ? h - inset - 6 - arm + lowerBrackets : inset + 6;
       FillRect(img, x0, y0 - (sy ? 1 : 0), x0 + arm, y0 + (sy ? 0 : 1), withAlpha(b, 0.8f));
       FillRect(img, xc, yc, xc + 1, yc + arm, withAlpha(b, 0.8f));
     }
 }
 
+// Menu frames are drawn at 0.66 alpha, centred: a dark glassy panel in a
+// steel frame with lit corner studs.
 std::vector<uint8_t> MakeMenuBorder(int w, int h) {
   Image img = MetalFrame(w, h, 8, kFrameLight, 0.92f, kPanel, 22);
   PanelDetail(img, 12, 24);
@@ -142,7 +147,9 @@ std::vector<uint8_t> MakeShipShopBack() {
       bool seam = px == 0 || py == 0;
       bool hi = px == 1 || py == 1;
       float v = 0.11f + 0.05f * n;
-      Col c = withAlpha(rgb(static_cast<int>(v * 255 * 0.9f), static_cast<int>(v * 255), static_cast<int>(v * 255 * 1.25f)), 1);
+      Col c = withAlpha(rgb(static_cast<int>(v * 255 * 0.9f), static_cast<int>(v * 255),
+                            static_cast<int>(v * 255 * 1.25f)),
+                        1);
       if (seam) c = rgb(6, 7, 10);
       if (hi) c = scaled(c, 1.5f);
       // Rivets near the plate corners.
@@ -180,7 +187,8 @@ Image TitleFrame(const std::u32string& text, int w, int h, int frame, int pixelS
     auto put = [&](const Mask& m, int ox) {
       for (int y = 0; y < m.h; ++y)
         for (int x = 0; x < m.w; ++x)
-          if (ox + x >= 0 && ox + x < small.w) small.at(ox + x, y) = std::max(small.at(ox + x, y), m.at(x, y));
+          if (ox + x >= 0 && ox + x < small.w)
+            small.at(ox + x, y) = std::max(small.at(ox + x, y), m.at(x, y));
     };
     put(a, w / 2 - gap / 2 - a.w);
     put(b, w / 2 + gap / 2);
@@ -199,7 +207,8 @@ Image TitleFrame(const std::u32string& text, int w, int h, int frame, int pixelS
   Mask placed(w, h);
   for (int y = 0; y < small.h; ++y)
     for (int x = 0; x < small.w; ++x)
-      if (ox + x >= 0 && ox + x < w && oy + y >= 0 && oy + y < h) placed.at(ox + x, oy + y) = small.at(x, y);
+      if (ox + x >= 0 && ox + x < w && oy + y >= 0 && oy + y < h)
+        placed.at(ox + x, oy + y) = small.at(x, y);
   // Chrome letters: a hot gradient with a horizon line.
   float top = static_cast<float>(oy), span = static_cast<float>(small.h);
   PaintLit(img, placed, Material{rgb(255, 255, 255), 3.0f, 0.55f, 0.6f, 0.8f, 20}, nullptr);
@@ -208,7 +217,8 @@ Image TitleFrame(const std::u32string& text, int w, int h, int frame, int pixelS
       float c = placed.at(x, y);
       if (c <= 0) continue;
       float t = clamp01((y - top) / span);
-      Col g = t < 0.5f ? mix(rgb(255, 250, 220), rgb(255, 190, 60), t / 0.5f) : mix(rgb(230, 90, 20), rgb(255, 200, 90), (t - 0.5f) / 0.5f);
+      Col g = t < 0.5f ? mix(rgb(255, 250, 220), rgb(255, 190, 60), t / 0.5f)
+                       : mix(rgb(230, 90, 20), rgb(255, 200, 90), (t - 0.5f) / 0.5f);
       g = scaled(g, 0.85f + 0.2f * pulse);
       Col& d = img.at(x, y);
       d = withAlpha({d.r * g.r, d.g * g.g, d.b * g.b}, d.a);
@@ -219,7 +229,8 @@ Image TitleFrame(const std::u32string& text, int w, int h, int frame, int pixelS
 
 std::vector<uint8_t> MakeTitleText() {
   Image strip(975, 750);
-  for (int f = 0; f < 5; ++f) strip.draw(TitleFrame(U"QUORVEX WEXLOR", 975, 150, f, 100), 0, f * 150);
+  for (int f = 0; f < 5; ++f)
+    strip.draw(TitleFrame(U"QUORVEX WEXLOR", 975, 150, f, 100), 0, f * 150);
   return EncodePngMasked(strip, kGreenMask);
 }
 
@@ -305,7 +316,8 @@ std::vector<uint8_t> MakeIcon(const std::string& which) {
     Mask m(38, 38);
     MaskRing(m, {19, 19}, 8, 9);
     PaintMask(img, m, rgb(150, 110, 20));
-    Stroke(img, {{23, 14}, {16, 14}, {15, 19}, {23, 19}, {22, 24}, {15, 24}}, 1.2f, rgb(120, 80, 10));
+    Stroke(img, {{23, 14}, {16, 14}, {15, 19}, {23, 19}, {22, 24}, {15, 24}}, 1.2f,
+           rgb(120, 80, 10));
   }
   return EncodePngMasked(img, kMagenta);
 }
@@ -387,9 +399,9 @@ std::vector<uint8_t> MakeSlicer() {
   return EncodePngMasked(img, kMagenta);
 }
 
-std::vector<uint8_t> MakePlate(int w, int h, float alphaFill, Col frame) {
+std::vector<uint8_t> MakePlate(int w, int h, float alphaFill, Col frame, int lowerBrackets = 0) {
   Image img = MetalFrame(w, h, 3, frame, alphaFill, kPanel, 6);
-  if (h > 100) PanelDetail(img, 6, 16);
+  if (h > 100) PanelDetail(img, 6, 16, lowerBrackets);
   return EncodePngMasked(img, kMagenta);
 }
 
@@ -482,14 +494,16 @@ Image MakeCardFrame(int w, int h, Col metal) {
 std::vector<uint8_t> MakeBigArrow() {
   // 84 x 230, pointing left; drawn faintly at both sides of the carousel.
   Image img(84, 230);
-  FillPoly(img, {{6, 115}, {78, 10}, {78, 60}, {42, 115}, {78, 170}, {78, 220}}, rgb(160, 210, 255));
+  FillPoly(img, {{6, 115}, {78, 10}, {78, 60}, {42, 115}, {78, 170}, {78, 220}},
+           rgb(160, 210, 255));
   return EncodePngMasked(img, kMagenta);
 }
 
 std::vector<uint8_t> MakePointer() {
   // Eight 29 x 29 frames: an arrow whose edge light runs around it.
   Image strip(232, 29);
-  std::vector<V2> arrow = {{1, 1}, {20, 13}, {12, 14.5f}, {17, 25}, {13.5f, 26.5f}, {9, 16.5f}, {2.5f, 22}};
+  std::vector<V2> arrow = {{1, 1},         {20, 13},   {12, 14.5f}, {17, 25},
+                           {13.5f, 26.5f}, {9, 16.5f}, {2.5f, 22}};
   for (int f = 0; f < 8; ++f) {
     Image img(29, 29);
     Mask m(29, 29);
@@ -524,14 +538,17 @@ std::vector<uint8_t> MakeStartTitle() {
   int tw, base;
   int w = 440, h = 80;
   Mask m = RasterText("DejaVuSans-Bold.ttf", U"QUORVEX WEXLOR 2", 46 * 3, 3 * 3, &tw, &base);
-  if (m.w / 3 > w - 16) m = RasterText("DejaVuSans-Bold.ttf", U"QUORVEX WEXLOR 2", 46 * 3 * (w - 16) / (m.w / 3), 3 * 3, &tw, &base);
+  if (m.w / 3 > w - 16)
+    m = RasterText("DejaVuSans-Bold.ttf", U"QUORVEX WEXLOR 2", 46 * 3 * (w - 16) / (m.w / 3), 3 * 3,
+                   &tw, &base);
   Mask small = ResampleMask(m, m.w / 3, m.h / 3);
   Image img(w, h);
   Mask placed(w, h);
   int ox = (w - small.w) / 2, oy = (h - small.h) / 2;
   for (int y = 0; y < small.h; ++y)
     for (int x = 0; x < small.w; ++x)
-      if (ox + x >= 0 && ox + x < w && oy + y >= 0 && oy + y < h) placed.at(ox + x, oy + y) = small.at(x, y);
+      if (ox + x >= 0 && ox + x < w && oy + y >= 0 && oy + y < h)
+        placed.at(ox + x, oy + y) = small.at(x, y);
   Image glow(w, h);
   PaintMask(glow, placed, rgb(255, 120, 20));
   BoxBlur(glow, 3);
@@ -562,7 +579,8 @@ std::vector<uint8_t> MakeStartBorder() {
   for (int y : ys) {
     Mask m(480, 360);
     RasterInto(m, 0, 0, 480, 360, [&](float x, float yy) {
-      return InRound(x, yy, 65, y, 415, y + 37.0f, 6) && !InRound(x, yy, 67, y + 2.0f, 413, y + 35.0f, 5);
+      return InRound(x, yy, 65, y, 415, y + 37.0f, 6) &&
+             !InRound(x, yy, 67, y + 2.0f, 413, y + 35.0f, 5);
     });
     PaintMask(img, m, rgb(60, 90, 120));
   }
@@ -575,7 +593,8 @@ std::vector<uint8_t> MakeTicker() {
   for (int f = 0; f < 2; ++f) {
     Image img(17, 17);
     Mask m(17, 17);
-    RasterInto(m, 0, 0, 17, 17, [](float x, float y) { return InRound(x, y, 0.5f, 0.5f, 16.5f, 16.5f, 3); });
+    RasterInto(m, 0, 0, 17, 17,
+               [](float x, float y) { return InRound(x, y, 0.5f, 0.5f, 16.5f, 16.5f, 3); });
     PaintLit(img, m, Material{f ? rgb(200, 60, 50) : rgb(60, 70, 90), 2.0f});
     Stroke(img, {{5, 5}, {12, 12}}, 1.2f, rgb(240, 240, 240));
     Stroke(img, {{12, 5}, {5, 12}}, 1.2f, rgb(240, 240, 240));
@@ -614,11 +633,18 @@ void AddScreenFiles(MediaList& list) {
   add("titleback.png", [] { return MakeTitleBack(); });
   add("shipshop.png", [] { return MakeShipShopBack(); });
   add("ss_hbord.png", [] { return MakeHBorder(); });
-  add("ss_shipbord.png", [] { return EncodePngMasked(MakeCardFrame(268, 236, rgb(150, 160, 176)), kMagenta); });
-  add("ss_shipbord2.png", [] { return EncodePngMasked(MetalFrame(268, 236, 6, rgb(235, 235, 235), 0.0f, kPanel, 14), kMagenta); });
-  add("ss_shipbord3.png", [] { return EncodePngMasked(MakeCardFrame(300, 260, rgb(220, 190, 110)), kMagenta); });
+  add("ss_shipbord.png",
+      [] { return EncodePngMasked(MakeCardFrame(268, 236, rgb(150, 160, 176)), kMagenta); });
+  add("ss_shipbord2.png", [] {
+    return EncodePngMasked(MetalFrame(268, 236, 6, rgb(235, 235, 235), 0.0f, kPanel, 14), kMagenta);
+  });
+  add("ss_shipbord3.png",
+      [] { return EncodePngMasked(MakeCardFrame(300, 260, rgb(220, 190, 110)), kMagenta); });
   add("arrow.png", [] { return MakeBigArrow(); });
-  add("ss_bigplate.png", [] { return MakePlate(512, 470, 0.9f, kFrameLight); });
+  // The info panel's value plate lies at y 499; its last text row, PRICE at
+  // y 947, ends on the plate's row 457, where the lower brackets would run:
+  // they go 3 rows lower, clear of it.
+  add("ss_bigplate.png", [] { return MakePlate(512, 470, 0.9f, kFrameLight, 3); });
   add("ss_smallplate.png", [] { return MakePlate(508, 234, 0.9f, kFrameLight); });
   add("bord_mainmenu.png", [] { return MakeMenuBorder(720, 530); });
   add("bord_gamemode.png", [] { return MakeMenuBorder(720, 390); });
