@@ -555,21 +555,13 @@ std::vector<std::pair<const char*, harness::MatchSetup>> ComputerGoldens() {
   };
 }
 
-harness::PlaybackResult PlayRecord(const harness::MatchRecord& record) {
-  harness::WriteFileBytes(u"saved.tmp", record.data);
-  CompressToReplay(u"saved.tmp", u"match.rep");
-  RemoveFile(u"saved.tmp");
-  DecompressReplay(u"match.rep", playbackTempPath);
-  return harness::PlayBackFile(playbackTempPath, record.lastFrame);
-}
-
 TEST_F(ComputerMatches, ComputerMatchesEndAndPlayBackInStep) {
   for (const auto& [name, setup] : ComputerGoldens()) {
     harness::MatchRecord record = harness::RecordMatch(setup);
     ASSERT_TRUE(record.ended) << name << " after " << record.frames << " frames";
     EXPECT_GE(record.winner, 1) << name;
     EXPECT_LE(record.winner, WINNER_DRAW) << name;
-    harness::PlaybackResult played = PlayRecord(record);
+    harness::PlaybackResult played = harness::PlayThroughReplayFile(record);
     ASSERT_TRUE(played.started) << name;
     EXPECT_EQ(played.frames, record.frames) << name;
     EXPECT_EQ(played.mismatches, 0) << name << ": first difference in frame "
@@ -646,12 +638,7 @@ TEST(ComputerMatchFrames, WritesFramesWhenAsked) {
   std::filesystem::create_directories(folder);
   harness::ResetMatchWorld();
   ResetPlatformDisplay();
-  ASSERT_EQ(OpenDisplay(1280, 1024, 32, 75, 0), 1);
-  SetUpTeamNames();
-  SetUpStartupTables();
-  LoadGamePictures();
-  optionTable[0][2] = 0;
-  optionTable[0][3] = 0;
+  ASSERT_TRUE(harness::OpenHeadlessDisplayWithPictures());
   harness::ApplySetup(Computers(2026, {{1, {15, 35}}, {2, {25, 24}}, {3, {34, 15}}, {4, {35, 25}}}));
   StartMatch();
   SetRandomSeed(2026);

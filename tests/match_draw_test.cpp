@@ -39,6 +39,7 @@
 #include "shell/startup.hpp"
 #include "shell/startup_tables.hpp"
 #include "tests/game_pictures.hpp"
+#include "tests/match_harness.hpp"
 #include "tests/match_scenes.hpp"
 
 namespace {
@@ -84,27 +85,31 @@ int32_t Solid(int32_t w, int32_t h, uint32_t rgba, bool centred = false, int32_t
 
 constexpr uint32_t WHITE = 0xffffffffu;
 
+// A fresh shell and catalogue before a display opens, and after the test.
+void ResetForDrawing() {
+  UseHeadlessBackend(true);
+  ResetPlatformDisplay();
+  ResetShell();
+  ResetMatchScreens();
+  InitShipCatalogue();
+  InitExplosionTypes();
+}
+void CloseDrawing() {
+  ResetPlatformDisplay();
+  ResetShell();
+  ResetMatchScreens();
+}
+
 class MatchDrawing : public ::testing::Test {
  protected:
   void SetUp() override {
-    UseHeadlessBackend(true);
-    ResetPlatformDisplay();
-    ResetShell();
-    ResetMatchScreens();
-    InitShipCatalogue();
-    InitExplosionTypes();
-    ASSERT_EQ(OpenDisplay(1280, 1024, 32, 75, 0), 1);
-    SetUpTeamNames();
-    SetUpStartupTables();
+    ResetForDrawing();
+    ASSERT_TRUE(harness::OpenHeadlessDisplay());
     ResetRandom();
     SetClearColour(0, 0, 0);
     ClearBackBuffer();
   }
-  void TearDown() override {
-    ResetPlatformDisplay();
-    ResetShell();
-    ResetMatchScreens();
-  }
+  void TearDown() override { CloseDrawing(); }
 
   static void ExpectStartState(const char* after) {
     int32_t r, g, b;
@@ -708,24 +713,10 @@ TEST_F(AfterMatchScreens, FrozenPictureIsDarkenedByTheDimLevel) {
 class MatchGoldenImages : public ::testing::Test {
  protected:
   void SetUp() override {
-    UseHeadlessBackend(true);
-    ResetPlatformDisplay();
-    ResetShell();
-    ResetMatchScreens();
-    InitShipCatalogue();
-    InitExplosionTypes();
-    ASSERT_EQ(OpenDisplay(1280, 1024, 32, 75, 0), 1);
-    SetUpTeamNames();
-    SetUpStartupTables();
-    LoadGamePictures();
-    optionTable[0][2] = 0;
-    optionTable[0][3] = 0;
+    ResetForDrawing();
+    ASSERT_TRUE(harness::OpenHeadlessDisplayWithPictures());
   }
-  void TearDown() override {
-    ResetPlatformDisplay();
-    ResetShell();
-    ResetMatchScreens();
-  }
+  void TearDown() override { CloseDrawing(); }
 
   // Draws as the match frame leaves the screen: cleared to the match's blue.
   static void Check(const std::string& name, void (*draw)()) {

@@ -8,6 +8,7 @@
 
 namespace {
 
+using harness::StandingShot;
 using harness::Step;
 using harness::Steps;
 
@@ -178,19 +179,10 @@ TEST_F(MatchStepTest, EnergyRechargesUpToTheCap) {
 
 TEST_F(MatchStepTest, ShotsBeyondTheMarginAreRemoved) {
   StartDuel({15}, {24});
-  auto shot = [](float x, float y) {
-    Ref<TShot> s = NewRecord<TShotPlain>();
-    s->x = x;
-    s->y = y;
-    s->stationary = 1;
-    s->noShipHits = 1;
-    ListAppend(*shotList, s);
-    return s;
-  };
-  Ref<TShot> keep1 = shot(-256, 0), keep2 = shot(1536, 1280);
-  shot(-256.5f, 0);
-  shot(0, 1280.5f);
-  Ref<TShot> aged = shot(10, 10);
+  Ref<TShot> keep1 = StandingShot(-256, 0), keep2 = StandingShot(1536, 1280);
+  StandingShot(-256.5f, 0);
+  StandingShot(0, 1280.5f);
+  Ref<TShot> aged = StandingShot(10, 10);
   aged->lifetime = 2;
   aged->hitExplosion = 3;
   ShotUpdate();
@@ -208,17 +200,12 @@ TEST_F(MatchStepTest, HomingSpeedChangeAndSpentDestructibleShots) {
   shipSnapshot[2][6] = 2;
   slotTable[2][SLOT_TARGETABLE] = 1;
   shipSnapshot[1][6] = 1;
-  Ref<TShot> homing = NewRecord<TShotPlain>();
-  homing->x = 500;
-  homing->y = 500;
+  Ref<TShot> homing = StandingShot(500, 500);
   homing->team = 1;
   homing->slot = 1;
-  homing->stationary = 1;
-  homing->noShipHits = 1;
   homing->homingRate = 2;
   homing->speed = 3;
   homing->lifetime = 10;
-  ListAppend(*shotList, homing);
   ShotUpdate();
   EXPECT_EQ(homing->target, 2);
   EXPECT_EQ(homing->targetChosen, 1);
@@ -244,27 +231,18 @@ TEST_F(MatchStepTest, HomingSpeedChangeAndSpentDestructibleShots) {
   ShotUpdate();
 
   // Speed changes stop at the limit, from below and from above.
-  Ref<TShot> faster = NewRecord<TShotPlain>();
-  faster->noShipHits = 1;
-  faster->stationary = 1;
+  Ref<TShot> faster = StandingShot();
   faster->speed = 9.75f;
   faster->speedChange = 0.5f;
   faster->speedLimit = 10;
-  ListAppend(*shotList, faster);
-  Ref<TShot> slower = NewRecord<TShotPlain>();
-  slower->noShipHits = 1;
-  slower->stationary = 1;
+  Ref<TShot> slower = StandingShot();
   slower->speed = 10.5f;
   slower->speedChange = -1;
   slower->speedLimit = 10;
-  ListAppend(*shotList, slower);
   // A destructible shot shot down: one explosion, gone at the end of its step.
-  Ref<TShot> spent = NewRecord<TShotSpecial>();
-  spent->noShipHits = 1;
-  spent->stationary = 1;
+  Ref<TShot> spent = StandingShot<TShotSpecial>();
   spent->destructible = 1;
   spent->hitExplosion = 3;
-  ListAppend(*shotList, spent);
   const int32_t state = GetRandomSeed();
   ShotUpdate();
   EXPECT_EQ(faster->speed, 10.0f);
@@ -281,16 +259,13 @@ TEST_F(MatchStepTest, DamageArrivesOneFrameAfterTheHit) {
   Ref<TShip> target = Fly(2, 500, 500);
   slotShipValue[2][GROUP_HULL][HULL_CANNON_RESISTANCE] = 0.5f;
   target->armour = 10;
-  Ref<TShot> s = NewRecord<TShotPlain>();
-  s->x = 500;
-  s->y = 500;
+  Ref<TShot> s = StandingShot(500, 500);
+  s->noShipHits = 0;
   s->slot = 1;
   s->team = 1;
   s->memberIndex = 1;
   s->damage = 4;
   s->damageType = 1;
-  s->stationary = 1;
-  ListAppend(*shotList, s);
   ShotUpdate();
   ResolveDamage();
   EXPECT_EQ(target->armour, 10.0f);

@@ -41,15 +41,6 @@ harness::MatchSetup FourWay(int32_t seed) {
   return setup;
 }
 
-// Through the replay file and back, as a saved replay is played.
-harness::PlaybackResult PlayThroughReplayFile(const harness::MatchRecord& record) {
-  harness::WriteFileBytes(u"saved.tmp", record.data);
-  CompressToReplay(u"saved.tmp", u"match.rep");
-  RemoveFile(u"saved.tmp");
-  DecompressReplay(u"match.rep", playbackTempPath);
-  return harness::PlayBackFile(playbackTempPath, record.lastFrame);
-}
-
 TEST_F(ReplaySync, RecordedMatchesPlayBackInStepInEveryFrame) {
   const harness::MatchSetup setups[] = {Duel(4711, {15, 24}, {25, 34}), FourWay(123456),
                                         Duel(-5, {35}, {15})};
@@ -58,7 +49,7 @@ TEST_F(ReplaySync, RecordedMatchesPlayBackInStepInEveryFrame) {
     ASSERT_TRUE(record.ended) << "seed " << setup.seed;
     EXPECT_GE(record.winner, 1);
     ASSERT_EQ(record.data.size(), 8u + 160u * (record.lastFrame + 1));
-    harness::PlaybackResult played = PlayThroughReplayFile(record);
+    harness::PlaybackResult played = harness::PlayThroughReplayFile(record);
     ASSERT_TRUE(played.started);
     EXPECT_EQ(played.frames, record.frames);
     EXPECT_EQ(played.mismatches, 0) << "first at frame "
@@ -81,7 +72,7 @@ TEST_F(ReplaySync, ComputerSlotsAreComputedAgainInPlayback) {
   // Computer rows are never recorded.
   for (int32_t f = 36; f <= record.lastFrame; ++f)
     for (int32_t c = 1; c <= 6; ++c) ASSERT_EQ(replayData[f][2][c], 0);
-  harness::PlaybackResult played = PlayThroughReplayFile(record);
+  harness::PlaybackResult played = harness::PlayThroughReplayFile(record);
   ASSERT_TRUE(played.started);
   EXPECT_EQ(played.frames, record.frames);
   EXPECT_EQ(played.mismatches, 0);

@@ -34,7 +34,6 @@ class OptionsScreen : public shellharness::ShellTest {
   OptionsScreen() : ShellTest("qw2_options_") {}
   void SetUp() override {
     ASSERT_NO_FATAL_FAILURE(ShellTest::SetUp());
-    if (WithMedia()) LoadGamePictures();
     tickSound = 9001;  // stand-ins, so that the log tells the sounds apart
     rewardSound = 9003;
     fs::create_directories("data/music");
@@ -42,7 +41,6 @@ class OptionsScreen : public shellharness::ShellTest {
     HeadlessSetMouse(5, 5, 0);
     RunFrame();  // the main menu brightens in and writes the default options
   }
-  virtual bool WithMedia() const { return false; }
 
   static size_t Ticks() { return Calls("PlaySoundOnChannel 9001 0"); }
   // From the main menu: OPTIONS, and its first frame.
@@ -214,7 +212,7 @@ TEST_F(OptionsScreen, LeavingRewritesTheFileWithExactlyTheChangedCells) {
 
 namespace {
 class OptionsPictures : public OptionsScreen {
-  bool WithMedia() const override { return true; }
+  shellharness::Media MediaToLoad() const override { return shellharness::Media::PicturesAndStars; }
 };
 }  // namespace
 

@@ -39,6 +39,7 @@ namespace {
 
 using shellharness::Calls;
 using shellharness::Click;
+using shellharness::FrameAt;
 using shellharness::PressKey;
 using shellharness::SoundsPlayed;
 
@@ -49,10 +50,7 @@ class SetupScreens : public shellharness::ShellTest {
   SetupScreens() : ShellTest("qw2_setup_") {}
   void SetUp() override {
     ASSERT_NO_FATAL_FAILURE(ShellTest::SetUp());
-    if (WithMedia()) {
-      LoadGameFonts();
-      LoadGameMedia();
-    } else {
+    if (!WithMedia()) {
       // Stand-ins, so that the log tells the two sounds apart.
       tickSound = 9001;
       alarmSound = 9002;
@@ -61,7 +59,6 @@ class SetupScreens : public shellharness::ShellTest {
     RunFrame();  // the main menu brightens in
     ClearAudioCallLog();
   }
-  virtual bool WithMedia() const { return false; }
 
   // Main menu -> NEW GAME -> CHALLENGE or MELEE; the set-up screen has run
   // its first frame when this returns.
@@ -825,12 +822,8 @@ TEST_F(SetupScreens, AcceptAndEscapeInOneFrameLeaveForTheMenuWhole) {
 namespace {
 class SetupPictures : public SetupScreens {
  protected:
-  bool WithMedia() const override { return true; }
-  // Pictures go to QW2_SHOT_DIR when it is set, for looking at.
-  static void Keep(const char* name) {
-    const char* dir = std::getenv("QW2_SHOT_DIR");
-    if (dir != nullptr) WriteFramebufferPng(std::string(dir) + "/" + name);
-  }
+  // Not the star field: these tests keep the generator's seed.
+  shellharness::Media MediaToLoad() const override { return shellharness::Media::Pictures; }
   static int32_t Difference(const std::vector<uint32_t>& a, const std::vector<uint32_t>& b,
                             int32_t x0, int32_t y0, int32_t x1, int32_t y1) {
     int32_t most = 0;
@@ -846,21 +839,6 @@ class SetupPictures : public SetupScreens {
       }
     }
     return most;
-  }
-  // The back buffer as the screen block and overlays left it (before present).
-  static std::vector<uint32_t> FrameAt(int32_t x, int32_t y, const char* keep = nullptr) {
-    HeadlessSetMouse(x, y, 0);
-    std::vector<uint32_t> picture;
-    const int64_t next = PresentedFrameCount() + 1;
-    HeadlessAtFrame(next, [&picture, keep] {
-      if (keep != nullptr) Keep(keep);
-      picture.resize(1280u * 1024u);
-      for (int32_t py = 0; py < 1024; ++py) {
-        for (int32_t px = 0; px < 1280; ++px) picture[py * 1280u + px] = PresentedPixel(px, py);
-      }
-    });
-    RunFrame();
-    return picture;
   }
 };
 }  // namespace
@@ -904,7 +882,7 @@ TEST_F(SetupPictures, ThePathToAMatchShowsEachScreen) {
   FrameAt(842, 860, "melee_two_computers.png");
   // The fade of ACCEPT: a picture in the middle of it.
   const int64_t half = PresentedFrameCount() + 14;
-  HeadlessAtFrame(half, [] { Keep("melee_accept_fading.png"); });
+  HeadlessAtFrame(half, [] { shellharness::KeepPicture("melee_accept_fading.png"); });
   Click(842, 860);
   EXPECT_EQ(pendingScreen, SCREEN_NEXT_SHOPPER);
   for (int32_t i = 0; i < 200; ++i) RunFrame();

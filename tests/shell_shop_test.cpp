@@ -61,10 +61,10 @@ class ShopScreens : public shellharness::ShellTest {
   ShopScreens() : ShellTest("qw2_shop_") {}
   void SetUp() override {
     ASSERT_NO_FATAL_FAILURE(ShellTest::SetUp());
-    LoadGamePictures();
     Rest();
     RunFrame();  // the main menu brightens in
   }
+  shellharness::Media MediaToLoad() const override { return shellharness::Media::PicturesAndStars; }
 
   // Keys held in one frame, released afterwards.
   static void Press(std::initializer_list<int32_t> keys) {
@@ -542,19 +542,7 @@ TEST_F(ShopScreens, TheDatabaseOffersEveryAvailableTypeAndReturns) {
 
 namespace {
 
-// The picture the next frame presents; kept in QW2_SHOT_DIR when set.
-std::vector<uint32_t> NextPicture(const char* name) {
-  std::vector<uint32_t> picture(1280u * 1024u);
-  HeadlessAtFrame(PresentedFrameCount() + 1, [&picture, name] {
-    const char* dir = std::getenv("QW2_SHOT_DIR");
-    if (dir != nullptr) WriteFramebufferPng(std::string(dir) + "/" + name);
-    for (int32_t y = 0; y < 1024; ++y) {
-      for (int32_t x = 0; x < 1280; ++x) picture[y * 1280u + x] = PresentedPixel(x, y);
-    }
-  });
-  RunFrame();
-  return picture;
-}
+using shellharness::NextPicture;
 
 // The first row from y0 in which the pictures differ between x0 and x1.
 int32_t FirstDifferentRow(const std::vector<uint32_t>& a, const std::vector<uint32_t>& b,

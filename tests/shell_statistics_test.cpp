@@ -24,6 +24,8 @@
 
 namespace {
 
+using shellharness::FrameAt;
+
 // The values of some rows, in their order, joined by "|".
 Text Values(const std::vector<StatsRow>& rows) {
   Text out;
@@ -84,12 +86,10 @@ class StatisticsScreen : public shellharness::ShellTest {
   void SetUp() override {
     ASSERT_NO_FATAL_FAILURE(ShellTest::SetUp());
     fadePhase = FADE_NONE;  // the screen is entered directly, not faded into
-    if (WithMedia()) LoadGamePictures();
     tickSound = 9001;
     HeadlessSetMouse(5, 5, 0);
     ClearAudioCallLog();
   }
-  virtual bool WithMedia() const { return false; }
 
   static void Enter() {
     lastScreen = SCREEN_MATCH_RESULT;
@@ -366,21 +366,7 @@ TEST_F(StatisticsScreen, AScriptedMatchShowsWhatHappenedInIt) {
 namespace {
 class StatisticsPictures : public StatisticsScreen {
  protected:
-  bool WithMedia() const override { return true; }
-  // The channel sum of each pixel of the next frame's picture, which is kept
-  // in QW2_SHOT_DIR when that is set.
-  static std::vector<uint32_t> FrameAt(int32_t x, int32_t y, const char* keep) {
-    HeadlessSetMouse(x, y, 0);
-    std::vector<uint32_t> picture(1280u * 1024u);
-    HeadlessAtFrame(PresentedFrameCount() + 1, [&picture, keep] {
-      const char* dir = std::getenv("QW2_SHOT_DIR");
-      if (dir != nullptr) WriteFramebufferPng(std::string(dir) + "/" + keep);
-      for (int32_t py = 0; py < 1024; ++py)
-        for (int32_t px = 0; px < 1280; ++px) picture[py * 1280u + px] = PresentedPixel(px, py);
-    });
-    RunFrame();
-    return picture;
-  }
+  shellharness::Media MediaToLoad() const override { return shellharness::Media::PicturesAndStars; }
 };
 
 int32_t Channel(uint32_t pixel, int32_t shift) {
