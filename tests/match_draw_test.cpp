@@ -20,6 +20,7 @@
 #include "catalogue/ships.hpp"
 #include "match/bitmap_text.hpp"
 #include "match/input_edges.hpp"
+#include "match/key_codes.hpp"
 #include "match/match_tables.hpp"
 #include "match/media_tables.hpp"
 #include "match/records.hpp"
@@ -359,7 +360,7 @@ TEST_F(MatchDrawing, FlashesAndGlowsOnlyWithHighDetail) {
   }
   scenes::AddDebrisTrail(500, 700, 0, 3, 1);
 
-  optionTable[0][3] = 0;
+  optionTable[OPTIONS_GENERAL][OPTION_HIGH_DETAIL] = OPTION_ON;
   DrawExplosions();
   DrawSparks();
   // Tick 0: alpha 0.5 (byte 127) in the default flash colour; the spark glow
@@ -370,7 +371,7 @@ TEST_F(MatchDrawing, FlashesAndGlowsOnlyWithHighDetail) {
   ExpectStartState("DrawExplosions and DrawSparks");
 
   ClearBackBuffer();
-  optionTable[0][3] = 1;
+  optionTable[OPTIONS_GENERAL][OPTION_HIGH_DETAIL] = OPTION_OFF;
   DrawExplosions();
   DrawSparks();
   DrawDebris(emissionImage);
@@ -382,7 +383,7 @@ TEST_F(MatchDrawing, FlashesAndGlowsOnlyWithHighDetail) {
   // Half way through its life the flash is gone.
   ResetMatchObjects();
   ClearBackBuffer();
-  optionTable[0][3] = 0;
+  optionTable[OPTIONS_GENERAL][OPTION_HIGH_DETAIL] = OPTION_ON;
   scenes::AddExplosion(300, 300, 0, 1, 0, 1000);
   DrawExplosions();
   EXPECT_EQ(Pixel(300, 300), (Rgb{0, 0, 0}));
@@ -520,8 +521,8 @@ TEST_F(MatchDrawing, EveryRendererRestoresTheStateAndDrawsNoRandomNumbers) {
       second->kindState[1] = 2;
       second->kindState[2] = 3;
     }
-    optionTable[0][2] = 0;
-    optionTable[0][3] = detail;
+    optionTable[OPTIONS_GENERAL][OPTION_TEAM_INDICATORS] = OPTION_ON;
+    optionTable[OPTIONS_GENERAL][OPTION_HIGH_DETAIL] = detail;
     SetRandomSeed(4242);
     const int32_t seed = GetRandomSeed();
     const struct {
@@ -554,10 +555,10 @@ TEST_F(MatchDrawing, TeamLettersAreSetOnlyWhileTheOptionIsOn) {
   FillGlyphTables();
   scenes::FlyingSlot(2, 3, 15);
   scenes::AddShip(2, 15, 640, 512, 0)->radius = 20;
-  optionTable[0][2] = 1;
+  optionTable[OPTIONS_GENERAL][OPTION_TEAM_INDICATORS] = OPTION_OFF;
   MatchDraw();
   EXPECT_EQ(LitInRow(512 - 10 - 36 + 1, 600, 680), 0);
-  optionTable[0][2] = 0;
+  optionTable[OPTIONS_GENERAL][OPTION_TEAM_INDICATORS] = OPTION_ON;
   MatchDraw();
   // "C" in slot 2's colour at alpha 0.9 (byte 229), half size, above the ship.
   EXPECT_GT(LitInRow(512 - 10 - 36 + 1, 600, 680), 0);
@@ -604,21 +605,21 @@ TEST_F(AfterMatchScreens, AbortQuestionDarkensAndAnswers) {
   EXPECT_EQ(dimLevel, 80);
   EXPECT_EQ(pendingScreen, 0);
 
-  Press(78);  // N: the match goes on
+  Press(KEY_N);  // the match goes on
   ConfirmAbortMatchBlock();
   EXPECT_EQ(pendingScreen, SCREEN_MATCH);
   EXPECT_EQ(fadePhase, FADE_NONE);
 
   Enter(SCREEN_CONFIRM_ABORT_MATCH);
-  Press(27);  // Escape too
+  Press(KEY_ESCAPE);
   ConfirmAbortMatchBlock();
   EXPECT_EQ(pendingScreen, SCREEN_MATCH);
 
   // Y and N in one frame: the yes wins, with a fade and the music fading.
   Enter(SCREEN_CONFIRM_ABORT_MATCH);
   PollInput();
-  HeadlessSetKey(89, true);
-  HeadlessSetKey(78, true);
+  HeadlessSetKey(KEY_Y, true);
+  HeadlessSetKey(KEY_N, true);
   PollInput();
   ConfirmAbortMatchBlock();
   EXPECT_EQ(pendingScreen, SCREEN_MAIN_MENU);

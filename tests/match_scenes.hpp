@@ -203,7 +203,7 @@ inline void Looks() {
   for (int32_t slot = 1; slot <= 4; ++slot) slotShipValue[slot][GROUP_HULL][HULL_HAS_OWN_BODY_DRAWING] = 0;
   slotEffectState[4][1] = 1;  // slot 4's ships carry the sticky bolt
   Ranks(1, 2, 3, 4);
-  optionTable[0][3] = 1;  // low detail
+  optionTable[OPTIONS_GENERAL][OPTION_HIGH_DETAIL] = OPTION_OFF;
 }
 
 }  // namespace scenes

@@ -39,7 +39,7 @@ class NextShopperAndMatch : public ::testing::Test {
     slotTable[1][SLOT_FLEET_KIND] = FLEET_RANDOM;
     slotTable[2][SLOT_FLEET_KIND] = kind2;
     slotTable[4][SLOT_FLEET_KIND] = kind4;
-    optionTable[0][1] = 0;  // music on
+    optionTable[OPTIONS_GENERAL][OPTION_MUSIC] = OPTION_ON;
   }
 };
 

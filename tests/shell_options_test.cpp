@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "match/input_edges.hpp"
+#include "match/key_codes.hpp"
 #include "match/match_tables.hpp"
 #include "match/media_tables.hpp"
 #include "platform/draw.hpp"
@@ -23,7 +24,7 @@ using shellharness::PressKey;
 
 namespace {
 
-constexpr int32_t KEY_ESCAPE = 27, KEY_LEFT = 37, KEY_RIGHT = 39, KEY_A = 65;
+constexpr int32_t KEY_A = 65;
 // Inside the arrows, the rows and DONE.
 constexpr int32_t leftArrowX = 350, rightArrowX = 930, arrowY = 404;
 constexpr int32_t rowX = 640, doneX = 640, doneY = 740;

@@ -15,6 +15,7 @@
 #include "catalogue/ships.hpp"
 #include "match/bitmap_text.hpp"
 #include "match/input_edges.hpp"
+#include "match/key_codes.hpp"
 #include "match/match_tables.hpp"
 #include "match/media_tables.hpp"
 #include "match/shell_tables.hpp"
@@ -142,7 +143,7 @@ TEST_F(SetupScreens, GameModeMeleeCancelAndEscape) {
   pendingScreen = SCREEN_GAME_MODE;
   RunFrame();
   ClearAudioCallLog();
-  PressKey(27);
+  PressKey(KEY_ESCAPE);
   EXPECT_EQ(pendingScreen, SCREEN_MAIN_MENU);
   EXPECT_EQ(SoundsPlayed(tickSound), 0u) << "Escape makes no click";
   EXPECT_EQ(quitRequested, 0);
@@ -172,7 +173,7 @@ TEST_F(SetupScreens, ChallengeChoicesStartAtOneAndAreKeptForTheRun) {
 
   // Escape and CANCEL change no table.
   const std::vector<int32_t> tables = TablesSnapshot();
-  PressKey(27);
+  PressKey(KEY_ESCAPE);
   EXPECT_EQ(pendingScreen, SCREEN_MAIN_MENU);
   EXPECT_EQ(fadePhase, FADE_NONE);
   EXPECT_EQ(TablesSnapshot(), tables);
@@ -249,10 +250,10 @@ TEST_F(SetupScreens, ChallengeOnePlayerCustomFleet) {
   for (int32_t i = 0; i < 100; ++i) ASSERT_TRUE(RunFrame());
   EXPECT_EQ(currentScreen, SCREEN_SHIP_SHOP);
   // Escape asks whether to give the game up; yes leads back to the main menu.
-  PressKey(27);
+  PressKey(KEY_ESCAPE);
   RunFrame();
   EXPECT_EQ(currentScreen, SCREEN_CONFIRM_ABORT_SHOP);
-  PressKey(89);
+  PressKey(KEY_Y);
   RunFrame();
   EXPECT_EQ(currentScreen, SCREEN_MAIN_MENU);
 }
@@ -517,7 +518,7 @@ TEST_F(SetupScreens, MeleeFirstVisitAndRememberedColumns) {
   EXPECT_EQ(slotTable[3][SLOT_MELEE_CONTROL], CONTROL_COMPUTER);
   EXPECT_EQ(slotTable[3][SLOT_TEAM], 2);
   EXPECT_EQ(slotTable[3][SLOT_MELEE_TEAM], 2);
-  PressKey(27);
+  PressKey(KEY_ESCAPE);
   RunFrame();
   OpenChallenge();
   Click(640, 480);  // two players
@@ -781,10 +782,10 @@ TEST_F(SetupScreens, AcceptAndEscapeInOneFrameLeaveForTheMenuWhole) {
   HeadlessSetMouse(842, 860, 0);
   RunFrame();
   ClearAudioCallLog();
-  HeadlessSetKey(27, true);
+  HeadlessSetKey(KEY_ESCAPE, true);
   HeadlessSetMouse(842, 860, 1);
   RunFrame();
-  HeadlessSetKey(27, false);
+  HeadlessSetKey(KEY_ESCAPE, false);
   HeadlessSetMouse(842, 860, 0);
   EXPECT_EQ(pendingScreen, SCREEN_MAIN_MENU);
   EXPECT_EQ(fadePhase, FADE_NONE);
@@ -806,10 +807,10 @@ TEST_F(SetupScreens, AcceptAndEscapeInOneFrameLeaveForTheMenuWhole) {
   HeadlessSetMouse(842, 720, 0);
   RunFrame();
   ClearAudioCallLog();
-  HeadlessSetKey(27, true);
+  HeadlessSetKey(KEY_ESCAPE, true);
   HeadlessSetMouse(842, 720, 1);
   RunFrame();
-  HeadlessSetKey(27, false);
+  HeadlessSetKey(KEY_ESCAPE, false);
   EXPECT_EQ(pendingScreen, SCREEN_MAIN_MENU);
   EXPECT_EQ(fadePhase, FADE_NONE);
   EXPECT_EQ(musicFadeVolume, 0);
@@ -873,7 +874,7 @@ TEST_F(SetupPictures, ThePathToAMatchShowsEachScreen) {
   const std::vector<uint32_t> challenge = FrameAt(700, 480, "challenge.png");
   // The PLAYERS item glows where the pointer is.
   EXPECT_GT(Difference(challenge, FrameAt(5, 5), 500, 464, 780, 505), 30);
-  PressKey(27);
+  PressKey(KEY_ESCAPE);
   RunFrame();
   OpenMelee();
   Click(kControlX[2], RowY(1));

@@ -11,6 +11,7 @@
 
 #include "catalogue/ships.hpp"
 #include "match/input_edges.hpp"
+#include "match/key_codes.hpp"
 #include "match/match_tables.hpp"
 #include "match/media_tables.hpp"
 #include "match/shell_tables.hpp"
@@ -30,14 +31,6 @@ using shellharness::Click;
 using shellharness::SoundsPlayed;
 using shellharness::TapKey;
 
-constexpr int32_t KEY_BACKSPACE = 8;
-constexpr int32_t KEY_ENTER = 13;
-constexpr int32_t KEY_ESCAPE = 27;
-constexpr int32_t KEY_SPACE = 32;
-constexpr int32_t KEY_LEFT = 37;
-constexpr int32_t KEY_RIGHT = 39;
-constexpr int32_t KEY_N = 78;
-constexpr int32_t KEY_Y = 89;
 // Where the pointer touches nothing (above the cards).
 constexpr int32_t IDLE_X = 640, IDLE_Y = 150;
 

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "match/key_codes.hpp"
 #include "match/media_tables.hpp"
 #include "match/shell_tables.hpp"
 #include "platform/display.hpp"
@@ -78,7 +79,7 @@ TEST_F(ShellStartupTest, CloseBoxEscapeAndCloseRequest) {
   ResetPlatformDisplay();
   ResetShell();
   HeadlessSetMouse(10, 10, 0);
-  HeadlessAtFrame(3, [] { HeadlessSetKey(27, true); });
+  HeadlessAtFrame(3, [] { HeadlessSetKey(KEY_ESCAPE, true); });
   EXPECT_EQ(RunStartupWindow(), 3);
   EXPECT_EQ(PresentedFrameCount(), 4);
 
@@ -109,7 +110,7 @@ TEST_F(ShellStartupTest, RunGameIsRefusedWithoutTheDisplayMode) {
   ClickAfterPass(1, 240, 190);
   // The pointer leaves the item; the error stays.
   HeadlessAtFrame(4, [] { HeadlessSetMouse(10, 10, 0); });
-  HeadlessAtFrame(6, [] { HeadlessSetKey(27, true); });
+  HeadlessAtFrame(6, [] { HeadlessSetKey(KEY_ESCAPE, true); });
   EXPECT_EQ(RunStartupWindow(), 3);
   EXPECT_EQ(screenModeError, 1);
   EXPECT_EQ(PresentedFrameCount(), 7);
@@ -124,7 +125,7 @@ TEST_F(ShellStartupTest, DraggingOutsideTheItemsMovesTheWindow) {
   HeadlessAtFrame(3, [] { HeadlessSetMouse(300, 100, 1); });
   HeadlessAtFrame(4, [] { HeadlessSetMouse(300, 100, 0); });
   HeadlessAtFrame(5, [] { HeadlessSetMouse(310, 100, 0); });
-  HeadlessAtFrame(6, [] { HeadlessSetKey(27, true); });
+  HeadlessAtFrame(6, [] { HeadlessSetKey(KEY_ESCAPE, true); });
   EXPECT_EQ(RunStartupWindow(), 3);
   EXPECT_EQ(startupWindowX, 720 + 20);
   EXPECT_EQ(startupWindowY, 360 + 10);
@@ -139,7 +140,7 @@ TEST_F(ShellStartupTest, ADragStartingOnAnItemDoesNotMoveTheWindow) {
   HeadlessSetMouse(240, 240, 0);
   HeadlessAtFrame(1, [] { HeadlessSetMouse(240, 240, 1); });
   HeadlessAtFrame(2, [] { HeadlessSetMouse(260, 250, 1); });
-  HeadlessAtFrame(4, [] { HeadlessSetKey(27, true); });
+  HeadlessAtFrame(4, [] { HeadlessSetKey(KEY_ESCAPE, true); });
   EXPECT_EQ(RunStartupWindow(), 3);
   EXPECT_EQ(startupWindowX, 720);
   EXPECT_EQ(startupWindowY, 360);

@@ -10,6 +10,7 @@
 #include <utility>
 #include <vector>
 
+#include "match/key_codes.hpp"
 #include "platform/display.hpp"
 #include "platform/fsound.hpp"
 #include "shell/replay_save.hpp"
@@ -136,7 +137,7 @@ TEST_F(StatisticsScreen, PagesAndSubjectsOfAKnownOutcome) {
   RunFrame();
   EXPECT_EQ(statsHoverX, -1000);
 
-  PressKey(39);
+  PressKey(KEY_RIGHT);
   ASSERT_EQ(statsPage, STATS_PAGE_TEAM);
   // 0.4 joins each member's damage before the total is cut to a whole
   // number: 9, 10, ... 16, where one 0.4 on the whole sum would give 15.
@@ -161,15 +162,15 @@ TEST_F(StatisticsScreen, PagesAndSubjectsOfAKnownOutcome) {
   EXPECT_EQ(statsSubject, 2);
 
   // The ship page keeps the slot; so does the player page reached from it.
-  PressKey(39);
-  PressKey(39);
+  PressKey(KEY_RIGHT);
+  PressKey(KEY_RIGHT);
   EXPECT_EQ(statsPage, STATS_PAGE_SHIPS);
-  PressKey(37);
+  PressKey(KEY_LEFT);
   EXPECT_EQ(std::pair(statsPage, statsSubject), std::pair(STATS_PAGE_PLAYER, 2));
-  PressKey(37);
+  PressKey(KEY_LEFT);
   EXPECT_EQ(statsSubject, 1);
   Click(331, 364);
-  PressKey(37);
+  PressKey(KEY_LEFT);
   EXPECT_EQ(statsPage, STATS_PAGE_GAME);
   EXPECT_EQ(Ticks(), 6u);  // the arrow clicks that acted, and only those
   gameMode = MODE_CHALLENGE;
@@ -203,7 +204,7 @@ TEST_F(StatisticsScreen, SaveReplayOnlyForALiveMatchNotSavedAndShortEnough) {
   EXPECT_EQ(std::pair(saveDialogOpen, Ticks()), std::pair(1, size_t{1}));
   // The dialog takes the input: CONTINUE does nothing, Escape closes it.
   Click(640, 830);
-  PressKey(27);
+  PressKey(KEY_ESCAPE);
   EXPECT_EQ(saveDialogOpen, 0);
   EXPECT_EQ(currentScreen, SCREEN_STATISTICS);
   EXPECT_EQ(matchStats[1][1][STAT_SHIP_TYPE], 24.0f);
@@ -241,7 +242,7 @@ TEST_F(StatisticsScreen, ContinueAndEscapeLeadToTheAwardOrTheMenu) {
       matchWinner = c.winner;
       bonusShipsUnlocked = c.bonus;
       Enter();
-      escape ? PressKey(27) : Click(640, 830);
+      escape ? PressKey(KEY_ESCAPE) : Click(640, 830);
       EXPECT_EQ(pendingScreen, c.screen) << c.playback << c.mode << c.winner << c.bonus;
       EXPECT_EQ(fadePhase, FADE_NONE);
       RunFrame();
@@ -271,7 +272,7 @@ TEST_F(StatisticsScreen, LeavingClearsTheMatchInThatFrame) {
   ListAppend(*shipList, NewRecord<TShip>());
   ListAppend(*sparkList, NewRecord<TSpark>());
   Enter();
-  HeadlessSetKey(27, true);
+  HeadlessSetKey(KEY_ESCAPE, true);
   RunFrame();
   ASSERT_EQ(currentScreen, SCREEN_STATISTICS);  // the switch is still to come
   EXPECT_EQ(ListCount(*shipList) + ListCount(*sparkList), 0);
@@ -286,7 +287,7 @@ TEST_F(StatisticsScreen, LeavingClearsTheMatchInThatFrame) {
   EXPECT_EQ(damageQueue[1][4][30][QUEUE_COLUMNS], 0.0f);
   EXPECT_EQ(damageQueue[2][SPECIAL_ATTACKER][1][DAMAGE_TYPE_SPECIAL], 9.0f);
   EXPECT_EQ(matchOverDelay + matchOver + matchWinner + abortConfirmed, 0);
-  HeadlessSetKey(27, false);
+  HeadlessSetKey(KEY_ESCAPE, false);
 }
 
 // A match played through the frame loop with its hits scripted: slot 1's
@@ -340,16 +341,16 @@ TEST_F(StatisticsScreen, AScriptedMatchShowsWhatHappenedInIt) {
   EXPECT_EQ(PageValues(), JoinText(matchDateTime[1], u"|", matchDateTime[2], u"|00:",
                                    FormatFrames(matchFrame, 0.5f), u"|Melee|TEAM A"));
   EXPECT_EQ(SaveReplayLine(), u"SAVE REPLAY");
-  PressKey(39);
+  PressKey(KEY_RIGHT);
   EXPECT_EQ(PageValues(), u"2 / 2|70|2");
   Click(947, 444);
   EXPECT_EQ(PageValues(), u"0 / 2|5|0");  // 3.75 and 0.75, each with 0.4
-  PressKey(39);
+  PressKey(KEY_RIGHT);
   const auto time = [](int32_t frames) { return FormatFrames(frames, FLYING_TIME_ROUNDING); };
   EXPECT_EQ(PageValues(), JoinText(u"HUMAN|A|2 / 2|", time(flown[1][1]), u"|70|2"));
   Click(947, 444);
   EXPECT_EQ(PageValues(), JoinText(u"HUMAN|B|0 / 2|", time(flown[2][1] + flown[2][2]), u"|5|0"));
-  PressKey(39);
+  PressKey(KEY_RIGHT);
   // The Faser flew second but keeps its own cell, the second.
   HeadlessSetMouse(310 + 66 + 30, 530, 0);
   ASSERT_EQ(HoveredShipCell(), 2);
@@ -380,7 +381,7 @@ int32_t Brightness(uint32_t pixel) {
 TEST_F(StatisticsPictures, GridColoursAndPanelShades) {
   KnownOutcome();
   Enter();
-  for (int32_t page = 2; page <= STATS_PAGE_SHIPS; ++page) PressKey(39);
+  for (int32_t page = 2; page <= STATS_PAGE_SHIPS; ++page) PressKey(KEY_RIGHT);
   const std::vector<uint32_t> grid = FrameAt(5, 5, "stats_ships.png");
   const std::vector<uint32_t> destroyed = FrameAt(340, 530, "stats_ship_destroyed.png");
   const std::vector<uint32_t> never = FrameAt(472, 530, "stats_ship_never_flown.png");
