@@ -95,8 +95,8 @@ TEST(InputTaps, AQuickTapTurnsTheCarouselOneCard) {
 TEST(InputTaps, ATapCountsAsHeldForOneFrameAndIsRecordedSo) {
   harness::ResetMatchWorld();
   harness::MatchSetup setup;
-  setup.slots[1] = {CONTROL_HUMAN, 1, {15, 24}};
-  setup.slots[2] = {CONTROL_HUMAN, 2, {25}};
+  setup.slots[1] = {CONTROL_HUMAN, 1, {SHIP_SPETH, SHIP_DRONT}};
+  setup.slots[2] = {CONTROL_HUMAN, 2, {SHIP_GROK}};
   harness::ApplySetup(setup);
   StartMatch();
   auto frame = [] {

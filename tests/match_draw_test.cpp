@@ -187,10 +187,10 @@ TEST_F(MatchDrawing, GaugeFramesShowTheValueOverTheLengthOfTheMaximum) {
   for (const Case& c : cases) {
     ResetMatchObjects();
     ClearBackBuffer();
-    scenes::FlyingSlot(3, 1, 15);
+    scenes::FlyingSlot(3, 1, SHIP_SPETH);
     slotShipValue[3][GROUP_HULL][HULL_MAX_ARMOR] = c.maximum;
     slotShipValue[3][GROUP_HULL][HULL_MAX_ENERGY] = c.maximum;
-    Ref<TShip> ship = scenes::AddShip(3, 15, 100, 100, 0);
+    Ref<TShip> ship = scenes::AddShip(3, SHIP_SPETH, 100, 100, 0);
     ship->armour = c.armour;
     ship->energy = c.energy;
     DrawHud(slots, armour, energy, 0, 0, 0);
@@ -204,14 +204,14 @@ TEST_F(MatchDrawing, GaugeFramesShowTheValueOverTheLengthOfTheMaximum) {
 
 TEST_F(MatchDrawing, ReloadBarsGrowRedThenStayFullInGreenOrOrange) {
   hudReloadImage = Solid(20, 4, WHITE);
-  scenes::FlyingSlot(1, 1, 15);
+  scenes::FlyingSlot(1, 1, SHIP_SPETH);
   float* primary = slotShipValue[1][GROUP_PRIMARY];
   float* secondary = slotShipValue[1][GROUP_SECONDARY];
   primary[WEAPON_RELOAD_TIME] = 10;
   primary[WEAPON_ENERGY_DRAIN] = 5;
   secondary[WEAPON_RELOAD_TIME] = 10;
   secondary[WEAPON_ENERGY_DRAIN] = 5;
-  Ref<TShip> ship = scenes::AddShip(1, 15, 600, 600, 0);
+  Ref<TShip> ship = scenes::AddShip(1, SHIP_SPETH, 600, 600, 0);
   ship->reloadCounters[1] = 5;
   ship->reloadCounters[2] = 40;
   ship->energy = 5;
@@ -330,8 +330,8 @@ TEST_F(MatchDrawing, ShipsAreDrawnLargestFirstWithTheirAimingDots) {
   ClearBackBuffer();
   targetImages[1] = Solid(3, 3, WHITE, true);
   targetImages[2] = Solid(3, 3, 0x0000ffffu, true);
-  shipImages[15][SHIP_IMAGE_BODY][1] = 0;
-  Ref<TShip> ship = scenes::AddShip(1, 15, 600, 600, 0);
+  shipImages[SHIP_SPETH][SHIP_IMAGE_BODY][1] = 0;
+  Ref<TShip> ship = scenes::AddShip(1, SHIP_SPETH, 600, 600, 0);
   scenes::Ranks(1, 0, 0, 0);
   DrawShips();
   EXPECT_EQ(Pixel(600, 592), OverBlack({255, 50, 50}, 170));
@@ -390,13 +390,13 @@ TEST_F(MatchDrawing, FlashesAndGlowsOnlyWithHighDetail) {
 }
 
 TEST_F(MatchDrawing, StationBeamsReachOnlyFriendsFartherThanOneStep) {
-  shipImages[39][SHIP_IMAGE_SPECIAL][7] = Solid(3, 3, WHITE, true);
-  scenes::FlyingSlot(1, 1, 15);
-  scenes::FlyingSlot(2, 2, 15);
-  Ref<TShotPlain> station = scenes::AddShot(1, 39, 2, 500, 500, 0);
+  shipImages[SHIP_XIAPAS][SHIP_IMAGE_SPECIAL][7] = Solid(3, 3, WHITE, true);
+  scenes::FlyingSlot(1, 1, SHIP_SPETH);
+  scenes::FlyingSlot(2, 2, SHIP_SPETH);
+  Ref<TShotPlain> station = scenes::AddShot(1, SHIP_XIAPAS, 2, 500, 500, 0);
   station->hidden = 1;
-  scenes::AddShip(1, 15, 540, 500, 0);
-  scenes::AddShip(2, 15, 460, 500, 0);
+  scenes::AddShip(1, SHIP_SPETH, 540, 500, 0);
+  scenes::AddShip(2, SHIP_SPETH, 460, 500, 0);
   DrawShots();
   for (int32_t x : {500, 510, 520, 530}) EXPECT_EQ(Pixel(x, 500), (Rgb{255, 255, 255})) << x;
   EXPECT_EQ(Pixel(540, 500), (Rgb{0, 0, 0}));
@@ -405,8 +405,8 @@ TEST_F(MatchDrawing, StationBeamsReachOnlyFriendsFartherThanOneStep) {
 
   ResetMatchObjects();
   ClearBackBuffer();
-  scenes::AddShot(1, 39, 2, 500, 500, 0)->hidden = 1;
-  scenes::AddShip(1, 15, 505, 500, 0);
+  scenes::AddShot(1, SHIP_XIAPAS, 2, 500, 500, 0)->hidden = 1;
+  scenes::AddShip(1, SHIP_SPETH, 505, 500, 0);
   DrawShots();
   EXPECT_EQ(Pixel(500, 500), (Rgb{0, 0, 0}));
 }
@@ -424,22 +424,22 @@ TEST_F(MatchDrawing, ShipTypeLooksFollowTheirStates) {
   };
   const Case cases[] = {
       // Urbatron's orb at forward 29, mode 0 after 8 steps: (120, 0, 135).
-      {4, {0, 0, 0, 0, 8, 0}, 4, 1, 400, 371, {120, 0, 135}},
+      {SHIP_URBATRON, {0, 0, 0, 0, 8, 0}, 4, 1, 400, 371, {120, 0, 135}},
       // Mode 2 after 17 steps: (0, 0, 255) with c = 255.
-      {4, {0, 2, 0, 0, 17, 0}, 4, 1, 400, 371, {0, 0, 255}},
+      {SHIP_URBATRON, {0, 2, 0, 0, 17, 0}, 4, 1, 400, 371, {0, 0, 255}},
       // Avrax's bots at back 16, frame trunc(9 / 4 + 0.5) = 2.
-      {7, {0, 9, 0, 0, 0, 0}, 4, 2, 400, 416, {0, 255, 0}},
-      {7, {0, 0, 0, 0, 0, 0}, 4, 1, 400, 416, {0, 255, 0}},
+      {SHIP_AVRAX, {0, 9, 0, 0, 0, 0}, 4, 2, 400, 416, {0, 255, 0}},
+      {SHIP_AVRAX, {0, 0, 0, 0, 0, 0}, 4, 1, 400, 416, {0, 255, 0}},
       // Iwor's turret: frame trunc(2.7).
-      {17, {0, 0, 2.7f, 0, 0, 0}, 4, 2, 400, 400, {0, 255, 0}},
+      {SHIP_IWOR, {0, 0, 2.7f, 0, 0, 0}, 4, 2, 400, 400, {0, 255, 0}},
       // Sjuog's charge at forward 56, frame trunc(3.9).
-      {22, {0, 1, 0, 3.9f, 0, 0}, 4, 3, 400, 344, {0, 255, 0}},
+      {SHIP_SJUOG, {0, 1, 0, 3.9f, 0, 0}, 4, 3, 400, 344, {0, 255, 0}},
       // Otros's left plate: 21 to the left, 5 forward.
-      {23, {0, 0, 1, 0, 0, 0}, 3, 1, 379, 395, {0, 255, 0}},
+      {SHIP_OTROS, {0, 0, 1, 0, 0, 0}, 3, 1, 379, 395, {0, 255, 0}},
       // Birken's rockets: frame 10 - 4.
-      {40, {0, 4, 0, 0, 0, 0}, 4, 6, 400, 400, {0, 255, 0}},
+      {SHIP_BIRKEN, {0, 4, 0, 0, 0, 0}, 4, 6, 400, 400, {0, 255, 0}},
       // Kabata in resistance mode 1 after 5 steps: the body in (255, 180, 0).
-      {27, {0, 1, 5, 0, 0, 0}, 1, 1, 400, 400, {255, 180, 0}},
+      {SHIP_KABATA, {0, 1, 5, 0, 0, 0}, 1, 1, 400, 400, {255, 180, 0}},
   };
   for (const Case& c : cases) {
     ResetMatchObjects();
@@ -448,9 +448,9 @@ TEST_F(MatchDrawing, ShipTypeLooksFollowTheirStates) {
       for (int32_t k = 1; k <= 50; ++k) shipImages[c.type][v][k] = red;
     shipImages[c.type][SHIP_IMAGE_BODY][1] = 0;
     // Tinted looks show their colour on a white picture.
-    const bool tinted = c.type == 4 || c.type == 27;
+    const bool tinted = c.type == SHIP_URBATRON || c.type == SHIP_KABATA;
     shipImages[c.type][c.variant][c.index] = tinted ? white : green;
-    if (c.type == 27) shipImages[27][4][1] = 0;
+    if (c.type == SHIP_KABATA) shipImages[SHIP_KABATA][4][1] = 0;
     scenes::FlyingSlot(1, 1, c.type);
     for (int32_t v = HULL_AIM_LINE_ANGLE; v <= HULL_AIM_LINE_Y; ++v) slotShipValue[1][GROUP_HULL][v] = 0;
     Ref<TShip> ship = scenes::AddShip(1, c.type, 400, 400, 0);
@@ -464,8 +464,8 @@ TEST_F(MatchDrawing, ShipTypeLooksFollowTheirStates) {
 
 TEST_F(MatchDrawing, ShotsDrawTheirPictureFadedScaledAndWithTheirOverlays) {
   const int32_t white = Solid(4, 4, WHITE, true);
-  shipImages[24][2][2] = white;
-  Ref<TShotPlain> shot = scenes::AddShot(1, 24, 1, 200, 200, 0);
+  shipImages[SHIP_DRONT][2][2] = white;
+  Ref<TShotPlain> shot = scenes::AddShot(1, SHIP_DRONT, 1, 200, 200, 0);
   shot->imageIndex = 2;
   shot->fade = 0.25f;  // alpha 0.75: byte 191
   shot->sizePercent = 500;
@@ -481,8 +481,8 @@ TEST_F(MatchDrawing, ShotsDrawTheirPictureFadedScaledAndWithTheirOverlays) {
   // The trap of type 37 shows picture kindState[1] + 1 at twice its size.
   ResetMatchObjects();
   ClearBackBuffer();
-  shipImages[37][3][3] = white;
-  scenes::AddShot(1, 37, 2, 300, 300, 0)->kindState[1] = 2;
+  shipImages[SHIP_JERBOAFA][3][3] = white;
+  scenes::AddShot(1, SHIP_JERBOAFA, 2, 300, 300, 0)->kindState[1] = 2;
   DrawShotOverlays();
   EXPECT_EQ(Pixel(303, 300), (Rgb{255, 255, 255}));
   EXPECT_EQ(Pixel(305, 300), (Rgb{0, 0, 0}));
@@ -553,8 +553,8 @@ TEST_F(MatchDrawing, EveryRendererRestoresTheStateAndDrawsNoRandomNumbers) {
 TEST_F(MatchDrawing, TeamLettersAreSetOnlyWhileTheOptionIsOn) {
   medFontSmallImage = Solid(8, 8, WHITE, false, 60);
   FillGlyphTables();
-  scenes::FlyingSlot(2, 3, 15);
-  scenes::AddShip(2, 15, 640, 512, 0)->radius = 20;
+  scenes::FlyingSlot(2, 3, SHIP_SPETH);
+  scenes::AddShip(2, SHIP_SPETH, 640, 512, 0)->radius = 20;
   optionTable[OPTIONS_GENERAL][OPTION_TEAM_INDICATORS] = OPTION_OFF;
   MatchDraw();
   EXPECT_EQ(LitInRow(512 - 10 - 36 + 1, 600, 680), 0);

@@ -66,7 +66,7 @@ inline void LoadShipImages() {
     for (int32_t k = 1; k <= p.primaryCount; ++k) shipImages[t][2][k] = image(p.primary[k - 1]);
     shipImages[t][2][0] = p.primaryCount;
     for (int32_t k = 1; k <= p.secondaryCount; ++k) {
-      const int32_t number = t == 27 ? 2 : k;  // type 27 has only its second picture
+      const int32_t number = t == SHIP_KABATA ? 2 : k;  // only its second picture
       shipImages[t][3][number] = image(p.secondary[k - 1]);
     }
     shipImages[t][3][0] = p.secondaryCount;

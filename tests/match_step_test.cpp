@@ -41,16 +41,16 @@ class MatchStepTest : public ::testing::Test {
 };
 
 TEST_F(MatchStepTest, TheFirstRecordedFrameIs36) {
-  StartDuel({15}, {24});
+  StartDuel({SHIP_SPETH}, {SHIP_DRONT});
   EXPECT_EQ(currentScreen, SCREEN_MATCH);
   EXPECT_EQ(matchFrame, 35);
   EXPECT_EQ(launchTimer[1], 75);
-  EXPECT_EQ(matchStats[1][1][STAT_SHIP_TYPE], 15.0f);
+  EXPECT_EQ(matchStats[1][1][STAT_SHIP_TYPE], SHIP_SPETH);
   EXPECT_EQ(matchStats[1][1][STAT_STATUS], 1.0f);
   EXPECT_EQ(matchStats[1][2][STAT_STATUS], 0.0f);
   EXPECT_EQ(replayData[0][1][1], CONTROL_HUMAN);
   EXPECT_EQ(replayData[0][2][2], 2);
-  EXPECT_EQ(replayData[1][2][0], 24);
+  EXPECT_EQ(replayData[1][2][0], SHIP_DRONT);
   // A step key pressed while choosing records as a press.
   PollInput();  // the keys have been seen up
   HeadlessSetKey(harness::SlotKey(1, INPUT_TURN_LEFT), true);
@@ -67,7 +67,7 @@ TEST_F(MatchStepTest, TheFirstRecordedFrameIs36) {
 }
 
 TEST_F(MatchStepTest, PlaybackTakesTheRecordedControlsAsTheyStand) {
-  StartDuel({15, 24}, {25});
+  StartDuel({SHIP_SPETH, SHIP_DRONT}, {SHIP_GROK});
   playbackMode = 1;
   matchFrame = 40;
   replayData[41][1][INPUT_TURN_RIGHT] = 1;
@@ -86,7 +86,7 @@ TEST_F(MatchStepTest, PlaybackTakesTheRecordedControlsAsTheyStand) {
 }
 
 TEST_F(MatchStepTest, LaunchesAreForcedAt750AndShipsArrive34FramesLater) {
-  StartDuel({15, 24}, {25, 34}, CONTROL_COMPUTER);
+  StartDuel({SHIP_SPETH, SHIP_DRONT}, {SHIP_GROK, SHIP_WENDE}, CONTROL_COMPUTER);
   int32_t humanLaunch = 0, computerLaunch = 0, arrival = 0;
   for (int32_t f = 1; f <= 700 && (!humanLaunch || !arrival); ++f) {
     Frame();
@@ -102,7 +102,7 @@ TEST_F(MatchStepTest, LaunchesAreForcedAt750AndShipsArrive34FramesLater) {
 }
 
 TEST_F(MatchStepTest, FleetStepsWrapAndCancel) {
-  StartDuel({15, 24, 25}, {34});
+  StartDuel({SHIP_SPETH, SHIP_DRONT, SHIP_GROK}, {SHIP_WENDE});
   playerInput[1][INPUT_TURN_LEFT] = 1;
   launchTimer[1] = 80;
   NextShipChoice();
@@ -120,7 +120,7 @@ TEST_F(MatchStepTest, FleetStepsWrapAndCancel) {
 }
 
 TEST_F(MatchStepTest, ArenaEdgesReflectOnlyBeyondTheEdge) {
-  StartDuel({15}, {24});
+  StartDuel({SHIP_SPETH}, {SHIP_DRONT});
   Ref<TShip> a = Fly(1, 1279, 500);
   a->velocityX = 1;
   Ref<TShip> b = Fly(2, 1279.5f, 1023);
@@ -143,7 +143,7 @@ TEST_F(MatchStepTest, ArenaEdgesReflectOnlyBeyondTheEdge) {
 }
 
 TEST_F(MatchStepTest, SnipingAndTurning) {
-  StartDuel({15}, {24});
+  StartDuel({SHIP_SPETH}, {SHIP_DRONT});
   Ref<TShip> ship = Fly(1, 500, 500);
   slotShipValue[1][GROUP_HULL][HULL_TURN_RATE] = 4;
   ship->heading = 1;
@@ -160,7 +160,7 @@ TEST_F(MatchStepTest, SnipingAndTurning) {
 }
 
 TEST_F(MatchStepTest, EnergyRechargesUpToTheCap) {
-  StartDuel({15}, {24});
+  StartDuel({SHIP_SPETH}, {SHIP_DRONT});
   Ref<TShip> ship = Fly(1, 500, 500);
   float* hull = slotShipValue[1][GROUP_HULL];
   hull[HULL_MAX_ENERGY] = 10.5f;
@@ -178,7 +178,7 @@ TEST_F(MatchStepTest, EnergyRechargesUpToTheCap) {
 }
 
 TEST_F(MatchStepTest, ShotsBeyondTheMarginAreRemoved) {
-  StartDuel({15}, {24});
+  StartDuel({SHIP_SPETH}, {SHIP_DRONT});
   Ref<TShot> keep1 = StandingShot(-256, 0), keep2 = StandingShot(1536, 1280);
   StandingShot(-256.5f, 0);
   StandingShot(0, 1280.5f);
@@ -193,7 +193,7 @@ TEST_F(MatchStepTest, ShotsBeyondTheMarginAreRemoved) {
 }
 
 TEST_F(MatchStepTest, HomingSpeedChangeAndSpentDestructibleShots) {
-  StartDuel({15}, {24});
+  StartDuel({SHIP_SPETH}, {SHIP_DRONT});
   // The slot-2 ship at rest to the right of a stationary homing shot.
   shipSnapshot[2][1] = 600;
   shipSnapshot[2][2] = 500;
@@ -255,7 +255,7 @@ TEST_F(MatchStepTest, HomingSpeedChangeAndSpentDestructibleShots) {
 }
 
 TEST_F(MatchStepTest, DamageArrivesOneFrameAfterTheHit) {
-  StartDuel({15}, {24});
+  StartDuel({SHIP_SPETH}, {SHIP_DRONT});
   Ref<TShip> target = Fly(2, 500, 500);
   slotShipValue[2][GROUP_HULL][HULL_CANNON_RESISTANCE] = 0.5f;
   target->armour = 10;
@@ -278,14 +278,14 @@ TEST_F(MatchStepTest, DamageArrivesOneFrameAfterTheHit) {
 }
 
 TEST_F(MatchStepTest, ResistancesGlowsAndKillCredit) {
-  StartDuel({15}, {24});
+  StartDuel({SHIP_SPETH}, {SHIP_DRONT});
   Ref<TShip> target = Fly(1, 500, 500);
   float* hull = slotShipValue[1][GROUP_HULL];
   hull[HULL_CANNON_RESISTANCE] = 1.0f;
   hull[HULL_BEAM_RESISTANCE] = -0.5f;
   target->armour = 10;
-  matchStats[2][1][STAT_SHIP_TYPE] = 24;
-  matchStats[3][4][STAT_SHIP_TYPE] = 7;
+  matchStats[2][1][STAT_SHIP_TYPE] = SHIP_DRONT;
+  matchStats[3][4][STAT_SHIP_TYPE] = SHIP_AVRAX;
   damageQueue[1][2][1][1] = 5;  // cannon: fully resisted, glow 1.05 limited to 0.85
   ResolveDamage();
   EXPECT_EQ(target->armour, 10.0f);
@@ -308,11 +308,11 @@ TEST_F(MatchStepTest, ResistancesGlowsAndKillCredit) {
   EXPECT_EQ(matchStats[2][1][STAT_KILLS], 1.0f);
   EXPECT_EQ(matchStats[3][4][4], 0.0f);
   EXPECT_EQ(matchStats[1][1][STAT_KILLER_SLOT], 2.0f);
-  EXPECT_EQ(matchStats[1][1][STAT_KILLER_TYPE], 24.0f);
+  EXPECT_EQ(matchStats[1][1][STAT_KILLER_TYPE], SHIP_DRONT);
 }
 
 TEST_F(MatchStepTest, ExactlyEmptyingBlowKillsAndSpecialDamageIsCredited) {
-  StartDuel({15}, {24});
+  StartDuel({SHIP_SPETH}, {SHIP_DRONT});
   Ref<TShip> target = Fly(1, 500, 500);
   target->armour = 5;
   damageQueue[1][SPECIAL_ATTACKER][1][4] = 5;
@@ -324,7 +324,7 @@ TEST_F(MatchStepTest, ExactlyEmptyingBlowKillsAndSpecialDamageIsCredited) {
 }
 
 TEST_F(MatchStepTest, IndestructibleShipsKeepTheirQueue) {
-  StartDuel({15}, {24});
+  StartDuel({SHIP_SPETH}, {SHIP_DRONT});
   Ref<TShip> target = Fly(1, 500, 500);
   target->armour = 20;
   target->indestructible = 1;
@@ -342,10 +342,10 @@ TEST_F(MatchStepTest, IndestructibleShipsKeepTheirQueue) {
 }
 
 TEST_F(MatchStepTest, ShipDeathExplodesShiftsTheFleetAndKeepsSpecialDamage) {
-  StartDuel({15, 24, 25}, {34});
+  StartDuel({SHIP_SPETH, SHIP_DRONT, SHIP_GROK}, {SHIP_WENDE});
   fleetTable[1][1][0] = 2;
   Ref<TShip> ship = Fly(1, 500, 500);
-  ship->shipType = 24;
+  ship->shipType = SHIP_DRONT;
   damageQueue[1][2][1][5] = 1;
   damageQueue[1][SPECIAL_ATTACKER][1][8] = 9;
   slotEffectState[1][3] = 4;
@@ -364,8 +364,8 @@ TEST_F(MatchStepTest, ShipDeathExplodesShiftsTheFleetAndKeepsSpecialDamage) {
   });
   EXPECT_EQ(ListCount(*shipList), 0);
   EXPECT_EQ(fleetTable[1][1][1], 2);
-  EXPECT_EQ(fleetTable[1][2][1], 15);
-  EXPECT_EQ(fleetTable[1][2][2], 25);
+  EXPECT_EQ(fleetTable[1][2][1], SHIP_SPETH);
+  EXPECT_EQ(fleetTable[1][2][2], SHIP_GROK);
   EXPECT_EQ(fleetTable[1][2][3], 0);
   EXPECT_EQ(fleetTable[1][3][2], 3);
   EXPECT_EQ(fleetTable[1][1][0], 1);
@@ -379,7 +379,7 @@ TEST_F(MatchStepTest, ShipDeathExplodesShiftsTheFleetAndKeepsSpecialDamage) {
 }
 
 TEST_F(MatchStepTest, TheLastMemberLeavesTheSlotOut) {
-  StartDuel({15}, {24});
+  StartDuel({SHIP_SPETH}, {SHIP_DRONT});
   Ref<TShip> ship = Fly(1, 500, 500);
   currentShip = ship;
   ShipDeath();
@@ -388,7 +388,7 @@ TEST_F(MatchStepTest, TheLastMemberLeavesTheSlotOut) {
 }
 
 TEST_F(MatchStepTest, TheMatchEnds375FramesAfterTheDecidingDeath) {
-  StartDuel({15}, {24});
+  StartDuel({SHIP_SPETH}, {SHIP_DRONT});
   Fly(1, 200, 200);
   Ref<TShip> loser = Fly(2, 900, 900);
   loser->armour = 0;
@@ -408,7 +408,7 @@ TEST_F(MatchStepTest, TheMatchEnds375FramesAfterTheDecidingDeath) {
 }
 
 TEST_F(MatchStepTest, TwoTeamsGoneInOneFrameIsADraw) {
-  StartDuel({15}, {24});
+  StartDuel({SHIP_SPETH}, {SHIP_DRONT});
   Fly(1, 200, 200)->armour = 0;
   Fly(2, 900, 900)->armour = -3;
   Frame();
@@ -421,7 +421,7 @@ TEST_F(MatchStepTest, TwoTeamsGoneInOneFrameIsADraw) {
 TEST_F(MatchStepTest, StartMatchClearsTheWholeDamageQueue) {
   damageQueue[3][SPECIAL_ATTACKER][2][8] = 5;
   damageQueue[1][2][1][1] = 4;
-  StartDuel({15}, {24});
+  StartDuel({SHIP_SPETH}, {SHIP_DRONT});
   EXPECT_EQ(damageQueue[3][SPECIAL_ATTACKER][2][8], 0.0f);
   EXPECT_EQ(damageQueue[1][2][1][1], 0.0f);
 }

@@ -409,7 +409,7 @@ TEST_F(MediaTest, ShipBodiesMatchTheSizeTableAndTheirMountPoints) {
     }
     auto checkShots = [&](const char* letter, int count, const qw2media::PictureSize* sizes) {
       for (int k = 1; k <= count; ++k) {
-        int number = (t == 27 && letter[0] == 'b') ? 2 : k;
+        int number = (t == SHIP_KABATA && letter[0] == 'b') ? 2 : k;
         Picture pic;
         ASSERT_TRUE(Decode(Embedded("data\\gfx\\ship" + S(t) + letter + "_" + S(number) + ".png"), pic));
         EXPECT_EQ(pic.w, sizes[k - 1].width) << t << letter << k;

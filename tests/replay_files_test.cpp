@@ -89,8 +89,8 @@ TEST_F(ReplayFiles, AFileWithoutTheMagicWritesNothing) {
 TEST_F(ReplayFiles, ReplayDataIsCheckedBeforePlayback) {
   harness::ResetMatchWorld();
   harness::MatchSetup setup;
-  setup.slots[1] = {CONTROL_HUMAN, 1, {15, 24}};
-  setup.slots[2] = {CONTROL_COMPUTER, 2, {25}};
+  setup.slots[1] = {CONTROL_HUMAN, 1, {SHIP_SPETH, SHIP_DRONT}};
+  setup.slots[2] = {CONTROL_COMPUTER, 2, {SHIP_GROK}};
   harness::ApplySetup(setup);
   StartMatch();
   for (int i = 0; i < 10; ++i) MatchUpdate();

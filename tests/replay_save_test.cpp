@@ -48,8 +48,8 @@ class ReplaySave : public ::testing::Test {
     harness::MatchSetup setup;
     setup.seed = 4711;
     setup.maxFrames = frames;
-    setup.slots[1] = {CONTROL_HUMAN, 1, {15, 24}};
-    setup.slots[2] = {CONTROL_COMPUTER, 2, {25}};
+    setup.slots[1] = {CONTROL_HUMAN, 1, {SHIP_SPETH, SHIP_DRONT}};
+    setup.slots[2] = {CONTROL_COMPUTER, 2, {SHIP_GROK}};
     harness::MatchRecord record = harness::RecordMatch(setup);
     gameMode = MODE_MELEE;
     matchWinner = 2;

@@ -34,16 +34,17 @@ harness::MatchSetup FourWay(int32_t seed) {
   harness::MatchSetup setup;
   setup.seed = seed;
   setup.scriptSeed = 99;
-  setup.slots[1] = {CONTROL_HUMAN, 1, {15, 24}};
-  setup.slots[2] = {CONTROL_HUMAN, 2, {25, 34}};
-  setup.slots[3] = {CONTROL_HUMAN, 3, {35, 1}};
-  setup.slots[4] = {CONTROL_HUMAN, 4, {4, 12}};
+  setup.slots[1] = {CONTROL_HUMAN, 1, {SHIP_SPETH, SHIP_DRONT}};
+  setup.slots[2] = {CONTROL_HUMAN, 2, {SHIP_GROK, SHIP_WENDE}};
+  setup.slots[3] = {CONTROL_HUMAN, 3, {SHIP_SERAX, SHIP_REGAL}};
+  setup.slots[4] = {CONTROL_HUMAN, 4, {SHIP_URBATRON, SHIP_EREBOS}};
   return setup;
 }
 
 TEST_F(ReplaySync, RecordedMatchesPlayBackInStepInEveryFrame) {
-  const harness::MatchSetup setups[] = {Duel(4711, {15, 24}, {25, 34}), FourWay(123456),
-                                        Duel(-5, {35}, {15})};
+  const harness::MatchSetup setups[] = {
+      Duel(4711, {SHIP_SPETH, SHIP_DRONT}, {SHIP_GROK, SHIP_WENDE}), FourWay(123456),
+      Duel(-5, {SHIP_SERAX}, {SHIP_SPETH})};
   for (const harness::MatchSetup& setup : setups) {
     harness::MatchRecord record = harness::RecordMatch(setup);
     ASSERT_TRUE(record.ended) << "seed " << setup.seed;
@@ -65,9 +66,9 @@ TEST_F(ReplaySync, ComputerSlotsAreComputedAgainInPlayback) {
   setup.seed = 8080;
   setup.scriptSeed = 3;
   setup.maxFrames = 3000;
-  setup.slots[1] = {CONTROL_HUMAN, 1, {15, 35}};
-  setup.slots[2] = {CONTROL_COMPUTER, 2, {24, 25, 34}};
-  setup.slots[3] = {CONTROL_COMPUTER, 2, {35, 15}};
+  setup.slots[1] = {CONTROL_HUMAN, 1, {SHIP_SPETH, SHIP_SERAX}};
+  setup.slots[2] = {CONTROL_COMPUTER, 2, {SHIP_DRONT, SHIP_GROK, SHIP_WENDE}};
+  setup.slots[3] = {CONTROL_COMPUTER, 2, {SHIP_SERAX, SHIP_SPETH}};
   harness::MatchRecord record = harness::RecordMatch(setup);
   // Computer rows are never recorded.
   for (int32_t f = 36; f <= record.lastFrame; ++f)
@@ -79,7 +80,7 @@ TEST_F(ReplaySync, ComputerSlotsAreComputedAgainInPlayback) {
 }
 
 TEST_F(ReplaySync, AlteredChecksumWarnsInExactlyThatFrame) {
-  harness::MatchRecord record = harness::RecordMatch(Duel(2024, {15}, {24}));
+  harness::MatchRecord record = harness::RecordMatch(Duel(2024, {SHIP_SPETH}, {SHIP_DRONT}));
   ASSERT_TRUE(record.ended);
   const int32_t frame = 36 + record.frames / 2;
   for (int32_t column : {5, 6, 7}) {
@@ -96,7 +97,7 @@ TEST_F(ReplaySync, AlteredChecksumWarnsInExactlyThatFrame) {
 }
 
 TEST_F(ReplaySync, DifferentSeedWarnsFromTheFirstFrame) {
-  harness::MatchRecord record = harness::RecordMatch(Duel(77, {15}, {24}));
+  harness::MatchRecord record = harness::RecordMatch(Duel(77, {SHIP_SPETH}, {SHIP_DRONT}));
   std::vector<uint8_t> data = record.data;
   data[8] ^= 2;  // the seed cell
   harness::WriteFileBytes(playbackTempPath, data);
@@ -107,7 +108,8 @@ TEST_F(ReplaySync, DifferentSeedWarnsFromTheFirstFrame) {
 }
 
 TEST_F(ReplaySync, SeedWithTopBitSetIsMaskedAlike) {
-  harness::MatchRecord record = harness::RecordMatch(Duel(static_cast<int32_t>(0x80000123u), {15}, {24}));
+  harness::MatchRecord record =
+      harness::RecordMatch(Duel(static_cast<int32_t>(0x80000123u), {SHIP_SPETH}, {SHIP_DRONT}));
   harness::WriteFileBytes(playbackTempPath, record.data);
   harness::PlaybackResult played = harness::PlayBackFile(playbackTempPath, record.lastFrame);
   ASSERT_TRUE(played.started);

@@ -299,7 +299,7 @@ TEST_F(ShellLoop, EnteringTheMainMenuResetsTheMatchTables) {
     fleetTable[slot][1][1] = 6;
     fleetTable[slot][1][2] = 55;
     fleetTable[slot][1][3] = 350;
-    fleetTable[slot][2][30] = 9;
+    fleetTable[slot][2][30] = SHIP_QOUL;
     slotTable[slot][SLOT_TARGETABLE] = 1;
     slotShipValue[slot][3][50] = 2.5f;
     slotShipPoint[slot][2][50][5] = 1.5f;

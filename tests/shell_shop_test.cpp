@@ -178,18 +178,18 @@ TEST(ShipInfoPanel, OverridesAndWeaponsWithoutDamage) {
       {2, 883, u"DAMAGE TYPE................-----"},
   };
   for (const auto& c : cases) EXPECT_EQ(PanelLineAt(c.type, c.y), Text(c.line)) << c.type;
-  ASSERT_GT(shipValue[17][GROUP_PRIMARY][WEAPON_SHOT_COUNT], 1);
+  ASSERT_GT(shipValue[SHIP_IWOR][GROUP_PRIMARY][WEAPON_SHOT_COUNT], 1);
 
   // With several shots the suffix follows the dashes; a damage type the
   // panel does not know draws no line, type 5 shows as special.
-  shipValue[2][GROUP_SECONDARY][WEAPON_SHOT_COUNT] = 3;
-  EXPECT_EQ(PanelLineAt(2, 867), Text(u"DAMAGE.....................----- (x3)"));
-  shipValue[2][GROUP_PRIMARY][WEAPON_DAMAGE_TYPE] = 6;
+  shipValue[SHIP_GARM][GROUP_SECONDARY][WEAPON_SHOT_COUNT] = 3;
+  EXPECT_EQ(PanelLineAt(SHIP_GARM, 867), Text(u"DAMAGE.....................----- (x3)"));
+  shipValue[SHIP_GARM][GROUP_PRIMARY][WEAPON_DAMAGE_TYPE] = 6;
   PanelLine lines[PANEL_VALUE_ROWS];
   EXPECT_EQ(ShipInfoValueLines(2, lines), PANEL_VALUE_ROWS - 1);
-  EXPECT_EQ(PanelLineAt(2, 787), Text(u"(no line)"));
-  shipValue[2][GROUP_PRIMARY][WEAPON_DAMAGE_TYPE] = DAMAGE_TYPE_NONE;
-  EXPECT_EQ(PanelLineAt(2, 787), Text(u"DAMAGE TYPE................SPECIAL"));
+  EXPECT_EQ(PanelLineAt(SHIP_GARM, 787), Text(u"(no line)"));
+  shipValue[SHIP_GARM][GROUP_PRIMARY][WEAPON_DAMAGE_TYPE] = DAMAGE_TYPE_NONE;
+  EXPECT_EQ(PanelLineAt(SHIP_GARM, 787), Text(u"DAMAGE TYPE................SPECIAL"));
   ResetCatalogue();
 }
 
@@ -267,11 +267,11 @@ TEST_F(ShopScreens, BuyAndSellWithinTheMoneyAndTheThirtyShips) {
   EXPECT_EQ(currentScreen, SCREEN_SHIP_SHOP);
   EXPECT_EQ(SoundsPlayed(alarmSound), 2u);
 
-  BringToCentre(1);
+  BringToCentre(SHIP_REGAL);
   ClearAudioCallLog();
   TapKey(KEY_ENTER);
   TapKey(KEY_ENTER);
-  BringToCentre(34);
+  BringToCentre(SHIP_WENDE);
   Click(640, 330);  // the centre card
   EXPECT_EQ(Fleet(1), (std::vector<int32_t>{1, 1, 34}));
   EXPECT_EQ(fleetTable[1][FLEET_HEAD][FLEET_MONEY], 0) << "exactly the prices";
@@ -325,10 +325,10 @@ TEST_F(ShopScreens, BuyAndSellWithinTheMoneyAndTheThirtyShips) {
 
 TEST_F(ShopScreens, TwoShoppersThenTheMatchWithTheFleetsBought) {
   OpenMeleeShop(10);
-  BringToCentre(1);
+  BringToCentre(SHIP_REGAL);
   TapKey(KEY_ENTER);
   TapKey(KEY_ENTER);
-  BringToCentre(34);
+  BringToCentre(SHIP_WENDE);
   TapKey(KEY_ENTER);
   Press({KEY_SPACE});
   RunFrame();
@@ -343,7 +343,7 @@ TEST_F(ShopScreens, TwoShoppersThenTheMatchWithTheFleetsBought) {
   EXPECT_EQ(shipCarousel[CAROUSEL_POSITION], 3);
   EXPECT_EQ(Calls("FSOUND_"), 0u) << "the shop music went on";
 
-  BringToCentre(34);
+  BringToCentre(SHIP_WENDE);
   for (int32_t i = 0; i < 5; ++i) TapKey(KEY_ENTER);
   Click(842, 1000);  // ACCEPT
   RunFrame();
@@ -415,7 +415,7 @@ TEST_F(ShopScreens, TheQuestionsAnswers) {
 
   // Y and N together: the yes wins and empties every fleet; the money stays.
   fleetTable[3][FLEET_HEAD][FLEET_SIZE] = 2;
-  fleetTable[3][FLEET_MEMBER_TYPES][2] = 5;
+  fleetTable[3][FLEET_MEMBER_TYPES][2] = SHIP_NALEN;
   Press({KEY_ESCAPE});
   RunFrame();
   ClearAudioCallLog();
@@ -484,7 +484,7 @@ TEST_F(ShopScreens, TheDatabaseOffersEveryAvailableTypeAndReturns) {
     Rest();
     RunFrame();
     ASSERT_EQ(currentScreen, SCREEN_SHIP_DATABASE);
-    EXPECT_EQ(CentreShipType(), 1) << "it opens on the Regal";
+    EXPECT_EQ(CentreShipType(), SHIP_REGAL) << "it opens on the Regal";
     EXPECT_EQ(musicTrack, TRACK_MENU);
 
     // Card after card until the carousel is back where it began.

@@ -191,7 +191,7 @@ TEST_F(ShellStartupTest, WholeStartupOnTheHeadlessBackend) {
   EXPECT_EQ(fadePhase, FADE_IN);
   EXPECT_EQ(currentScreen, SCREEN_MAIN_MENU);
   EXPECT_EQ(teamNames[5], u"DRAW");
-  EXPECT_EQ(shipOrder[1], 34);
+  EXPECT_EQ(shipOrder[1], SHIP_WENDE);
   EXPECT_EQ(Calls("NewSoundChannel"), 3u);
   EXPECT_EQ(GetBlendMode(), BLEND_MASK);
   EXPECT_EQ(GetDrawAlpha(), 1.0);

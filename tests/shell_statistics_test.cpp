@@ -45,14 +45,14 @@ struct Figures {
   int32_t slot, member, type, status;
   float flown, damageType, damage, kills, killer, killerType;
 };
-const Figures kKnown[] = {{1, 1, 24, STATUS_DESTROYED, 2325, 1, 8.75f, 1, 2, 25},
-                          {1, 2, 15, STATUS_OK, 100, 3, 0.75f, 0, 0, 0},
-                          {1, 3, 8, STATUS_OK, 0, 1, 0, 0, 0, 0},
-                          {2, 1, 25, STATUS_DESTROYED, 50, 4, 2.5f, 1, 4, 2},
-                          {2, 2, 6, STATUS_DESTROYED, 1, 1, 0, 0, 4, 2},
-                          {3, 1, 10, STATUS_OK, 500, 1, 100, 3, 0, 0},
-                          {4, 1, 2, STATUS_OK, 4433, 2, 5.75f, 2, 0, 0},
-                          {4, 2, 5, STATUS_DESTROYED, 10, 1, 0, 0, SPECIAL_ATTACKER, 0},
+const Figures kKnown[] = {{1, 1, SHIP_DRONT, STATUS_DESTROYED, 2325, 1, 8.75f, 1, 2, SHIP_GROK},
+                          {1, 2, SHIP_SPETH, STATUS_OK, 100, 3, 0.75f, 0, 0, 0},
+                          {1, 3, SHIP_FASER, STATUS_OK, 0, 1, 0, 0, 0, 0},
+                          {2, 1, SHIP_GROK, STATUS_DESTROYED, 50, 4, 2.5f, 1, 4, SHIP_GARM},
+                          {2, 2, SHIP_DARBER, STATUS_DESTROYED, 1, 1, 0, 0, 4, SHIP_GARM},
+                          {3, 1, SHIP_FEDZIE, STATUS_OK, 500, 1, 100, 3, 0, 0},
+                          {4, 1, SHIP_GARM, STATUS_OK, 4433, 2, 5.75f, 2, 0, 0},
+                          {4, 2, SHIP_NALEN, STATUS_DESTROYED, 10, 1, 0, 0, SPECIAL_ATTACKER, 0},
                           {SPECIAL_ATTACKER, 1, 0, 0, 0, 4, 50, 1, 0, 0}};
 
 void KnownOutcome() {
@@ -207,7 +207,7 @@ TEST_F(StatisticsScreen, SaveReplayOnlyForALiveMatchNotSavedAndShortEnough) {
   PressKey(KEY_ESCAPE);
   EXPECT_EQ(saveDialogOpen, 0);
   EXPECT_EQ(currentScreen, SCREEN_STATISTICS);
-  EXPECT_EQ(matchStats[1][1][STAT_SHIP_TYPE], 24.0f);
+  EXPECT_EQ(matchStats[1][1][STAT_SHIP_TYPE], SHIP_DRONT);
 
   const struct {
     int32_t playback, frame, saved;
@@ -260,7 +260,7 @@ bool AllZero(const T (&cells)[N]) {
 TEST_F(StatisticsScreen, LeavingClearsTheMatchInThatFrame) {
   KnownOutcome();
   fleetTable[2][FLEET_HEAD][FLEET_SIZE] = 3;
-  fleetTable[2][FLEET_MEMBER_TYPES][3] = 7;
+  fleetTable[2][FLEET_MEMBER_TYPES][3] = SHIP_AVRAX;
   fleetTable[2][FLEET_HEAD][FLEET_START_MONEY] = 350;
   slotTable[2][SLOT_ARENA] = ARENA_OUT;
   slotTable[3][SLOT_TARGETABLE] = 1;
@@ -295,8 +295,8 @@ TEST_F(StatisticsScreen, LeavingClearsTheMatchInThatFrame) {
 // special damage a frame), which hit back 1.25 three times and 0.75 once.
 TEST_F(StatisticsScreen, AScriptedMatchShowsWhatHappenedInIt) {
   harness::MatchSetup setup;
-  setup.slots[1] = {CONTROL_HUMAN, 1, {24, 15}};
-  setup.slots[2] = {CONTROL_HUMAN, 2, {25, 8}};
+  setup.slots[1] = {CONTROL_HUMAN, 1, {SHIP_DRONT, SHIP_SPETH}};
+  setup.slots[2] = {CONTROL_HUMAN, 2, {SHIP_GROK, SHIP_FASER}};
   harness::ApplySetup(setup);
   for (int32_t s = 1; s <= 4; ++s) slotTable[s][SLOT_FLEET_KIND] = FLEET_RANDOM;
   gameMode = MODE_MELEE;
