@@ -508,13 +508,9 @@ TEST_F(Tactics, SidePlatesAreRebuiltWhenNoneOfTheOwnAreLeft) {
 }
 
 // Whole matches of computer slots.
-class ComputerMatches : public ::testing::Test {
+class ComputerMatches : public FolderTest {
  protected:
-  void SetUp() override { folder_.emplace("qw2_cpu_", "data"); }
-  void TearDown() override {
-    folder_.reset();
-  }
-  std::optional<TestFolder> folder_;
+  ComputerMatches() : FolderTest("qw2_cpu_", "data") {}
 };
 
 harness::MatchSetup Computers(int32_t seed, std::initializer_list<std::pair<int32_t, std::vector<int32_t>>> slots,

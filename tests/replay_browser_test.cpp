@@ -43,7 +43,7 @@ harness::MatchSetup Duel(int32_t seed, int32_t second = CONTROL_COMPUTER, int32_
   setup.scriptSeed = static_cast<uint32_t>(seed) + 5u;
   setup.maxFrames = frames;
   setup.slots[1] = {CONTROL_HUMAN, 1, {SHIP_SPETH, SHIP_DRONT}};
-  setup.slots[2] = {second, 2, {25, 34}};
+  setup.slots[2] = {second, 2, {SHIP_GROK, SHIP_WENDE}};
   return setup;
 }
 

@@ -9,15 +9,9 @@
 
 namespace {
 
-class ReplayFiles : public ::testing::Test {
+class ReplayFiles : public FolderTest {
  protected:
-  void SetUp() override {
-    folder_.emplace("qw2_replay_files_", "data/replays");
-  }
-  void TearDown() override {
-    folder_.reset();
-  }
-  std::optional<TestFolder> folder_;
+  ReplayFiles() : FolderTest("qw2_replay_files_", "data/replays") {}
 };
 
 std::vector<uint8_t> Bytes(std::initializer_list<int32_t> values) {

@@ -12,13 +12,9 @@ namespace {
 
 // Each test works in a folder of its own: the playback's "qvw2.tmp" lives in
 // its data folder.
-class ReplaySync : public ::testing::Test {
+class ReplaySync : public FolderTest {
  protected:
-  void SetUp() override { folder_.emplace("qw2_replay_sync_", "data"); }
-  void TearDown() override {
-    folder_.reset();
-  }
-  std::optional<TestFolder> folder_;
+  ReplaySync() : FolderTest("qw2_replay_sync_", "data") {}
 };
 
 harness::MatchSetup Duel(int32_t seed, std::vector<int32_t> a, std::vector<int32_t> b) {

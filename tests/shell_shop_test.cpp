@@ -273,7 +273,7 @@ TEST_F(ShopScreens, BuyAndSellWithinTheMoneyAndTheThirtyShips) {
   TapKey(KEY_ENTER);
   BringToCentre(SHIP_WENDE);
   Click(640, 330);  // the centre card
-  EXPECT_EQ(Fleet(1), (std::vector<int32_t>{1, 1, 34}));
+  EXPECT_EQ(Fleet(1), (std::vector<int32_t>{SHIP_REGAL, SHIP_REGAL, SHIP_WENDE}));
   EXPECT_EQ(fleetTable[1][FLEET_HEAD][FLEET_MONEY], 0) << "exactly the prices";
   EXPECT_EQ(SoundsPlayed(tickSound), 3u);
   TapKey(KEY_ENTER);  // too little money
@@ -283,12 +283,12 @@ TEST_F(ShopScreens, BuyAndSellWithinTheMoneyAndTheThirtyShips) {
   // A click on member 1 sells it and closes the gap; the right button and
   // Backspace sell the last one; an empty fleet sells nothing.
   Click(610, 510);
-  EXPECT_EQ(Fleet(1), (std::vector<int32_t>{1, 34}));
+  EXPECT_EQ(Fleet(1), (std::vector<int32_t>{SHIP_REGAL, SHIP_WENDE}));
   EXPECT_EQ(fleetTable[1][FLEET_MEMBER_TYPES][3], 0);
   EXPECT_EQ(fleetTable[1][FLEET_HEAD][FLEET_MONEY], 4);
   EXPECT_EQ(hoverLightX, 609) << "a fleet cell's light";
   Click(IDLE_X, IDLE_Y, 2);
-  EXPECT_EQ(Fleet(1), (std::vector<int32_t>{1}));
+  EXPECT_EQ(Fleet(1), (std::vector<int32_t>{SHIP_REGAL}));
   TapKey(KEY_BACKSPACE);
   TapKey(KEY_BACKSPACE);
   EXPECT_EQ(Fleet(1), (std::vector<int32_t>{}));
@@ -355,7 +355,10 @@ TEST_F(ShopScreens, TwoShoppersThenTheMatchWithTheFleetsBought) {
   RunFrame();
   EXPECT_EQ(currentScreen, SCREEN_MATCH);
   EXPECT_EQ(shopPlayer, 0);
-  const std::vector<int32_t> bought[3] = {{}, {1, 1, 34}, {34, 34, 34, 34, 34}};
+  const std::vector<int32_t> bought[3] = {
+      {},
+      {SHIP_REGAL, SHIP_REGAL, SHIP_WENDE},
+      {SHIP_WENDE, SHIP_WENDE, SHIP_WENDE, SHIP_WENDE, SHIP_WENDE}};
   for (int32_t slot = 1; slot <= 2; ++slot) {
     EXPECT_EQ(Fleet(slot), bought[slot]);
     for (int32_t member = 1; member <= maxFleetSize; ++member) {

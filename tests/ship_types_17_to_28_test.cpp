@@ -551,7 +551,8 @@ TEST_F(Fith, FlusherBombDrainsAllEnergy) {
 // code of their own, looked at after every frame and played back.
 TEST(Types17To28Matches, ComputerMatchesStayFiniteInTheArenaAndInStep) {
   TestFolder folder("qw2_types17_");
-  const int32_t types[] = {17, 18, 19, 20, 21, 22, 23, 26, 27, 28};
+  const int32_t types[] = {SHIP_IWOR,  SHIP_ARUBAWI, SHIP_PAX,    SHIP_TKHARZER, SHIP_ITHUS,
+                           SHIP_SJUOG, SHIP_OTROS,   SHIP_TEMPER, SHIP_KABATA,   SHIP_FITH};
   std::set<int32_t> flown;
   for (int32_t match = 0; match < 12; ++match) {
     harness::MatchSetup setup;

@@ -360,7 +360,8 @@ TEST_F(Types5To16, ComputerMatchesStayFiniteInTheArenaWithABoundedShotList) {
     setup.maxFrames = 3000;
     for (int32_t s = 1; s <= 4; ++s) {
       setup.slots[s] = {CONTROL_COMPUTER, s, {}};
-      for (int32_t k = 0; k < 3; ++k) setup.slots[s].fleet.push_back(5 + (match + s + 4 * k) % 12);
+      for (int32_t k = 0; k < 3; ++k)
+        setup.slots[s].fleet.push_back(SHIP_NALEN + (match + s + 4 * k) % 12);
     }
     int32_t frames = 0, mostShots = 0;
     std::string fault;
