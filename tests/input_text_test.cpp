@@ -13,16 +13,14 @@
 #include "platform/headless.hpp"
 #include "platform/input.hpp"
 #include "shell/screens.hpp"
+#include "tests/shell_harness.hpp"
 
 namespace {
 
 class InputText : public ::testing::Test {
  protected:
   void SetUp() override {
-    UseHeadlessBackend(true);
-    ResetPlatformDisplay();
-    ResetMusic();
-    ResetShell();
+    shellharness::ResetHeadlessShell();
     ASSERT_EQ(OpenDisplay(1280, 1024, 32, 75, 0), 1);
   }
   void TearDown() override {

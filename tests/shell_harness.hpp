@@ -35,13 +35,19 @@ using harness::SoundsPlayed;
 // fill in a finished match.
 enum class Tables { Catalogue, MatchWorld };
 
-// A headless display, the catalogue and the start-up tables; the first
-// frame's fade-in is pending. False when the display did not open.
-inline bool StartShell(Tables tables = Tables::Catalogue) {
+// The display, the music and the shell's tables as a fresh program has
+// them, headless, no display open.
+inline void ResetHeadlessShell() {
   UseHeadlessBackend(true);
   ResetPlatformDisplay();
   ResetMusic();
   ResetShell();
+}
+
+// A headless display, the catalogue and the start-up tables; the first
+// frame's fade-in is pending. False when the display did not open.
+inline bool StartShell(Tables tables = Tables::Catalogue) {
+  ResetHeadlessShell();
   ResetCatalogue();
   InitShipCatalogue();
   InitExplosionTypes();

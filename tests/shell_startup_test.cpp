@@ -32,17 +32,8 @@ using shellharness::CallsStartingWith;
 
 class ShellStartupTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    UseHeadlessBackend(true);
-    ResetPlatformDisplay();
-    ResetMusic();
-    ResetShell();
-  }
-  void TearDown() override {
-    ResetPlatformDisplay();
-    ResetMusic();
-    ResetShell();
-  }
+  void SetUp() override { shellharness::ResetHeadlessShell(); }
+  void TearDown() override { shellharness::StopShell(); }
   // The left button goes down after the given pass and up after the next.
   static void ClickAfterPass(int64_t pass, int32_t x, int32_t y) {
     HeadlessAtFrame(pass, [x, y] { HeadlessSetMouse(x, y, 1); });
