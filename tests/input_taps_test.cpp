@@ -94,11 +94,7 @@ TEST(InputTaps, AQuickTapTurnsTheCarouselOneCard) {
 
 TEST(InputTaps, ATapCountsAsHeldForOneFrameAndIsRecordedSo) {
   harness::ResetMatchWorld();
-  harness::MatchSetup setup;
-  setup.slots[1] = {CONTROL_HUMAN, 1, {SHIP_SPETH, SHIP_DRONT}};
-  setup.slots[2] = {CONTROL_HUMAN, 2, {SHIP_GROK}};
-  harness::ApplySetup(setup);
-  StartMatch();
+  harness::StartDuel({SHIP_SPETH, SHIP_DRONT}, {SHIP_GROK});
   auto frame = [] {
     PollInput();
     MatchUpdate();

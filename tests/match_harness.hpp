@@ -131,6 +131,17 @@ inline void ApplySetup(const MatchSetup& setup) {
   }
 }
 
+// Two slots of teams 1 and 2 with the given fleets, slot 1 human, and the
+// match started live.
+inline void StartDuel(std::vector<int32_t> a, std::vector<int32_t> b,
+                      int32_t control2 = CONTROL_HUMAN) {
+  MatchSetup setup;
+  setup.slots[1] = {CONTROL_HUMAN, 1, std::move(a)};
+  setup.slots[2] = {control2, 2, std::move(b)};
+  ApplySetup(setup);
+  StartMatch();
+}
+
 // The scripted player: turns toward the nearest enemy ship, with noise, and
 // keeps firing. It only reads the match; its own numbers never touch the
 // game's generator.

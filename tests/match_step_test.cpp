@@ -9,21 +9,13 @@
 namespace {
 
 using harness::StandingShot;
+using harness::StartDuel;
 using harness::Step;
 using harness::Steps;
 
 class MatchStepTest : public ::testing::Test {
  protected:
   void SetUp() override { harness::ResetMatchWorld(); }
-
-  // Two human slots of teams 1 and 2 with the given fleets, started live.
-  void StartDuel(std::vector<int32_t> a, std::vector<int32_t> b, int32_t control2 = CONTROL_HUMAN) {
-    harness::MatchSetup setup;
-    setup.slots[1] = {CONTROL_HUMAN, 1, std::move(a)};
-    setup.slots[2] = {control2, 2, std::move(b)};
-    harness::ApplySetup(setup);
-    StartMatch();
-  }
 
   // The slot's chosen member flying at (x, y), as a warp-in leaves it.
   Ref<TShip> Fly(int32_t slot, float x, float y) {

@@ -82,11 +82,7 @@ TEST_F(ReplayFiles, AFileWithoutTheMagicWritesNothing) {
 
 TEST_F(ReplayFiles, ReplayDataIsCheckedBeforePlayback) {
   harness::ResetMatchWorld();
-  harness::MatchSetup setup;
-  setup.slots[1] = {CONTROL_HUMAN, 1, {SHIP_SPETH, SHIP_DRONT}};
-  setup.slots[2] = {CONTROL_COMPUTER, 2, {SHIP_GROK}};
-  harness::ApplySetup(setup);
-  StartMatch();
+  harness::StartDuel({SHIP_SPETH, SHIP_DRONT}, {SHIP_GROK}, CONTROL_COMPUTER);
   for (int i = 0; i < 10; ++i) MatchUpdate();
   std::vector<uint8_t> good = harness::ReplayDataBytes(matchFrame);
   EXPECT_EQ(good.size(), 8u + 160u * 46u);
