@@ -70,12 +70,12 @@ enum class Media { None, Pictures, PicturesAndStars };
 
 // Each test in a fresh folder of its own, the shell started in it with the
 // media that the fixture asks for; stopped and the folder removed afterwards.
-class ShellTest : public ::testing::Test {
+class ShellTest : public FolderTest {
  protected:
   explicit ShellTest(std::string folderPrefix, Tables tables = Tables::Catalogue)
-      : folderPrefix_(std::move(folderPrefix)), tables_(tables) {}
+      : FolderTest(std::move(folderPrefix)), tables_(tables) {}
   void SetUp() override {
-    folder_.emplace(folderPrefix_);
+    FolderTest::SetUp();
     ASSERT_TRUE(StartShell(tables_));
     if (MediaToLoad() == Media::PicturesAndStars) {
       LoadGamePictures();
@@ -89,13 +89,11 @@ class ShellTest : public ::testing::Test {
   bool WithMedia() const { return MediaToLoad() != Media::None; }
   void TearDown() override {
     StopShell();
-    folder_.reset();
+    FolderTest::TearDown();
   }
 
  private:
-  std::string folderPrefix_;
   Tables tables_;
-  std::optional<TestFolder> folder_;
 };
 
 // Moves there, presses the buttons in the next frame (which runs) and lets go.
