@@ -66,32 +66,32 @@ TEST_F(Catalogue, FractionsAreTheFloatNearestTheDecimal) {
     EXPECT_EQ(std::memcmp(&stored, &nearest, sizeof(float)), 0) << c.type << " " << c.decimal;
   }
   // Not a third and not the double: 0.266 reads back as the float, which differs from both.
-  const float spinner = shipValue[12][GROUP_SECONDARY][WEAPON_DAMAGE];
+  const float spinner = shipValue[SHIP_EREBOS][GROUP_SECONDARY][WEAPON_DAMAGE];
   EXPECT_NE(static_cast<double>(spinner), 0.266);
-  EXPECT_NE(shipValue[31][GROUP_SECONDARY][WEAPON_DAMAGE], 1.0f / 3.0f);
+  EXPECT_NE(shipValue[SHIP_HEPRON][GROUP_SECONDARY][WEAPON_DAMAGE], 1.0f / 3.0f);
   EXPECT_EQ(static_cast<double>(spinner), static_cast<double>(0.266f));
 }
 
 TEST_F(Catalogue, SecondCallChangesNothingAndResetRefills) {
-  shipValue[1][GROUP_HULL][HULL_PRICE] = 99.0f;
-  shipText[1][TEXT_SHIP_NAME] = u"Changed";
+  shipValue[SHIP_REGAL][GROUP_HULL][HULL_PRICE] = 99.0f;
+  shipText[SHIP_REGAL][TEXT_SHIP_NAME] = u"Changed";
   explosionTypeTable[1][EXPLOSION_FRAME_COUNT] = 77.0f;
   InitShipCatalogue();
   InitExplosionTypes();
-  EXPECT_EQ(shipValue[1][GROUP_HULL][HULL_PRICE], 99.0f);
-  EXPECT_EQ(shipText[1][TEXT_SHIP_NAME], u"Changed");
+  EXPECT_EQ(shipValue[SHIP_REGAL][GROUP_HULL][HULL_PRICE], 99.0f);
+  EXPECT_EQ(shipText[SHIP_REGAL][TEXT_SHIP_NAME], u"Changed");
   EXPECT_EQ(explosionTypeTable[1][EXPLOSION_FRAME_COUNT], 77.0f);
 
   // A cell no fill touches is cleared by the reset too.
   shipValue[0][GROUP_HULL][1] = 5.0f;
-  shipPoint[40][GROUP_SECONDARY][50][5] = 5.0f;
+  shipPoint[SHIP_BIRKEN][GROUP_SECONDARY][50][5] = 5.0f;
   explosionTypeTable[19][5] = 5.0f;
   ResetCatalogue();
-  EXPECT_EQ(shipValue[1][GROUP_HULL][HULL_PRICE], 4.0f);
-  EXPECT_EQ(shipText[1][TEXT_SHIP_NAME], u"Regal");
+  EXPECT_EQ(shipValue[SHIP_REGAL][GROUP_HULL][HULL_PRICE], 4.0f);
+  EXPECT_EQ(shipText[SHIP_REGAL][TEXT_SHIP_NAME], u"Regal");
   EXPECT_EQ(explosionTypeTable[1][EXPLOSION_FRAME_COUNT], 5.0f);
   EXPECT_EQ(shipValue[0][GROUP_HULL][1], 0.0f);
-  EXPECT_EQ(shipPoint[40][GROUP_SECONDARY][50][5], 0.0f);
+  EXPECT_EQ(shipPoint[SHIP_BIRKEN][GROUP_SECONDARY][50][5], 0.0f);
   EXPECT_EQ(explosionTypeTable[19][5], 0.0f);
 }
 
@@ -130,9 +130,14 @@ TEST_F(Catalogue, UnsetCellsReadZero) {
 }
 
 TEST_F(Catalogue, HullRegularitiesAndRanges) {
-  const std::set<int32_t> ownBehaviour = {1,  3,  4,  7,  9,  10, 12, 13, 14, 16, 17, 18, 19,
-                                          21, 22, 23, 26, 27, 31, 32, 33, 36, 38, 39, 40};
-  const std::set<int32_t> twoEngines = {5, 7, 8, 11, 15, 20, 24, 27, 32, 35, 38};
+  const std::set<int32_t> ownBehaviour = {
+      SHIP_REGAL,  SHIP_COBOTH, SHIP_URBATRON, SHIP_AVRAX,  SHIP_QOUL,    SHIP_FEDZIE, SHIP_EREBOS,
+      SHIP_GRATES, SHIP_SCALUS, SHIP_KALGON,   SHIP_IWOR,   SHIP_ARUBAWI, SHIP_PAX,    SHIP_ITHUS,
+      SHIP_SJUOG,  SHIP_OTROS,  SHIP_TEMPER,   SHIP_KABATA, SHIP_HEPRON,  SHIP_URNOX,  SHIP_TREEK,
+      SHIP_ANATOS, SHIP_ADAPA,  SHIP_XIAPAS,   SHIP_BIRKEN};
+  const std::set<int32_t> twoEngines = {SHIP_NALEN, SHIP_AVRAX,    SHIP_FASER, SHIP_BRIDEW,
+                                        SHIP_SPETH, SHIP_TKHARZER, SHIP_DRONT, SHIP_KABATA,
+                                        SHIP_URNOX, SHIP_SERAX,    SHIP_ADAPA};
   struct Range {
     int32_t column;
     float low, high;
@@ -152,7 +157,7 @@ TEST_F(Catalogue, HullRegularitiesAndRanges) {
     EXPECT_EQ(hull[HULL_RECHARGE_AMOUNT], 1.0f);
     EXPECT_EQ(hull[HULL_AIM_LINE_ANGLE], 0.0f);
     EXPECT_EQ(hull[HULL_AIM_LINE_X], 0.0f);
-    EXPECT_EQ(hull[HULL_HAS_OWN_BODY_DRAWING], t == 27 ? 1.0f : 0.0f);
+    EXPECT_EQ(hull[HULL_HAS_OWN_BODY_DRAWING], t == SHIP_KABATA ? 1.0f : 0.0f);
     EXPECT_EQ(hull[HULL_HAS_OWN_BEHAVIOUR], IsIn(t, ownBehaviour) ? 1.0f : 0.0f);
     EXPECT_EQ(hull[HULL_ENGINE_POINT_COUNT], IsIn(t, twoEngines) ? 2.0f : 1.0f);
     for (int32_t column = 1; column <= hullValueCount; ++column) {
@@ -200,17 +205,18 @@ TEST_F(Catalogue, PricesAndResistances) {
     if (cheapest == 0 || price < shipValue[cheapest][GROUP_HULL][HULL_PRICE]) cheapest = t;
     if (dearest == 0 || price > shipValue[dearest][GROUP_HULL][HULL_PRICE]) dearest = t;
   }
-  EXPECT_EQ(cheapest, 34);
-  EXPECT_EQ(shipValue[34][GROUP_HULL][HULL_PRICE], 2.0f);
-  EXPECT_EQ(dearest, 40);
-  EXPECT_EQ(shipValue[40][GROUP_HULL][HULL_PRICE], 50.0f);
+  EXPECT_EQ(cheapest, SHIP_WENDE);
+  EXPECT_EQ(shipValue[SHIP_WENDE][GROUP_HULL][HULL_PRICE], 2.0f);
+  EXPECT_EQ(dearest, SHIP_BIRKEN);
+  EXPECT_EQ(shipValue[SHIP_BIRKEN][GROUP_HULL][HULL_PRICE], 50.0f);
   // The only ships at 2 and 50.
-  EXPECT_EQ(TypesWhere(GROUP_HULL, HULL_PRICE, 2), (std::set<int32_t>{34}));
-  EXPECT_EQ(TypesWhere(GROUP_HULL, HULL_PRICE, 50), (std::set<int32_t>{40}));
+  EXPECT_EQ(TypesWhere(GROUP_HULL, HULL_PRICE, 2), (std::set<int32_t>{SHIP_WENDE}));
+  EXPECT_EQ(TypesWhere(GROUP_HULL, HULL_PRICE, 50), (std::set<int32_t>{SHIP_BIRKEN}));
   // Shared prices need the ranking's tie-break by name.
-  EXPECT_EQ(TypesWhere(GROUP_HULL, HULL_PRICE, 4), (std::set<int32_t>{1, 9}));
-  EXPECT_EQ(TypesWhere(GROUP_HULL, HULL_PRICE, 15), (std::set<int32_t>{15, 21, 23, 24}));
-  EXPECT_EQ(TypesWhere(GROUP_HULL, HULL_PRICE, 27), (std::set<int32_t>{3, 11}));
+  EXPECT_EQ(TypesWhere(GROUP_HULL, HULL_PRICE, 4), (std::set<int32_t>{SHIP_REGAL, SHIP_QOUL}));
+  EXPECT_EQ(TypesWhere(GROUP_HULL, HULL_PRICE, 15),
+            (std::set<int32_t>{SHIP_SPETH, SHIP_ITHUS, SHIP_OTROS, SHIP_DRONT}));
+  EXPECT_EQ(TypesWhere(GROUP_HULL, HULL_PRICE, 27), (std::set<int32_t>{SHIP_COBOTH, SHIP_BRIDEW}));
   std::set<float> prices;
   for (int32_t t = 1; t <= shipCount; ++t) prices.insert(shipValue[t][GROUP_HULL][HULL_PRICE]);
   EXPECT_LT(prices.size(), 40u);
@@ -221,10 +227,11 @@ TEST_F(Catalogue, PricesAndResistances) {
       if (shipValue[t][GROUP_HULL][column] < 0) negative.insert(t);
     }
   }
-  EXPECT_EQ(negative, (std::set<int32_t>{3, 5, 6, 27, 29}));
-  EXPECT_EQ(shipValue[29][GROUP_HULL][HULL_MISSILE_RESISTANCE], -33.0f);
-  EXPECT_EQ(shipValue[6][GROUP_HULL][HULL_CANNON_RESISTANCE], -25.0f);
-  EXPECT_EQ(shipValue[6][GROUP_HULL][HULL_BEAM_RESISTANCE], 75.0f);
+  EXPECT_EQ(negative,
+            (std::set<int32_t>{SHIP_COBOTH, SHIP_NALEN, SHIP_DARBER, SHIP_KABATA, SHIP_SERGER}));
+  EXPECT_EQ(shipValue[SHIP_SERGER][GROUP_HULL][HULL_MISSILE_RESISTANCE], -33.0f);
+  EXPECT_EQ(shipValue[SHIP_DARBER][GROUP_HULL][HULL_CANNON_RESISTANCE], -25.0f);
+  EXPECT_EQ(shipValue[SHIP_DARBER][GROUP_HULL][HULL_BEAM_RESISTANCE], 75.0f);
 }
 
 TEST_F(Catalogue, WeaponRegularitiesAndRanges) {
@@ -236,7 +243,7 @@ TEST_F(Catalogue, WeaponRegularitiesAndRanges) {
       EXPECT_EQ(w[WEAPON_TRAIL_OFFSET_SIDE], 0.0f);
       EXPECT_EQ(w[WEAPON_SHOT_CANNON_RESISTANCE], 0.0f);
       EXPECT_EQ(w[WEAPON_SHOT_MISSILE_RESISTANCE], 0.0f);
-      EXPECT_EQ(w[WEAPON_IMAGE_INDEX], (t == 7 && group == GROUP_PRIMARY) ? 2.0f : 1.0f);
+      EXPECT_EQ(w[WEAPON_IMAGE_INDEX], (t == SHIP_AVRAX && group == GROUP_PRIMARY) ? 2.0f : 1.0f);
       for (int32_t column = 1; column <= weaponValueCount; ++column) {
         if (column != WEAPON_DAMAGE && column != WEAPON_ENERGY_DRAIN) {
           EXPECT_EQ(w[column], std::trunc(w[column])) << "column " << column;
@@ -272,35 +279,43 @@ TEST_F(Catalogue, WeaponRegularitiesAndRanges) {
     }
   }
   // Where the marked values occur, primary and secondary apart.
-  EXPECT_EQ(TypesWhere(GROUP_PRIMARY, WEAPON_FIRE_MODE, FIRE_MODE_TRIGGER_ONLY), (Set{17}));
+  EXPECT_EQ(TypesWhere(GROUP_PRIMARY, WEAPON_FIRE_MODE, FIRE_MODE_TRIGGER_ONLY), (Set{SHIP_IWOR}));
   EXPECT_EQ(TypesWhere(GROUP_SECONDARY, WEAPON_FIRE_MODE, FIRE_MODE_TRIGGER_ONLY),
-            (Set{13, 14, 17, 18, 19, 22, 26, 27, 32, 36}));
+            (Set{SHIP_GRATES, SHIP_SCALUS, SHIP_IWOR, SHIP_ARUBAWI, SHIP_PAX, SHIP_SJUOG,
+                 SHIP_TEMPER, SHIP_KABATA, SHIP_URNOX, SHIP_ANATOS}));
   EXPECT_EQ(TypesWhere(GROUP_PRIMARY, WEAPON_FIRE_MODE, FIRE_MODE_OWN_CODE), (Set{}));
-  EXPECT_EQ(TypesWhere(GROUP_SECONDARY, WEAPON_FIRE_MODE, FIRE_MODE_OWN_CODE), (Set{7, 16}));
+  EXPECT_EQ(TypesWhere(GROUP_SECONDARY, WEAPON_FIRE_MODE, FIRE_MODE_OWN_CODE),
+            (Set{SHIP_AVRAX, SHIP_KALGON}));
   EXPECT_EQ(TypesWhere(GROUP_PRIMARY, WEAPON_DESTRUCTIBLE, 1), (Set{}));
-  EXPECT_EQ(TypesWhere(GROUP_SECONDARY, WEAPON_DESTRUCTIBLE, 1), (Set{3, 9, 11, 23, 29, 39}));
+  EXPECT_EQ(TypesWhere(GROUP_SECONDARY, WEAPON_DESTRUCTIBLE, 1),
+            (Set{SHIP_COBOTH, SHIP_QOUL, SHIP_BRIDEW, SHIP_OTROS, SHIP_SERGER, SHIP_XIAPAS}));
   EXPECT_EQ(TypesWhere(GROUP_PRIMARY, WEAPON_HOMING_RATE, 0).size(), 39u);
-  EXPECT_EQ(shipValue[13][GROUP_PRIMARY][WEAPON_HOMING_RATE], 90.0f);
+  EXPECT_EQ(shipValue[SHIP_GRATES][GROUP_PRIMARY][WEAPON_HOMING_RATE], 90.0f);
   EXPECT_EQ(TypesWhere(GROUP_SECONDARY, WEAPON_HOMING_RATE, 0).size(), 37u);
-  for (int32_t t : {1, 11, 15}) EXPECT_GT(shipValue[t][GROUP_SECONDARY][WEAPON_HOMING_RATE], 0.0f);
-  EXPECT_EQ(TypesWhere(GROUP_PRIMARY, WEAPON_PROJECTILE_SPEED, 10000), (Set{7, 39}));
+  for (int32_t t : {SHIP_REGAL, SHIP_BRIDEW, SHIP_SPETH})
+    EXPECT_GT(shipValue[t][GROUP_SECONDARY][WEAPON_HOMING_RATE], 0.0f);
+  EXPECT_EQ(TypesWhere(GROUP_PRIMARY, WEAPON_PROJECTILE_SPEED, 10000),
+            (Set{SHIP_AVRAX, SHIP_XIAPAS}));
   EXPECT_EQ(TypesWhere(GROUP_SECONDARY, WEAPON_PROJECTILE_SPEED, 10000), (Set{}));
   EXPECT_EQ(TypesWhere(GROUP_PRIMARY, WEAPON_DAMAGE_TYPE, DAMAGE_TYPE_NONE), (Set{}));
   EXPECT_EQ(TypesWhere(GROUP_SECONDARY, WEAPON_DAMAGE_TYPE, DAMAGE_TYPE_NONE),
-            (Set{2, 3, 7, 9, 17, 18, 19, 23, 26, 27, 39}));
+            (Set{SHIP_GARM, SHIP_COBOTH, SHIP_AVRAX, SHIP_QOUL, SHIP_IWOR, SHIP_ARUBAWI, SHIP_PAX,
+                 SHIP_OTROS, SHIP_TEMPER, SHIP_KABATA, SHIP_XIAPAS}));
   EXPECT_EQ(TypesWhere(GROUP_PRIMARY, WEAPON_FIRE_SOUND, 0).size(), 39u);
-  EXPECT_EQ(shipValue[17][GROUP_PRIMARY][WEAPON_FIRE_SOUND], 3.0f);
-  EXPECT_EQ(TypesWhere(GROUP_SECONDARY, WEAPON_FIRE_SOUND, 1), (Set{4, 17}));
+  EXPECT_EQ(shipValue[SHIP_IWOR][GROUP_PRIMARY][WEAPON_FIRE_SOUND], 3.0f);
+  EXPECT_EQ(TypesWhere(GROUP_SECONDARY, WEAPON_FIRE_SOUND, 1), (Set{SHIP_URBATRON, SHIP_IWOR}));
   EXPECT_EQ(TypesWhere(GROUP_SECONDARY, WEAPON_FIRE_SOUND, 0).size(), 38u);
 
   // Shot count 0: no generic shots, the type's own code acts.
-  EXPECT_EQ(TypesWhere(GROUP_SECONDARY, WEAPON_SHOT_COUNT, 0), (Set{7, 17, 18, 26, 27, 32}));
+  EXPECT_EQ(TypesWhere(GROUP_SECONDARY, WEAPON_SHOT_COUNT, 0),
+            (Set{SHIP_AVRAX, SHIP_IWOR, SHIP_ARUBAWI, SHIP_TEMPER, SHIP_KABATA, SHIP_URNOX}));
   for (int32_t t : TypesWhere(GROUP_SECONDARY, WEAPON_SHOT_COUNT, 0)) {
     EXPECT_NE(shipValue[t][GROUP_SECONDARY][WEAPON_FIRE_MODE], FIRE_MODE_GENERIC) << t;
   }
   // The toaster lasers fire every tick while energy lasts.
-  EXPECT_EQ(shipValue[39][GROUP_PRIMARY][WEAPON_RELOAD_TIME], 0.0f);
-  EXPECT_EQ(shipValue[39][GROUP_PRIMARY][WEAPON_ENERGY_DRAIN], std::strtof("0.3", nullptr));
+  EXPECT_EQ(shipValue[SHIP_XIAPAS][GROUP_PRIMARY][WEAPON_RELOAD_TIME], 0.0f);
+  EXPECT_EQ(shipValue[SHIP_XIAPAS][GROUP_PRIMARY][WEAPON_ENERGY_DRAIN],
+            std::strtof("0.3", nullptr));
 }
 
 // Column sums of the printed weapon table, primaries and secondaries apart,
@@ -383,36 +398,39 @@ TEST_F(Catalogue, MountPointEdgeCases) {
   }
   // Type 13's all-way guns: ten muzzles all around the hull, one engine.
   const float allWayAngles[10] = {0, 45, 75, 90, 145, 180, 225, 270, 285, 320};
-  EXPECT_EQ(shipValue[13][GROUP_PRIMARY][WEAPON_SHOT_COUNT], 10.0f);
+  EXPECT_EQ(shipValue[SHIP_GRATES][GROUP_PRIMARY][WEAPON_SHOT_COUNT], 10.0f);
   for (int32_t k = 1; k <= 10; ++k) {
-    EXPECT_EQ(shipPoint[13][GROUP_PRIMARY][k][MUZZLE_ANGLE], allWayAngles[k - 1]);
+    EXPECT_EQ(shipPoint[SHIP_GRATES][GROUP_PRIMARY][k][MUZZLE_ANGLE], allWayAngles[k - 1]);
   }
-  EXPECT_EQ(shipPoint[13][GROUP_PRIMARY][11][MUZZLE_Y], 0.0f);
-  EXPECT_EQ(shipPoint[13][GROUP_SECONDARY][1][MUZZLE_ANGLE], -180.0f);
-  EXPECT_EQ(shipValue[13][GROUP_HULL][HULL_ENGINE_POINT_COUNT], 1.0f);
+  EXPECT_EQ(shipPoint[SHIP_GRATES][GROUP_PRIMARY][11][MUZZLE_Y], 0.0f);
+  EXPECT_EQ(shipPoint[SHIP_GRATES][GROUP_SECONDARY][1][MUZZLE_ANGLE], -180.0f);
+  EXPECT_EQ(shipValue[SHIP_GRATES][GROUP_HULL][HULL_ENGINE_POINT_COUNT], 1.0f);
   // Type 3's multicannons: 15 muzzles 4 pixels apart from -28 to 28.
-  EXPECT_EQ(shipValue[3][GROUP_PRIMARY][WEAPON_SHOT_COUNT], 15.0f);
+  EXPECT_EQ(shipValue[SHIP_COBOTH][GROUP_PRIMARY][WEAPON_SHOT_COUNT], 15.0f);
   for (int32_t k = 1; k <= 15; ++k) {
-    EXPECT_EQ(shipPoint[3][GROUP_PRIMARY][k][MUZZLE_X], -28.0f + 4.0f * (k - 1));
-    EXPECT_EQ(shipPoint[3][GROUP_PRIMARY][k][MUZZLE_Y], -14.0f);
+    EXPECT_EQ(shipPoint[SHIP_COBOTH][GROUP_PRIMARY][k][MUZZLE_X], -28.0f + 4.0f * (k - 1));
+    EXPECT_EQ(shipPoint[SHIP_COBOTH][GROUP_PRIMARY][k][MUZZLE_Y], -14.0f);
   }
   // Type 4's orb: nine points for the modes, though the catalogue fires one.
-  EXPECT_EQ(shipValue[4][GROUP_SECONDARY][WEAPON_SHOT_COUNT], 1.0f);
-  for (int32_t k = 1; k <= 9; ++k) EXPECT_EQ(shipPoint[4][GROUP_SECONDARY][k][MUZZLE_Y], -38.0f);
-  EXPECT_EQ(shipPoint[4][GROUP_SECONDARY][10][MUZZLE_Y], 0.0f);
+  EXPECT_EQ(shipValue[SHIP_URBATRON][GROUP_SECONDARY][WEAPON_SHOT_COUNT], 1.0f);
+  for (int32_t k = 1; k <= 9; ++k)
+    EXPECT_EQ(shipPoint[SHIP_URBATRON][GROUP_SECONDARY][k][MUZZLE_Y], -38.0f);
+  EXPECT_EQ(shipPoint[SHIP_URBATRON][GROUP_SECONDARY][10][MUZZLE_Y], 0.0f);
   // Type 25: five shotgun muzzles at one place; type 38 repeats its centre point.
-  for (int32_t k = 1; k <= 5; ++k) EXPECT_EQ(shipPoint[25][GROUP_PRIMARY][k][MUZZLE_Y], -16.0f);
-  EXPECT_EQ(shipPoint[38][GROUP_PRIMARY][4][MUZZLE_Y], -24.0f);
-  EXPECT_EQ(shipPoint[38][GROUP_PRIMARY][5][MUZZLE_Y], -24.0f);
+  for (int32_t k = 1; k <= 5; ++k)
+    EXPECT_EQ(shipPoint[SHIP_GROK][GROUP_PRIMARY][k][MUZZLE_Y], -16.0f);
+  EXPECT_EQ(shipPoint[SHIP_ADAPA][GROUP_PRIMARY][4][MUZZLE_Y], -24.0f);
+  EXPECT_EQ(shipPoint[SHIP_ADAPA][GROUP_PRIMARY][5][MUZZLE_Y], -24.0f);
   // Type 23: two plates, only one point set; the other muzzle is (0, 0, 0).
-  EXPECT_EQ(shipValue[23][GROUP_SECONDARY][WEAPON_SHOT_COUNT], 2.0f);
+  EXPECT_EQ(shipValue[SHIP_OTROS][GROUP_SECONDARY][WEAPON_SHOT_COUNT], 2.0f);
   for (int32_t point = 1; point <= 2; ++point) {
-    for (int32_t c = MUZZLE_ANGLE; c <= MUZZLE_Y; ++c) EXPECT_EQ(shipPoint[23][GROUP_SECONDARY][point][c], 0.0f);
+    for (int32_t c = MUZZLE_ANGLE; c <= MUZZLE_Y; ++c)
+      EXPECT_EQ(shipPoint[SHIP_OTROS][GROUP_SECONDARY][point][c], 0.0f);
   }
   // Angles beyond 180 and negative ones stay as they are.
-  EXPECT_EQ(shipPoint[13][GROUP_PRIMARY][10][MUZZLE_ANGLE], 320.0f);
-  EXPECT_EQ(shipPoint[40][GROUP_PRIMARY][2][MUZZLE_ANGLE], -45.0f);
-  EXPECT_EQ(shipPoint[21][GROUP_SECONDARY][2][MUZZLE_ANGLE], 180.0f);
+  EXPECT_EQ(shipPoint[SHIP_GRATES][GROUP_PRIMARY][10][MUZZLE_ANGLE], 320.0f);
+  EXPECT_EQ(shipPoint[SHIP_BIRKEN][GROUP_PRIMARY][2][MUZZLE_ANGLE], -45.0f);
+  EXPECT_EQ(shipPoint[SHIP_ITHUS][GROUP_SECONDARY][2][MUZZLE_ANGLE], 180.0f);
 }
 
 TEST_F(Catalogue, ExplosionTypes) {

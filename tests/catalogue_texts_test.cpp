@@ -34,15 +34,16 @@ TEST_F(CatalogueTexts, NamesAndWeaponNames) {
   EXPECT_EQ(lengths[TEXT_PRIMARY_WEAPON_NAME], 471u);
   EXPECT_EQ(lengths[TEXT_SECONDARY_WEAPON_NAME], 533u);
   EXPECT_EQ(names.size(), 40u);
-  EXPECT_EQ(shipText[1][TEXT_SHIP_NAME], u"Regal");
-  EXPECT_EQ(shipText[40][TEXT_SHIP_NAME], u"Birken");
-  EXPECT_EQ(shipText[40][TEXT_NICKNAME], u"Fury");
-  EXPECT_EQ(shipText[34][TEXT_NICKNAME], u"Small one");
-  EXPECT_EQ(shipText[19][TEXT_SECONDARY_WEAPON_NAME], u"Curse enemies");
+  EXPECT_EQ(shipText[SHIP_REGAL][TEXT_SHIP_NAME], u"Regal");
+  EXPECT_EQ(shipText[SHIP_BIRKEN][TEXT_SHIP_NAME], u"Birken");
+  EXPECT_EQ(shipText[SHIP_BIRKEN][TEXT_NICKNAME], u"Fury");
+  EXPECT_EQ(shipText[SHIP_WENDE][TEXT_NICKNAME], u"Small one");
+  EXPECT_EQ(shipText[SHIP_PAX][TEXT_SECONDARY_WEAPON_NAME], u"Curse enemies");
   // Two ships name different weapons alike.
-  EXPECT_EQ(shipText[1][TEXT_PRIMARY_WEAPON_NAME], u"Needle Lasers");
-  EXPECT_EQ(shipText[23][TEXT_PRIMARY_WEAPON_NAME], u"Needle Lasers");
-  EXPECT_NE(shipValue[1][GROUP_PRIMARY][WEAPON_DAMAGE], shipValue[23][GROUP_PRIMARY][WEAPON_DAMAGE]);
+  EXPECT_EQ(shipText[SHIP_REGAL][TEXT_PRIMARY_WEAPON_NAME], u"Needle Lasers");
+  EXPECT_EQ(shipText[SHIP_OTROS][TEXT_PRIMARY_WEAPON_NAME], u"Needle Lasers");
+  EXPECT_NE(shipValue[SHIP_REGAL][GROUP_PRIMARY][WEAPON_DAMAGE],
+            shipValue[SHIP_OTROS][GROUP_PRIMARY][WEAPON_DAMAGE]);
 }
 
 TEST_F(CatalogueTexts, DisplayOverrides) {
@@ -72,12 +73,12 @@ TEST_F(CatalogueTexts, DisplayOverrides) {
   EXPECT_EQ(total, 391u);
   EXPECT_EQ(weighted, 17569);
   // The runs of spaces that line up the modes are kept.
-  EXPECT_EQ(shipText[4][TEXT_SECONDARY_DAMAGE_TYPE], u"Can / Spc    / Spc");
-  EXPECT_EQ(shipText[4][TEXT_SECONDARY_ENERGY_DRAIN], u"1   / 14     / 10");
-  EXPECT_EQ(shipText[17][TEXT_PRIMARY_DAMAGE_TYPE], u"Cannon    / Cannon");
-  EXPECT_EQ(shipText[17][TEXT_PRIMARY_ENERGY_DRAIN], u"2         / 5");
-  EXPECT_EQ(shipText[23][TEXT_SECONDARY_DAMAGE], u"-----");
-  EXPECT_EQ(shipText[6][TEXT_SECONDARY_DAMAGE], u"33% of armor");
+  EXPECT_EQ(shipText[SHIP_URBATRON][TEXT_SECONDARY_DAMAGE_TYPE], u"Can / Spc    / Spc");
+  EXPECT_EQ(shipText[SHIP_URBATRON][TEXT_SECONDARY_ENERGY_DRAIN], u"1   / 14     / 10");
+  EXPECT_EQ(shipText[SHIP_IWOR][TEXT_PRIMARY_DAMAGE_TYPE], u"Cannon    / Cannon");
+  EXPECT_EQ(shipText[SHIP_IWOR][TEXT_PRIMARY_ENERGY_DRAIN], u"2         / 5");
+  EXPECT_EQ(shipText[SHIP_OTROS][TEXT_SECONDARY_DAMAGE], u"-----");
+  EXPECT_EQ(shipText[SHIP_DARBER][TEXT_SECONDARY_DAMAGE], u"33% of armor");
 }
 
 TEST_F(CatalogueTexts, DescriptionLinesFitThePanel) {
@@ -99,9 +100,9 @@ TEST_F(CatalogueTexts, DescriptionLinesFitThePanel) {
     const int32_t lines = last - TEXT_DESCRIPTION_FIRST + 1;
     EXPECT_GE(lines, 4);
     EXPECT_LE(lines, 11);
-    // No gap: the only blank line inside a run is the one before a list (types 4 and 27).
+    // No gap: the only blank line inside a run is the one before a list.
     for (int32_t slot = TEXT_DESCRIPTION_FIRST; slot <= last; ++slot) {
-      const bool blankAllowed = (t == 4 || t == 27) && slot == 12;
+      const bool blankAllowed = (t == SHIP_URBATRON || t == SHIP_KABATA) && slot == 12;
       EXPECT_EQ(shipText[t][slot].empty(), blankAllowed) << "slot " << slot;
     }
     // Prose: starts with a capital, ends a sentence.
@@ -115,8 +116,9 @@ TEST_F(CatalogueTexts, DescriptionLinesFitThePanel) {
 TEST_F(CatalogueTexts, PrintedDescriptions) {
   const Text regal[] = {u"The regal can launch moderately powerful", u"missiles with its secondary weapon. They pack",
                         u"more punch than the ship's primary lasers, and", u"they also have a limited homing ability."};
-  for (int32_t i = 0; i < 4; ++i) EXPECT_EQ(shipText[1][TEXT_DESCRIPTION_FIRST + i], regal[i]);
-  EXPECT_TRUE(shipText[1][9].empty());
+  for (int32_t i = 0; i < 4; ++i)
+    EXPECT_EQ(shipText[SHIP_REGAL][TEXT_DESCRIPTION_FIRST + i], regal[i]);
+  EXPECT_TRUE(shipText[SHIP_REGAL][9].empty());
 
   const Text urbatron[] = {u"This ship has a huge, glowing orb attached to",
                            u"it. The orb can shoot just like an ordinary",
@@ -129,7 +131,8 @@ TEST_F(CatalogueTexts, PrintedDescriptions) {
                            u"Red.....a rapid-fire vulcan cannon.",
                            u"Green...powerful triple sonic waves.",
                            u"Blue....starblast, shoots multiple homing shots"};
-  for (int32_t i = 0; i < 11; ++i) EXPECT_EQ(shipText[4][TEXT_DESCRIPTION_FIRST + i], urbatron[i]);
+  for (int32_t i = 0; i < 11; ++i)
+    EXPECT_EQ(shipText[SHIP_URBATRON][TEXT_DESCRIPTION_FIRST + i], urbatron[i]);
 }
 
 // The figures the descriptions quote are the ship's own.
@@ -144,18 +147,18 @@ TEST_F(CatalogueTexts, DescriptionsQuoteTheShipsFigures) {
   };
   EXPECT_TRUE(describes(6, u"33%"));
   EXPECT_TRUE(describes(7, u"3 points of armor for 8 energy"));
-  EXPECT_EQ(shipValue[7][GROUP_SECONDARY][WEAPON_ENERGY_DRAIN], 8.0f);
+  EXPECT_EQ(shipValue[SHIP_AVRAX][GROUP_SECONDARY][WEAPON_ENERGY_DRAIN], 8.0f);
   EXPECT_TRUE(describes(10, u"3 missile damage"));
-  EXPECT_EQ(shipValue[10][GROUP_SECONDARY][WEAPON_DAMAGE], 3.0f);
+  EXPECT_EQ(shipValue[SHIP_FEDZIE][GROUP_SECONDARY][WEAPON_DAMAGE], 3.0f);
   EXPECT_TRUE(describes(12, u"20 beam damage per second"));
   EXPECT_TRUE(describes(22, u"20 cannon damage"));
-  EXPECT_EQ(shipValue[22][GROUP_SECONDARY][WEAPON_DAMAGE], 20.0f);
+  EXPECT_EQ(shipValue[SHIP_SJUOG][GROUP_SECONDARY][WEAPON_DAMAGE], 20.0f);
   EXPECT_TRUE(describes(24, u"3.5 missile damage"));
-  EXPECT_EQ(shipValue[24][GROUP_SECONDARY][WEAPON_DAMAGE], 3.5f);
+  EXPECT_EQ(shipValue[SHIP_DRONT][GROUP_SECONDARY][WEAPON_DAMAGE], 3.5f);
   EXPECT_TRUE(describes(35, u"8 missile damage"));
-  EXPECT_EQ(shipValue[35][GROUP_SECONDARY][WEAPON_DAMAGE], 8.0f);
+  EXPECT_EQ(shipValue[SHIP_SERAX][GROUP_SECONDARY][WEAPON_DAMAGE], 8.0f);
   EXPECT_TRUE(describes(40, u"6 missile damage"));
-  EXPECT_EQ(shipValue[40][GROUP_SECONDARY][WEAPON_DAMAGE], 6.0f);
+  EXPECT_EQ(shipValue[SHIP_BIRKEN][GROUP_SECONDARY][WEAPON_DAMAGE], 6.0f);
 }
 
 }  // namespace

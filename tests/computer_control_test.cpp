@@ -83,7 +83,7 @@ class ComputerControlTest : public ::testing::Test {
 };
 
 TEST_F(ComputerControlTest, ThrustDecisionDrawsIntervalThenChoiceOnlyWhenTheTimerMeetsTheInterval) {
-  Ref<TShip> ship = Fly(1, 1, 15, 100, 100, 0);  // turn rate above 1: choice 0 to 4
+  Ref<TShip> ship = Fly(1, 1, SHIP_SPETH, 100, 100, 0);  // turn rate above 1: choice 0 to 4
   SetRandomSeed(987654);
   const int32_t interval = RandomIntInRange(10, 40);
   const int32_t choice = RandomIntInRange(0, 4);
@@ -114,7 +114,7 @@ TEST_F(ComputerControlTest, ThrustDecisionDrawsIntervalThenChoiceOnlyWhenTheTime
 }
 
 TEST_F(ComputerControlTest, FreshShipAlwaysThrustsAndSlowTurnersChooseZeroOrOne) {
-  Ref<TShip> ship = Fly(1, 1, 15, 100, 100, 0);
+  Ref<TShip> ship = Fly(1, 1, SHIP_SPETH, 100, 100, 0);
   ship->launchTicks = 1;
   SetRandomSeed(5);
   const int32_t interval = RandomIntInRange(10, 40);
@@ -140,10 +140,10 @@ TEST_F(ComputerControlTest, FreshShipAlwaysThrustsAndSlowTurnersChooseZeroOrOne)
 }
 
 TEST_F(ComputerControlTest, TargetIsDrawnAmongTargetableEnemiesAndKeptWhileItFlies) {
-  Ref<TShip> ship = Fly(2, 1, 24, 640, 512, 0);
-  Fly(1, 1, 24, 100, 100, 0);     // same team: never a candidate
-  Fly(3, 2, 24, 1000, 200, 0);
-  Fly(4, 3, 24, 300, 900, 0);
+  Ref<TShip> ship = Fly(2, 1, SHIP_DRONT, 640, 512, 0);
+  Fly(1, 1, SHIP_DRONT, 100, 100, 0);  // same team: never a candidate
+  Fly(3, 2, SHIP_DRONT, 1000, 200, 0);
+  Fly(4, 3, SHIP_DRONT, 300, 900, 0);
   NoDecision(ship);
   for (int32_t seed = 1; seed <= 30; ++seed) {
     ship->aiTarget = 0;
@@ -176,8 +176,8 @@ TEST_F(ComputerControlTest, TargetIsDrawnAmongTargetableEnemiesAndKeptWhileItFli
 
 TEST_F(ComputerControlTest, TurnsTowardTheLeadPointAndFiresOnlyGenericWeaponsWhenLinedUp) {
   // Target straight to the right of a ship heading up: turn right.
-  Ref<TShip> ship = Fly(1, 1, 15, 200, 500, 0);
-  Fly(2, 2, 24, 600, 500, 0);
+  Ref<TShip> ship = Fly(1, 1, SHIP_SPETH, 200, 500, 0);
+  Fly(2, 2, SHIP_DRONT, 600, 500, 0);
   NoDecision(ship);
   const int32_t* input = Control(ship);
   EXPECT_EQ(ship->aiTarget, 2);
@@ -205,10 +205,10 @@ TEST_F(ComputerControlTest, TurnsTowardTheLeadPointAndFiresOnlyGenericWeaponsWhe
 }
 
 TEST_F(ComputerControlTest, EveryOtherTargetableEnemyIsEvaluatedAndTheAimClearedFirst) {
-  Ref<TShip> ship = Fly(1, 1, 24, 640, 512, 0);
-  Fly(2, 2, 24, 640, 300, 0);  // straight ahead
-  Fly(3, 3, 24, 900, 512, 0);
-  Fly(4, 1, 24, 640, 100, 0);  // a friend ahead: not evaluated
+  Ref<TShip> ship = Fly(1, 1, SHIP_DRONT, 640, 512, 0);
+  Fly(2, 2, SHIP_DRONT, 640, 300, 0);  // straight ahead
+  Fly(3, 3, SHIP_DRONT, 900, 512, 0);
+  Fly(4, 1, SHIP_DRONT, 640, 100, 0);  // a friend ahead: not evaluated
   NoDecision(ship);
   ship->aiTarget = 3;
   aimResult[4][1] = aimResult[4][2] = 1.0f;
@@ -227,8 +227,8 @@ TEST_F(ComputerControlTest, EveryOtherTargetableEnemyIsEvaluatedAndTheAimCleared
 }
 
 TEST_F(ComputerControlTest, WithoutATargetNothingFiresButThrustDecisionsGoOn) {
-  Ref<TShip> ship = Fly(1, 1, 24, 640, 300, 0);
-  Fly(2, 1, 24, 640, 100, 0);  // only a friend, dead ahead
+  Ref<TShip> ship = Fly(1, 1, SHIP_DRONT, 640, 300, 0);
+  Fly(2, 1, SHIP_DRONT, 640, 100, 0);  // only a friend, dead ahead
   const int32_t* input = Control(ship);
   EXPECT_EQ(ship->aiTarget, 0);
   EXPECT_EQ(input[INPUT_FIRE_PRIMARY], 0);
@@ -253,7 +253,7 @@ struct TacticCase {
 // at an angle off its heading.
 class Tactics : public ComputerControlTest {
  protected:
-  Ref<TShip> Duel(int32_t type, float distance, float angleOff, int32_t enemyType = 24) {
+  Ref<TShip> Duel(int32_t type, float distance, float angleOff, int32_t enemyType = SHIP_DRONT) {
     Ref<TShip> ship = Fly(1, 1, type, 640, 512, 0);
     const double a = angleOff * 0.017453292519943295;
     Fly(2, 2, enemyType, static_cast<float>(640 + std::sin(a) * distance),
@@ -284,70 +284,70 @@ TEST_F(Tactics, DistanceRules) {
   }
   // 5 needs the slot lined up.
   ResetMatchObjects();
-  EXPECT_FALSE(Secondary(Duel(5, 100, 40)));
+  EXPECT_FALSE(Secondary(Duel(SHIP_NALEN, 100, 40)));
   // 37 spares a slot already held by its trap.
   ResetMatchObjects();
   slotEffectState[2][4] = 1;
-  EXPECT_FALSE(Secondary(Duel(37, 50, 40)));
+  EXPECT_FALSE(Secondary(Duel(SHIP_JERBOAFA, 50, 40)));
 }
 
 TEST_F(Tactics, AngleRules) {
   // 13 and 25 fire backwards at a slot more than 170 degrees off; 15 beyond
   // 100 within 250; 35 sideways between 80 and 100.
-  EXPECT_TRUE(Secondary(Duel(25, 300, 175)));
+  EXPECT_TRUE(Secondary(Duel(SHIP_GROK, 300, 175)));
   ResetMatchObjects();
-  EXPECT_FALSE(Secondary(Duel(25, 300, 165)));
+  EXPECT_FALSE(Secondary(Duel(SHIP_GROK, 300, 165)));
   ResetMatchObjects();
-  Ref<TShip> grates = Duel(13, 300, 175);
+  Ref<TShip> grates = Duel(SHIP_GRATES, 300, 175);
   EXPECT_TRUE(Secondary(grates));
   EXPECT_TRUE(Primary(grates));
   ResetMatchObjects();
-  EXPECT_TRUE(Secondary(Duel(15, 240, 120)));
+  EXPECT_TRUE(Secondary(Duel(SHIP_SPETH, 240, 120)));
   ResetMatchObjects();
-  EXPECT_FALSE(Secondary(Duel(15, 260, 120)));
+  EXPECT_FALSE(Secondary(Duel(SHIP_SPETH, 260, 120)));
   ResetMatchObjects();
-  EXPECT_FALSE(Secondary(Duel(15, 200, 95)));
+  EXPECT_FALSE(Secondary(Duel(SHIP_SPETH, 200, 95)));
   ResetMatchObjects();
-  EXPECT_TRUE(Secondary(Duel(35, 500, 90)));
+  EXPECT_TRUE(Secondary(Duel(SHIP_SERAX, 500, 90)));
   ResetMatchObjects();
-  EXPECT_FALSE(Secondary(Duel(35, 500, 100.5f)));
+  EXPECT_FALSE(Secondary(Duel(SHIP_SERAX, 500, 100.5f)));
   ResetMatchObjects();
-  EXPECT_FALSE(Secondary(Duel(35, 500, 79)));
+  EXPECT_FALSE(Secondary(Duel(SHIP_SERAX, 500, 79)));
 }
 
 TEST_F(Tactics, LinedUpRules) {
   // 2: only at a ship not stuck yet.
-  EXPECT_TRUE(Secondary(Duel(2, 300, 0)));
+  EXPECT_TRUE(Secondary(Duel(SHIP_GARM, 300, 0)));
   ResetMatchObjects();
   slotEffectState[2][1] = 1;
-  EXPECT_FALSE(Secondary(Duel(2, 300, 0)));
+  EXPECT_FALSE(Secondary(Duel(SHIP_GARM, 300, 0)));
   slotEffectState[2][1] = 0;
   // 21: far and lined up, or close and not (its secondary marked as an
   // ability here, so that the generic rule stays out of it).
   const std::pair<float, float> ithus[] = {{600, 0}, {400, 0}, {70, 60}, {80, 60}};
   for (const auto& [distance, angle] : ithus) {
     ResetMatchObjects();
-    Ref<TShip> ship = Duel(21, distance, angle);
+    Ref<TShip> ship = Duel(SHIP_ITHUS, distance, angle);
     slotShipValue[1][GROUP_SECONDARY][WEAPON_ABILITY_MARKER] = 1;
     EXPECT_EQ(Secondary(ship), distance == 600 || distance == 70) << distance;
   }
   // 30: only at ships worth 20 or more.
   ResetMatchObjects();
-  Ref<TShip> sheval = Duel(30, 300, 0);
+  Ref<TShip> sheval = Duel(SHIP_SHEVAL, 300, 0);
   slotShipValue[2][GROUP_HULL][HULL_PRICE] = 19.5f;
   EXPECT_FALSE(Secondary(sheval));
   slotShipValue[2][GROUP_HULL][HULL_PRICE] = 20;
   EXPECT_TRUE(Secondary(sheval));
   // 39: the primary (an ability) when lined up within 360.
   ResetMatchObjects();
-  EXPECT_TRUE(Primary(Duel(39, 359, 0)));
+  EXPECT_TRUE(Primary(Duel(SHIP_XIAPAS, 359, 0)));
   ResetMatchObjects();
-  EXPECT_FALSE(Primary(Duel(39, 361, 0)));
+  EXPECT_FALSE(Primary(Duel(SHIP_XIAPAS, 361, 0)));
 }
 
 TEST_F(Tactics, StateAndArmourRules) {
   // 7: with a target only with 24 energy; without one always.
-  Ref<TShip> avrax = Duel(7, 300, 90);
+  Ref<TShip> avrax = Duel(SHIP_AVRAX, 300, 90);
   avrax->energy = 23.9f;
   EXPECT_FALSE(Secondary(avrax));
   avrax->energy = 24;
@@ -359,7 +359,7 @@ TEST_F(Tactics, StateAndArmourRules) {
 
   // 17 below half armour: secondary while s1 is 0; primary with a target at s2 = 7.
   ResetMatchObjects();
-  Ref<TShip> iwor = Duel(17, 300, 90);
+  Ref<TShip> iwor = Duel(SHIP_IWOR, 300, 90);
   const float maxArmour = slotShipValue[1][GROUP_HULL][HULL_MAX_ARMOR];
   iwor->armour = maxArmour / 2.0f;
   iwor->specialState[2] = 7;
@@ -375,7 +375,7 @@ TEST_F(Tactics, StateAndArmourRules) {
 
   // 18 jumps away when charged (s5 = 200) and badly hit, holding its gun.
   ResetMatchObjects();
-  Ref<TShip> arubawi = Duel(18, 300, 0);
+  Ref<TShip> arubawi = Duel(SHIP_ARUBAWI, 300, 0);
   arubawi->armour = 1;
   EXPECT_TRUE(Primary(arubawi));
   arubawi->specialState[5] = 200;
@@ -385,7 +385,7 @@ TEST_F(Tactics, StateAndArmourRules) {
 
   // 26 holds its primary while s3 is 0 and uses its secondary every frame.
   ResetMatchObjects();
-  Ref<TShip> temper = Duel(26, 300, 0);
+  Ref<TShip> temper = Duel(SHIP_TEMPER, 300, 0);
   input = Control(temper);
   EXPECT_EQ(input[INPUT_FIRE_PRIMARY], 0);
   EXPECT_EQ(input[INPUT_FIRE_SECONDARY], 1);
@@ -394,7 +394,7 @@ TEST_F(Tactics, StateAndArmourRules) {
 
   // 27 changes its resistance to the target's primary damage type.
   ResetMatchObjects();
-  Ref<TShip> kabata = Duel(27, 300, 0);
+  Ref<TShip> kabata = Duel(SHIP_KABATA, 300, 0);
   slotShipValue[2][GROUP_PRIMARY][WEAPON_DAMAGE_TYPE] = 2;
   kabata->specialState[1] = 1;  // already beam
   EXPECT_FALSE(Secondary(kabata));
@@ -408,22 +408,22 @@ TEST_F(Tactics, StateAndArmourRules) {
   // 36 holds its primary near an enemy or at 6 armour, and uses its
   // secondary within 125.
   ResetMatchObjects();
-  Ref<TShip> anatos = Duel(36, 150, 0);
+  Ref<TShip> anatos = Duel(SHIP_ANATOS, 150, 0);
   input = Control(anatos);
   EXPECT_EQ(input[INPUT_FIRE_PRIMARY], 0);
   EXPECT_EQ(input[INPUT_FIRE_SECONDARY], 0);
   ResetMatchObjects();
-  anatos = Duel(36, 120, 0);
+  anatos = Duel(SHIP_ANATOS, 120, 0);
   EXPECT_TRUE(Secondary(anatos));
   ResetMatchObjects();
-  anatos = Duel(36, 300, 0);
+  anatos = Duel(SHIP_ANATOS, 300, 0);
   EXPECT_TRUE(Primary(anatos));
   anatos->armour = 6;
   EXPECT_FALSE(Primary(anatos));
 }
 
 TEST_F(Tactics, ShieldsRiseAgainstTheFirstCloseEnemyShotWithoutATarget) {
-  for (int32_t type : {9, 32, 38}) {
+  for (int32_t type : {SHIP_QOUL, SHIP_URNOX, SHIP_ADAPA}) {
     ResetMatchObjects();
     Ref<TShip> ship = Fly(1, 1, type, 640, 512, 0);
     NoDecision(ship);
@@ -444,7 +444,7 @@ TEST_F(Tactics, ShieldsRiseAgainstTheFirstCloseEnemyShotWithoutATarget) {
     EXPECT_TRUE(Secondary(ship)) << type;
   }
   // 3, 16 and 19 use theirs every frame, target or not.
-  for (int32_t type : {3, 16, 19}) {
+  for (int32_t type : {SHIP_COBOTH, SHIP_KALGON, SHIP_PAX}) {
     ResetMatchObjects();
     Ref<TShip> ship = Fly(1, 1, type, 640, 512, 0);
     EXPECT_TRUE(Secondary(ship)) << type;
@@ -492,11 +492,11 @@ TEST_F(Tactics, WithoutATargetOnlyTheUnguardedRulesAct) {
 }
 
 TEST_F(Tactics, SidePlatesAreRebuiltWhenNoneOfTheOwnAreLeft) {
-  Ref<TShip> otros = Fly(1, 1, 23, 640, 512, 0);
+  Ref<TShip> otros = Fly(1, 1, SHIP_OTROS, 640, 512, 0);
   NoDecision(otros);
   otros->specialState[1] = 1;
   Ref<TShotPlain> plate = NewRecord<TShotPlain>();
-  plate->shipType = 23;
+  plate->shipType = SHIP_OTROS;
   plate->weapon = 2;
   plate->slot = 1;
   ListAppend(*shotList, Ref<TShot>(plate));
@@ -508,13 +508,9 @@ TEST_F(Tactics, SidePlatesAreRebuiltWhenNoneOfTheOwnAreLeft) {
 }
 
 // Whole matches of computer slots.
-class ComputerMatches : public ::testing::Test {
+class ComputerMatches : public FolderTest {
  protected:
-  void SetUp() override { folder_.emplace("qw2_cpu_", "data"); }
-  void TearDown() override {
-    folder_.reset();
-  }
-  std::optional<TestFolder> folder_;
+  ComputerMatches() : FolderTest("qw2_cpu_", "data") {}
 };
 
 harness::MatchSetup Computers(int32_t seed, std::initializer_list<std::pair<int32_t, std::vector<int32_t>>> slots,
@@ -535,32 +531,49 @@ harness::MatchSetup Computers(int32_t seed, std::initializer_list<std::pair<int3
 // and the types with code of their own: each golden holds one range of them.
 std::vector<std::pair<const char*, harness::MatchSetup>> ComputerGoldens() {
   return {
-      {"cpu_duel", Computers(8080, {{1, {15, 24}}, {2, {25, 34}}})},
-      {"cpu_fourway", Computers(-1977, {{1, {35}}, {2, {15}}, {3, {24}}, {4, {34}}})},
-      {"cpu_human_mix", Computers(424242, {{1, {34, 15}}, {2, {35}}, {1, {25}}, {2, {24}}}, 1)},
-      {"cpu_regal_to_urbatron",
-       Computers(1404, {{1, {1, 15}}, {2, {2, 24}}, {3, {3, 25}}, {4, {4, 34}}})},
-      {"cpu_iwor_to_tkharzer", Computers(1709, {{1, {17}}, {2, {18}}, {1, {19}}, {2, {20}}})},
-      {"cpu_ithus_to_temper", Computers(2121, {{1, {21}}, {2, {22}}, {3, {23}}, {4, {26}}})},
-      {"cpu_kabata_fith", Computers(2727, {{1, {27}}, {2, {28}}, {1, {15, 25}}, {2, {24, 35}}})},
-      {"cpu_nalen_to_fedzie",
-       Computers(519, {{1, {5, 9}}, {2, {6, 10}}, {3, {7, 15}}, {4, {8, 35}}})},
-      {"cpu_bridew_to_kalgon",
-       Computers(-1116, {{1, {11, 24}}, {2, {12, 16}}, {3, {13, 25}}, {4, {14, 34}}})},
+      {"cpu_duel", Computers(8080, {{1, {SHIP_SPETH, SHIP_DRONT}}, {2, {SHIP_GROK, SHIP_WENDE}}})},
+      {"cpu_fourway",
+       Computers(-1977,
+                 {{1, {SHIP_SERAX}}, {2, {SHIP_SPETH}}, {3, {SHIP_DRONT}}, {4, {SHIP_WENDE}}})},
+      {"cpu_human_mix",
+       Computers(
+           424242,
+           {{1, {SHIP_WENDE, SHIP_SPETH}}, {2, {SHIP_SERAX}}, {1, {SHIP_GROK}}, {2, {SHIP_DRONT}}},
+           1)},
+      {"cpu_regal_to_urbatron", Computers(1404, {{1, {SHIP_REGAL, SHIP_SPETH}},
+                                                 {2, {SHIP_GARM, SHIP_DRONT}},
+                                                 {3, {SHIP_COBOTH, SHIP_GROK}},
+                                                 {4, {SHIP_URBATRON, SHIP_WENDE}}})},
+      {"cpu_iwor_to_tkharzer",
+       Computers(1709,
+                 {{1, {SHIP_IWOR}}, {2, {SHIP_ARUBAWI}}, {1, {SHIP_PAX}}, {2, {SHIP_TKHARZER}}})},
+      {"cpu_ithus_to_temper",
+       Computers(2121,
+                 {{1, {SHIP_ITHUS}}, {2, {SHIP_SJUOG}}, {3, {SHIP_OTROS}}, {4, {SHIP_TEMPER}}})},
+      {"cpu_kabata_fith", Computers(2727, {{1, {SHIP_KABATA}},
+                                           {2, {SHIP_FITH}},
+                                           {1, {SHIP_SPETH, SHIP_GROK}},
+                                           {2, {SHIP_DRONT, SHIP_SERAX}}})},
+      {"cpu_nalen_to_fedzie", Computers(519, {{1, {SHIP_NALEN, SHIP_QOUL}},
+                                              {2, {SHIP_DARBER, SHIP_FEDZIE}},
+                                              {3, {SHIP_AVRAX, SHIP_SPETH}},
+                                              {4, {SHIP_FASER, SHIP_SERAX}}})},
+      {"cpu_bridew_to_kalgon", Computers(-1116, {{1, {SHIP_BRIDEW, SHIP_DRONT}},
+                                                 {2, {SHIP_EREBOS, SHIP_KALGON}},
+                                                 {3, {SHIP_GRATES, SHIP_GROK}},
+                                                 {4, {SHIP_SCALUS, SHIP_WENDE}}})},
       // Types 29 to 40; a human Xiapas, as the computer never sets up a station.
-      {"cpu_serger_to_anatos",
-       Computers(2, {{1, {29, 33, 15}}, {2, {30, 34}}, {3, {31, 36}}, {4, {32, 24}}})},
-      {"cpu_jerboafa_to_birken",
-       Computers(3918, {{1, {39, 37}}, {2, {38, 35}}, {1, {40, 3}}, {2, {4, 25, 37}}}, 1)},
+      {"cpu_serger_to_anatos", Computers(2, {{1, {SHIP_SERGER, SHIP_TREEK, SHIP_SPETH}},
+                                             {2, {SHIP_SHEVAL, SHIP_WENDE}},
+                                             {3, {SHIP_HEPRON, SHIP_ANATOS}},
+                                             {4, {SHIP_URNOX, SHIP_DRONT}}})},
+      {"cpu_jerboafa_to_birken", Computers(3918,
+                                           {{1, {SHIP_XIAPAS, SHIP_JERBOAFA}},
+                                            {2, {SHIP_ADAPA, SHIP_SERAX}},
+                                            {1, {SHIP_BIRKEN, SHIP_COBOTH}},
+                                            {2, {SHIP_URBATRON, SHIP_GROK, SHIP_JERBOAFA}}},
+                                           1)},
   };
-}
-
-harness::PlaybackResult PlayRecord(const harness::MatchRecord& record) {
-  harness::WriteFileBytes(u"saved.tmp", record.data);
-  CompressToReplay(u"saved.tmp", u"match.rep");
-  RemoveFile(u"saved.tmp");
-  DecompressReplay(u"match.rep", playbackTempPath);
-  return harness::PlayBackFile(playbackTempPath, record.lastFrame);
 }
 
 TEST_F(ComputerMatches, ComputerMatchesEndAndPlayBackInStep) {
@@ -569,7 +582,7 @@ TEST_F(ComputerMatches, ComputerMatchesEndAndPlayBackInStep) {
     ASSERT_TRUE(record.ended) << name << " after " << record.frames << " frames";
     EXPECT_GE(record.winner, 1) << name;
     EXPECT_LE(record.winner, WINNER_DRAW) << name;
-    harness::PlaybackResult played = PlayRecord(record);
+    harness::PlaybackResult played = harness::PlayThroughReplayFile(record);
     ASSERT_TRUE(played.started) << name;
     EXPECT_EQ(played.frames, record.frames) << name;
     EXPECT_EQ(played.mismatches, 0) << name << ": first difference in frame "
@@ -581,7 +594,7 @@ TEST_F(ComputerMatches, ComputerMatchesEndAndPlayBackInStep) {
 TEST_F(ComputerMatches, ComputerShipsFightWithEveryControl) {
   // Over a match, computer ships thrust, turn both ways, snap, and fire.
   harness::ResetMatchWorld();
-  harness::ApplySetup(Computers(77, {{1, {15}}, {2, {25}}}));
+  harness::ApplySetup(Computers(77, {{1, {SHIP_SPETH}}, {2, {SHIP_GROK}}}));
   StartMatch();
   SetRandomSeed(77);
   int32_t used[8] = {};
@@ -646,13 +659,11 @@ TEST(ComputerMatchFrames, WritesFramesWhenAsked) {
   std::filesystem::create_directories(folder);
   harness::ResetMatchWorld();
   ResetPlatformDisplay();
-  ASSERT_EQ(OpenDisplay(1280, 1024, 32, 75, 0), 1);
-  SetUpTeamNames();
-  SetUpStartupTables();
-  LoadGamePictures();
-  optionTable[0][2] = 0;
-  optionTable[0][3] = 0;
-  harness::ApplySetup(Computers(2026, {{1, {15, 35}}, {2, {25, 24}}, {3, {34, 15}}, {4, {35, 25}}}));
+  ASSERT_TRUE(harness::OpenHeadlessDisplayWithPictures());
+  harness::ApplySetup(Computers(2026, {{1, {SHIP_SPETH, SHIP_SERAX}},
+                                       {2, {SHIP_GROK, SHIP_DRONT}},
+                                       {3, {SHIP_WENDE, SHIP_SPETH}},
+                                       {4, {SHIP_SERAX, SHIP_GROK}}}));
   StartMatch();
   SetRandomSeed(2026);
   int32_t written = 0;

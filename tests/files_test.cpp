@@ -15,19 +15,13 @@ namespace fs = std::filesystem;
 
 namespace {
 // Runs each test in a fresh folder of its own.
-class Files : public ::testing::Test {
+class Files : public FolderTest {
  protected:
-  void SetUp() override {
-    folder_.emplace("qw2_files_");
-  }
-  void TearDown() override {
-    folder_.reset();
-  }
+  Files() : FolderTest("qw2_files_") {}
   static std::string ReadAll(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), {});
   }
-  std::optional<TestFolder> folder_;
 };
 }  // namespace
 

@@ -38,7 +38,7 @@ TEST(InputTaps, KeyAndButtonTapsBetweenTwoPollsCountOnce) {
   InputScancodeEvent(SCAN_ESCAPE, false, false, false);
   InputScancodeEvent(SCAN_ESCAPE, true, false, false);
   PollInput();
-  EXPECT_EQ(KeyPressed(27), 1);
+  EXPECT_EQ(KeyPressed(KEY_ESCAPE), 1);
   // Auto-repeat, and a held button reported down again as the pointer
   // moves, are no new press.
   HeadlessSetMouse(10, 10, 1);
@@ -46,7 +46,7 @@ TEST(InputTaps, KeyAndButtonTapsBetweenTwoPollsCountOnce) {
   InputScancodeEvent(SCAN_ESCAPE, true, true, false);
   HeadlessSetMouse(20, 20, 1);
   PollInput();
-  EXPECT_EQ(KeyPressed(27) + MousePressed(1), 0);
+  EXPECT_EQ(KeyPressed(KEY_ESCAPE) + MousePressed(1), 0);
   // A focus change releases everything, a tap not yet seen too.
   HeadlessSetMouse(20, 20, 0);
   HeadlessTapKey(66);
@@ -67,11 +67,11 @@ TEST(InputTaps, QuickClicksAndKeyTapsActOnTheMenus) {
   RunFrame();
   EXPECT_EQ(pendingScreen, SCREEN_GAME_MODE);
   RunFrame();
-  HeadlessTapKey(27);
+  HeadlessTapKey(KEY_ESCAPE);
   RunFrame();
   EXPECT_EQ(pendingScreen, SCREEN_MAIN_MENU);
   RunFrame();
-  HeadlessTapKey(27);
+  HeadlessTapKey(KEY_ESCAPE);
   EXPECT_FALSE(RunFrame()) << "Escape on the main menu quits";
   shellharness::StopShell();
 }
@@ -94,11 +94,7 @@ TEST(InputTaps, AQuickTapTurnsTheCarouselOneCard) {
 
 TEST(InputTaps, ATapCountsAsHeldForOneFrameAndIsRecordedSo) {
   harness::ResetMatchWorld();
-  harness::MatchSetup setup;
-  setup.slots[1] = {CONTROL_HUMAN, 1, {15, 24}};
-  setup.slots[2] = {CONTROL_HUMAN, 2, {25}};
-  harness::ApplySetup(setup);
-  StartMatch();
+  harness::StartDuel({SHIP_SPETH, SHIP_DRONT}, {SHIP_GROK});
   auto frame = [] {
     PollInput();
     MatchUpdate();

@@ -5,6 +5,7 @@
 
 #include "match/bitmap_text.hpp"
 #include "match/input_edges.hpp"
+#include "match/key_codes.hpp"
 #include "match/media_tables.hpp"
 #include "platform/display.hpp"
 #include "platform/draw.hpp"
@@ -12,16 +13,14 @@
 #include "platform/headless.hpp"
 #include "platform/input.hpp"
 #include "shell/screens.hpp"
+#include "tests/shell_harness.hpp"
 
 namespace {
 
 class InputText : public ::testing::Test {
  protected:
   void SetUp() override {
-    UseHeadlessBackend(true);
-    ResetPlatformDisplay();
-    ResetMusic();
-    ResetShell();
+    shellharness::ResetHeadlessShell();
     ASSERT_EQ(OpenDisplay(1280, 1024, 32, 75, 0), 1);
   }
   void TearDown() override {
@@ -75,44 +74,44 @@ TEST_F(InputText, KeyPressCountsInItsFirstFrameOnly) {
 }
 
 TEST_F(InputText, HeldAtStartGivesNoPressUntilReleased) {
-  HeadlessSetKey(27, true);
+  HeadlessSetKey(KEY_ESCAPE, true);
   PollInput();
-  EXPECT_EQ(KeyPressed(27), 0);
+  EXPECT_EQ(KeyPressed(KEY_ESCAPE), 0);
   PollInput();
-  EXPECT_EQ(KeyPressed(27), 0);
-  HeadlessSetKey(27, false);
+  EXPECT_EQ(KeyPressed(KEY_ESCAPE), 0);
+  HeadlessSetKey(KEY_ESCAPE, false);
   PollInput();
-  HeadlessSetKey(27, true);
+  HeadlessSetKey(KEY_ESCAPE, true);
   PollInput();
-  EXPECT_EQ(KeyPressed(27), 1);
+  EXPECT_EQ(KeyPressed(KEY_ESCAPE), 1);
 }
 
 TEST_F(InputText, TwoKeysAndAButtonInOneFrameAndTheFlush) {
   PollInput();
-  HeadlessSetKey(37, true);
+  HeadlessSetKey(KEY_LEFT, true);
   HeadlessSetKey(163, true);
   HeadlessSetMouse(10, 10, 1 | 2);
   PollInput();
-  EXPECT_EQ(KeyPressed(37), 1);
+  EXPECT_EQ(KeyPressed(KEY_LEFT), 1);
   EXPECT_EQ(KeyPressed(163), 1);
   EXPECT_EQ(MousePressed(1), 1);
   EXPECT_EQ(MousePressed(2), 1);
   FlushPressed();
-  EXPECT_EQ(KeyPressed(37), 0);
+  EXPECT_EQ(KeyPressed(KEY_LEFT), 0);
   EXPECT_EQ(KeyPressed(163), 0);
   EXPECT_EQ(MousePressed(1), 0);
   EXPECT_EQ(MousePressed(2), 0);
   // Still held: the next poll reports nothing either.
   PollInput();
-  EXPECT_EQ(KeyPressed(37), 0);
+  EXPECT_EQ(KeyPressed(KEY_LEFT), 0);
   EXPECT_EQ(MousePressed(1), 0);
   // A press and release between two polls counts once.
-  HeadlessSetKey(40, true);
-  HeadlessSetKey(40, false);
+  HeadlessSetKey(KEY_DOWN, true);
+  HeadlessSetKey(KEY_DOWN, false);
   PollInput();
-  EXPECT_EQ(KeyPressed(40), 1);
+  EXPECT_EQ(KeyPressed(KEY_DOWN), 1);
   PollInput();
-  EXPECT_EQ(KeyPressed(40), 0);
+  EXPECT_EQ(KeyPressed(KEY_DOWN), 0);
   // Codes outside the tables are never pressed.
   EXPECT_EQ(KeyPressed(0), 0);
   EXPECT_EQ(KeyPressed(251), 0);

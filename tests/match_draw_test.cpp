@@ -20,6 +20,7 @@
 #include "catalogue/ships.hpp"
 #include "match/bitmap_text.hpp"
 #include "match/input_edges.hpp"
+#include "match/key_codes.hpp"
 #include "match/match_tables.hpp"
 #include "match/media_tables.hpp"
 #include "match/records.hpp"
@@ -39,6 +40,7 @@
 #include "shell/startup.hpp"
 #include "shell/startup_tables.hpp"
 #include "tests/game_pictures.hpp"
+#include "tests/match_harness.hpp"
 #include "tests/match_scenes.hpp"
 
 namespace {
@@ -84,27 +86,31 @@ int32_t Solid(int32_t w, int32_t h, uint32_t rgba, bool centred = false, int32_t
 
 constexpr uint32_t WHITE = 0xffffffffu;
 
+// A fresh shell and catalogue before a display opens, and after the test.
+void ResetForDrawing() {
+  UseHeadlessBackend(true);
+  ResetPlatformDisplay();
+  ResetShell();
+  ResetMatchScreens();
+  InitShipCatalogue();
+  InitExplosionTypes();
+}
+void CloseDrawing() {
+  ResetPlatformDisplay();
+  ResetShell();
+  ResetMatchScreens();
+}
+
 class MatchDrawing : public ::testing::Test {
  protected:
   void SetUp() override {
-    UseHeadlessBackend(true);
-    ResetPlatformDisplay();
-    ResetShell();
-    ResetMatchScreens();
-    InitShipCatalogue();
-    InitExplosionTypes();
-    ASSERT_EQ(OpenDisplay(1280, 1024, 32, 75, 0), 1);
-    SetUpTeamNames();
-    SetUpStartupTables();
+    ResetForDrawing();
+    ASSERT_TRUE(harness::OpenHeadlessDisplay());
     ResetRandom();
     SetClearColour(0, 0, 0);
     ClearBackBuffer();
   }
-  void TearDown() override {
-    ResetPlatformDisplay();
-    ResetShell();
-    ResetMatchScreens();
-  }
+  void TearDown() override { CloseDrawing(); }
 
   static void ExpectStartState(const char* after) {
     int32_t r, g, b;
@@ -181,10 +187,10 @@ TEST_F(MatchDrawing, GaugeFramesShowTheValueOverTheLengthOfTheMaximum) {
   for (const Case& c : cases) {
     ResetMatchObjects();
     ClearBackBuffer();
-    scenes::FlyingSlot(3, 1, 15);
+    scenes::FlyingSlot(3, 1, SHIP_SPETH);
     slotShipValue[3][GROUP_HULL][HULL_MAX_ARMOR] = c.maximum;
     slotShipValue[3][GROUP_HULL][HULL_MAX_ENERGY] = c.maximum;
-    Ref<TShip> ship = scenes::AddShip(3, 15, 100, 100, 0);
+    Ref<TShip> ship = scenes::AddShip(3, SHIP_SPETH, 100, 100, 0);
     ship->armour = c.armour;
     ship->energy = c.energy;
     DrawHud(slots, armour, energy, 0, 0, 0);
@@ -198,14 +204,14 @@ TEST_F(MatchDrawing, GaugeFramesShowTheValueOverTheLengthOfTheMaximum) {
 
 TEST_F(MatchDrawing, ReloadBarsGrowRedThenStayFullInGreenOrOrange) {
   hudReloadImage = Solid(20, 4, WHITE);
-  scenes::FlyingSlot(1, 1, 15);
+  scenes::FlyingSlot(1, 1, SHIP_SPETH);
   float* primary = slotShipValue[1][GROUP_PRIMARY];
   float* secondary = slotShipValue[1][GROUP_SECONDARY];
   primary[WEAPON_RELOAD_TIME] = 10;
   primary[WEAPON_ENERGY_DRAIN] = 5;
   secondary[WEAPON_RELOAD_TIME] = 10;
   secondary[WEAPON_ENERGY_DRAIN] = 5;
-  Ref<TShip> ship = scenes::AddShip(1, 15, 600, 600, 0);
+  Ref<TShip> ship = scenes::AddShip(1, SHIP_SPETH, 600, 600, 0);
   ship->reloadCounters[1] = 5;
   ship->reloadCounters[2] = 40;
   ship->energy = 5;
@@ -324,8 +330,8 @@ TEST_F(MatchDrawing, ShipsAreDrawnLargestFirstWithTheirAimingDots) {
   ClearBackBuffer();
   targetImages[1] = Solid(3, 3, WHITE, true);
   targetImages[2] = Solid(3, 3, 0x0000ffffu, true);
-  shipImages[15][SHIP_IMAGE_BODY][1] = 0;
-  Ref<TShip> ship = scenes::AddShip(1, 15, 600, 600, 0);
+  shipImages[SHIP_SPETH][SHIP_IMAGE_BODY][1] = 0;
+  Ref<TShip> ship = scenes::AddShip(1, SHIP_SPETH, 600, 600, 0);
   scenes::Ranks(1, 0, 0, 0);
   DrawShips();
   EXPECT_EQ(Pixel(600, 592), OverBlack({255, 50, 50}, 170));
@@ -354,7 +360,7 @@ TEST_F(MatchDrawing, FlashesAndGlowsOnlyWithHighDetail) {
   }
   scenes::AddDebrisTrail(500, 700, 0, 3, 1);
 
-  optionTable[0][3] = 0;
+  optionTable[OPTIONS_GENERAL][OPTION_HIGH_DETAIL] = OPTION_ON;
   DrawExplosions();
   DrawSparks();
   // Tick 0: alpha 0.5 (byte 127) in the default flash colour; the spark glow
@@ -365,7 +371,7 @@ TEST_F(MatchDrawing, FlashesAndGlowsOnlyWithHighDetail) {
   ExpectStartState("DrawExplosions and DrawSparks");
 
   ClearBackBuffer();
-  optionTable[0][3] = 1;
+  optionTable[OPTIONS_GENERAL][OPTION_HIGH_DETAIL] = OPTION_OFF;
   DrawExplosions();
   DrawSparks();
   DrawDebris(emissionImage);
@@ -377,20 +383,20 @@ TEST_F(MatchDrawing, FlashesAndGlowsOnlyWithHighDetail) {
   // Half way through its life the flash is gone.
   ResetMatchObjects();
   ClearBackBuffer();
-  optionTable[0][3] = 0;
+  optionTable[OPTIONS_GENERAL][OPTION_HIGH_DETAIL] = OPTION_ON;
   scenes::AddExplosion(300, 300, 0, 1, 0, 1000);
   DrawExplosions();
   EXPECT_EQ(Pixel(300, 300), (Rgb{0, 0, 0}));
 }
 
 TEST_F(MatchDrawing, StationBeamsReachOnlyFriendsFartherThanOneStep) {
-  shipImages[39][SHIP_IMAGE_SPECIAL][7] = Solid(3, 3, WHITE, true);
-  scenes::FlyingSlot(1, 1, 15);
-  scenes::FlyingSlot(2, 2, 15);
-  Ref<TShotPlain> station = scenes::AddShot(1, 39, 2, 500, 500, 0);
+  shipImages[SHIP_XIAPAS][SHIP_IMAGE_SPECIAL][7] = Solid(3, 3, WHITE, true);
+  scenes::FlyingSlot(1, 1, SHIP_SPETH);
+  scenes::FlyingSlot(2, 2, SHIP_SPETH);
+  Ref<TShotPlain> station = scenes::AddShot(1, SHIP_XIAPAS, 2, 500, 500, 0);
   station->hidden = 1;
-  scenes::AddShip(1, 15, 540, 500, 0);
-  scenes::AddShip(2, 15, 460, 500, 0);
+  scenes::AddShip(1, SHIP_SPETH, 540, 500, 0);
+  scenes::AddShip(2, SHIP_SPETH, 460, 500, 0);
   DrawShots();
   for (int32_t x : {500, 510, 520, 530}) EXPECT_EQ(Pixel(x, 500), (Rgb{255, 255, 255})) << x;
   EXPECT_EQ(Pixel(540, 500), (Rgb{0, 0, 0}));
@@ -399,8 +405,8 @@ TEST_F(MatchDrawing, StationBeamsReachOnlyFriendsFartherThanOneStep) {
 
   ResetMatchObjects();
   ClearBackBuffer();
-  scenes::AddShot(1, 39, 2, 500, 500, 0)->hidden = 1;
-  scenes::AddShip(1, 15, 505, 500, 0);
+  scenes::AddShot(1, SHIP_XIAPAS, 2, 500, 500, 0)->hidden = 1;
+  scenes::AddShip(1, SHIP_SPETH, 505, 500, 0);
   DrawShots();
   EXPECT_EQ(Pixel(500, 500), (Rgb{0, 0, 0}));
 }
@@ -418,22 +424,22 @@ TEST_F(MatchDrawing, ShipTypeLooksFollowTheirStates) {
   };
   const Case cases[] = {
       // Urbatron's orb at forward 29, mode 0 after 8 steps: (120, 0, 135).
-      {4, {0, 0, 0, 0, 8, 0}, 4, 1, 400, 371, {120, 0, 135}},
+      {SHIP_URBATRON, {0, 0, 0, 0, 8, 0}, 4, 1, 400, 371, {120, 0, 135}},
       // Mode 2 after 17 steps: (0, 0, 255) with c = 255.
-      {4, {0, 2, 0, 0, 17, 0}, 4, 1, 400, 371, {0, 0, 255}},
+      {SHIP_URBATRON, {0, 2, 0, 0, 17, 0}, 4, 1, 400, 371, {0, 0, 255}},
       // Avrax's bots at back 16, frame trunc(9 / 4 + 0.5) = 2.
-      {7, {0, 9, 0, 0, 0, 0}, 4, 2, 400, 416, {0, 255, 0}},
-      {7, {0, 0, 0, 0, 0, 0}, 4, 1, 400, 416, {0, 255, 0}},
+      {SHIP_AVRAX, {0, 9, 0, 0, 0, 0}, 4, 2, 400, 416, {0, 255, 0}},
+      {SHIP_AVRAX, {0, 0, 0, 0, 0, 0}, 4, 1, 400, 416, {0, 255, 0}},
       // Iwor's turret: frame trunc(2.7).
-      {17, {0, 0, 2.7f, 0, 0, 0}, 4, 2, 400, 400, {0, 255, 0}},
+      {SHIP_IWOR, {0, 0, 2.7f, 0, 0, 0}, 4, 2, 400, 400, {0, 255, 0}},
       // Sjuog's charge at forward 56, frame trunc(3.9).
-      {22, {0, 1, 0, 3.9f, 0, 0}, 4, 3, 400, 344, {0, 255, 0}},
+      {SHIP_SJUOG, {0, 1, 0, 3.9f, 0, 0}, 4, 3, 400, 344, {0, 255, 0}},
       // Otros's left plate: 21 to the left, 5 forward.
-      {23, {0, 0, 1, 0, 0, 0}, 3, 1, 379, 395, {0, 255, 0}},
+      {SHIP_OTROS, {0, 0, 1, 0, 0, 0}, 3, 1, 379, 395, {0, 255, 0}},
       // Birken's rockets: frame 10 - 4.
-      {40, {0, 4, 0, 0, 0, 0}, 4, 6, 400, 400, {0, 255, 0}},
+      {SHIP_BIRKEN, {0, 4, 0, 0, 0, 0}, 4, 6, 400, 400, {0, 255, 0}},
       // Kabata in resistance mode 1 after 5 steps: the body in (255, 180, 0).
-      {27, {0, 1, 5, 0, 0, 0}, 1, 1, 400, 400, {255, 180, 0}},
+      {SHIP_KABATA, {0, 1, 5, 0, 0, 0}, 1, 1, 400, 400, {255, 180, 0}},
   };
   for (const Case& c : cases) {
     ResetMatchObjects();
@@ -442,9 +448,9 @@ TEST_F(MatchDrawing, ShipTypeLooksFollowTheirStates) {
       for (int32_t k = 1; k <= 50; ++k) shipImages[c.type][v][k] = red;
     shipImages[c.type][SHIP_IMAGE_BODY][1] = 0;
     // Tinted looks show their colour on a white picture.
-    const bool tinted = c.type == 4 || c.type == 27;
+    const bool tinted = c.type == SHIP_URBATRON || c.type == SHIP_KABATA;
     shipImages[c.type][c.variant][c.index] = tinted ? white : green;
-    if (c.type == 27) shipImages[27][4][1] = 0;
+    if (c.type == SHIP_KABATA) shipImages[SHIP_KABATA][4][1] = 0;
     scenes::FlyingSlot(1, 1, c.type);
     for (int32_t v = HULL_AIM_LINE_ANGLE; v <= HULL_AIM_LINE_Y; ++v) slotShipValue[1][GROUP_HULL][v] = 0;
     Ref<TShip> ship = scenes::AddShip(1, c.type, 400, 400, 0);
@@ -458,8 +464,8 @@ TEST_F(MatchDrawing, ShipTypeLooksFollowTheirStates) {
 
 TEST_F(MatchDrawing, ShotsDrawTheirPictureFadedScaledAndWithTheirOverlays) {
   const int32_t white = Solid(4, 4, WHITE, true);
-  shipImages[24][2][2] = white;
-  Ref<TShotPlain> shot = scenes::AddShot(1, 24, 1, 200, 200, 0);
+  shipImages[SHIP_DRONT][2][2] = white;
+  Ref<TShotPlain> shot = scenes::AddShot(1, SHIP_DRONT, 1, 200, 200, 0);
   shot->imageIndex = 2;
   shot->fade = 0.25f;  // alpha 0.75: byte 191
   shot->sizePercent = 500;
@@ -475,8 +481,8 @@ TEST_F(MatchDrawing, ShotsDrawTheirPictureFadedScaledAndWithTheirOverlays) {
   // The trap of type 37 shows picture kindState[1] + 1 at twice its size.
   ResetMatchObjects();
   ClearBackBuffer();
-  shipImages[37][3][3] = white;
-  scenes::AddShot(1, 37, 2, 300, 300, 0)->kindState[1] = 2;
+  shipImages[SHIP_JERBOAFA][3][3] = white;
+  scenes::AddShot(1, SHIP_JERBOAFA, 2, 300, 300, 0)->kindState[1] = 2;
   DrawShotOverlays();
   EXPECT_EQ(Pixel(303, 300), (Rgb{255, 255, 255}));
   EXPECT_EQ(Pixel(305, 300), (Rgb{0, 0, 0}));
@@ -515,8 +521,8 @@ TEST_F(MatchDrawing, EveryRendererRestoresTheStateAndDrawsNoRandomNumbers) {
       second->kindState[1] = 2;
       second->kindState[2] = 3;
     }
-    optionTable[0][2] = 0;
-    optionTable[0][3] = detail;
+    optionTable[OPTIONS_GENERAL][OPTION_TEAM_INDICATORS] = OPTION_ON;
+    optionTable[OPTIONS_GENERAL][OPTION_HIGH_DETAIL] = detail;
     SetRandomSeed(4242);
     const int32_t seed = GetRandomSeed();
     const struct {
@@ -547,12 +553,12 @@ TEST_F(MatchDrawing, EveryRendererRestoresTheStateAndDrawsNoRandomNumbers) {
 TEST_F(MatchDrawing, TeamLettersAreSetOnlyWhileTheOptionIsOn) {
   medFontSmallImage = Solid(8, 8, WHITE, false, 60);
   FillGlyphTables();
-  scenes::FlyingSlot(2, 3, 15);
-  scenes::AddShip(2, 15, 640, 512, 0)->radius = 20;
-  optionTable[0][2] = 1;
+  scenes::FlyingSlot(2, 3, SHIP_SPETH);
+  scenes::AddShip(2, SHIP_SPETH, 640, 512, 0)->radius = 20;
+  optionTable[OPTIONS_GENERAL][OPTION_TEAM_INDICATORS] = OPTION_OFF;
   MatchDraw();
   EXPECT_EQ(LitInRow(512 - 10 - 36 + 1, 600, 680), 0);
-  optionTable[0][2] = 0;
+  optionTable[OPTIONS_GENERAL][OPTION_TEAM_INDICATORS] = OPTION_ON;
   MatchDraw();
   // "C" in slot 2's colour at alpha 0.9 (byte 229), half size, above the ship.
   EXPECT_GT(LitInRow(512 - 10 - 36 + 1, 600, 680), 0);
@@ -599,21 +605,21 @@ TEST_F(AfterMatchScreens, AbortQuestionDarkensAndAnswers) {
   EXPECT_EQ(dimLevel, 80);
   EXPECT_EQ(pendingScreen, 0);
 
-  Press(78);  // N: the match goes on
+  Press(KEY_N);  // the match goes on
   ConfirmAbortMatchBlock();
   EXPECT_EQ(pendingScreen, SCREEN_MATCH);
   EXPECT_EQ(fadePhase, FADE_NONE);
 
   Enter(SCREEN_CONFIRM_ABORT_MATCH);
-  Press(27);  // Escape too
+  Press(KEY_ESCAPE);
   ConfirmAbortMatchBlock();
   EXPECT_EQ(pendingScreen, SCREEN_MATCH);
 
   // Y and N in one frame: the yes wins, with a fade and the music fading.
   Enter(SCREEN_CONFIRM_ABORT_MATCH);
   PollInput();
-  HeadlessSetKey(89, true);
-  HeadlessSetKey(78, true);
+  HeadlessSetKey(KEY_Y, true);
+  HeadlessSetKey(KEY_N, true);
   PollInput();
   ConfirmAbortMatchBlock();
   EXPECT_EQ(pendingScreen, SCREEN_MAIN_MENU);
@@ -708,24 +714,10 @@ TEST_F(AfterMatchScreens, FrozenPictureIsDarkenedByTheDimLevel) {
 class MatchGoldenImages : public ::testing::Test {
  protected:
   void SetUp() override {
-    UseHeadlessBackend(true);
-    ResetPlatformDisplay();
-    ResetShell();
-    ResetMatchScreens();
-    InitShipCatalogue();
-    InitExplosionTypes();
-    ASSERT_EQ(OpenDisplay(1280, 1024, 32, 75, 0), 1);
-    SetUpTeamNames();
-    SetUpStartupTables();
-    LoadGamePictures();
-    optionTable[0][2] = 0;
-    optionTable[0][3] = 0;
+    ResetForDrawing();
+    ASSERT_TRUE(harness::OpenHeadlessDisplayWithPictures());
   }
-  void TearDown() override {
-    ResetPlatformDisplay();
-    ResetShell();
-    ResetMatchScreens();
-  }
+  void TearDown() override { CloseDrawing(); }
 
   // Draws as the match frame leaves the screen: cleared to the match's blue.
   static void Check(const std::string& name, void (*draw)()) {

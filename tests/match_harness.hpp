@@ -17,8 +17,10 @@
 #include "match/match_tables.hpp"
 #include "match/media_tables.hpp"
 #include "match/records.hpp"
+#include "match/replay_files.hpp"
 #include "match/shell_tables.hpp"
 #include "media/media_sizes.hpp"
+#include "platform/display.hpp"
 #include "platform/draw.hpp"
 #include "platform/files.hpp"
 #include "platform/headless.hpp"
@@ -26,6 +28,8 @@
 #include "platform/random.hpp"
 #include "shell/match_step/match_step.hpp"
 #include "shell/screen_match.hpp"
+#include "shell/startup_tables.hpp"
+#include "tests/game_pictures.hpp"
 
 namespace harness {
 
@@ -62,7 +66,7 @@ inline void LoadShipImages() {
     for (int32_t k = 1; k <= p.primaryCount; ++k) shipImages[t][2][k] = image(p.primary[k - 1]);
     shipImages[t][2][0] = p.primaryCount;
     for (int32_t k = 1; k <= p.secondaryCount; ++k) {
-      const int32_t number = t == 27 ? 2 : k;  // type 27 has only its second picture
+      const int32_t number = t == SHIP_KABATA ? 2 : k;  // only its second picture
       shipImages[t][3][number] = image(p.secondary[k - 1]);
     }
     shipImages[t][3][0] = p.secondaryCount;
@@ -125,6 +129,17 @@ inline void ApplySetup(const MatchSetup& setup) {
       fleetTable[s][2][m + 1] = slot.fleet[m];
     for (int32_t c = 1; c <= 6; ++c) optionTable[s][c] = SlotKey(s, c);
   }
+}
+
+// Two slots of teams 1 and 2 with the given fleets, slot 1 human, and the
+// match started live.
+inline void StartDuel(std::vector<int32_t> a, std::vector<int32_t> b,
+                      int32_t control2 = CONTROL_HUMAN) {
+  MatchSetup setup;
+  setup.slots[1] = {CONTROL_HUMAN, 1, std::move(a)};
+  setup.slots[2] = {control2, 2, std::move(b)};
+  ApplySetup(setup);
+  StartMatch();
 }
 
 // The scripted player: turns toward the nearest enemy ship, with noise, and
@@ -279,6 +294,38 @@ inline PlaybackResult PlayBackFile(const Text& path, int32_t lastFrame,
   return result;
 }
 
+// A shot of the kind standing still at (x, y) in the shot list; it hits no
+// ship unless the test says so.
+template <class Kind = TShotPlain>
+inline Ref<TShot> StandingShot(float x = 0, float y = 0) {
+  Ref<TShot> shot = NewRecord<Kind>();
+  shot->x = x;
+  shot->y = y;
+  shot->stationary = 1;
+  shot->noShipHits = 1;
+  ListAppend(*shotList, shot);
+  return shot;
+}
+
+// A headless display of the game's size with the team names and the
+// start-up tables. False when the display did not open.
+inline bool OpenHeadlessDisplay() {
+  if (OpenDisplay(1280, 1024, 32, 75, 0) != 1) return false;
+  SetUpTeamNames();
+  SetUpStartupTables();
+  return true;
+}
+
+// The same with the game's own pictures, team indicators and high detail
+// on, as the match's golden pictures are drawn.
+inline bool OpenHeadlessDisplayWithPictures() {
+  if (!OpenHeadlessDisplay()) return false;
+  LoadGamePictures();
+  optionTable[OPTIONS_GENERAL][OPTION_TEAM_INDICATORS] = OPTION_ON;
+  optionTable[OPTIONS_GENERAL][OPTION_HIGH_DETAIL] = OPTION_ON;
+  return true;
+}
+
 // How often the sound was played without a channel, by the audio log.
 inline size_t SoundsPlayed(int32_t sound) {
   size_t n = 0;
@@ -303,6 +350,15 @@ inline std::vector<uint8_t> ReadFileBytes(const Text& path) {
   bytes.resize(static_cast<size_t>(got < 0 ? 0 : got));
   CloseDataStream(in);
   return bytes;
+}
+
+// Through the replay file and back, as a saved replay is played.
+inline PlaybackResult PlayThroughReplayFile(const MatchRecord& record) {
+  WriteFileBytes(u"saved.tmp", record.data);
+  CompressToReplay(u"saved.tmp", u"match.rep");
+  RemoveFile(u"saved.tmp");
+  DecompressReplay(u"match.rep", playbackTempPath);
+  return PlayBackFile(playbackTempPath, record.lastFrame);
 }
 
 }  // namespace harness

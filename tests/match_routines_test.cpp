@@ -79,7 +79,7 @@ TEST_F(MatchRoutines, SizesAndRanking) {
 TEST_F(MatchRoutines, SpawnShipCopiesAndConvertsTheCatalogue) {
   slotTable[2][SLOT_TEAM] = 3;
   fleetTable[2][1][0] = 2;
-  fleetTable[2][2][2] = 1;  // Regal: body 28 x 38
+  fleetTable[2][2][2] = SHIP_REGAL;  // body 28 x 38
   fleetTable[2][3][2] = 7;
   SetRandomSeed(1);
   SpawnShip(100.5f, 200.25f, 2);
@@ -99,17 +99,18 @@ TEST_F(MatchRoutines, SpawnShipCopiesAndConvertsTheCatalogue) {
   EXPECT_EQ(ship.radius, 33.0f);
   EXPECT_EQ(shipSizeOrder[0][2], 33);
   EXPECT_EQ(slotTable[2][SLOT_TARGETABLE], 1);
-  EXPECT_EQ(ship.armour, shipValue[1][GROUP_HULL][HULL_MAX_ARMOR]);
+  EXPECT_EQ(ship.armour, shipValue[SHIP_REGAL][GROUP_HULL][HULL_MAX_ARMOR]);
   // Reload counters start at the catalogue's milliseconds: ready at once.
   EXPECT_EQ(ship.reloadCounters[1], 400);
   EXPECT_EQ(ship.reloadCounters[2], 2000);
   EXPECT_EQ(slotShipValue[2][GROUP_HULL][HULL_MAX_SPEED],
-            static_cast<float>(shipValue[1][GROUP_HULL][HULL_MAX_SPEED] / 13.0));
+            static_cast<float>(shipValue[SHIP_REGAL][GROUP_HULL][HULL_MAX_SPEED] / 13.0));
   EXPECT_NEAR(slotShipValue[2][GROUP_PRIMARY][WEAPON_RELOAD_TIME], 30.00075, 0.00001);
-  EXPECT_EQ(slotShipPoint[2][GROUP_PRIMARY][1][MUZZLE_X], shipPoint[1][GROUP_PRIMARY][1][MUZZLE_X]);
+  EXPECT_EQ(slotShipPoint[2][GROUP_PRIMARY][1][MUZZLE_X],
+            shipPoint[SHIP_REGAL][GROUP_PRIMARY][1][MUZZLE_X]);
 
   fleetTable[3][1][0] = 1;
-  fleetTable[3][2][1] = 40;
+  fleetTable[3][2][1] = SHIP_BIRKEN;
   SpawnShip(0, 0, 3);
   EXPECT_EQ(currentShip->radius, 140.0f);
 }

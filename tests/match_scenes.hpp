@@ -121,16 +121,18 @@ inline void AddWarpIn(int32_t slot, float x, float y, int32_t tick, float size) 
 
 // Two ships fighting: aiming dots, shots, exhaust, a hit, both panels.
 inline void Duel() {
-  FlyingSlot(1, 1, 15);
-  FlyingSlot(2, 2, 25);
+  FlyingSlot(1, 1, SHIP_SPETH);
+  FlyingSlot(2, 2, SHIP_GROK);
   Ranks(2, 1, 0, 0);
-  Ref<TShip> a = AddShip(1, 15, 400, 600, 60);
-  Ref<TShip> b = AddShip(2, 25, 820, 430, 250);
+  Ref<TShip> a = AddShip(1, SHIP_SPETH, 400, 600, 60);
+  Ref<TShip> b = AddShip(2, SHIP_GROK, 820, 430, 250);
   b->sniping = 1;
   b->resistGlow[2] = 0.6f;
   AddDebrisTrail(360, 620, 60, 1, 12);
-  for (int32_t i = 0; i < 5; ++i) AddShot(1, 15, 1, 480.0f + 60.0f * i, 570.0f - 25.0f * i, 68);
-  for (int32_t i = 0; i < 3; ++i) AddShot(2, 25, 1, 740.0f - 70.0f * i, 470.0f + 30.0f * i, 250);
+  for (int32_t i = 0; i < 5; ++i)
+    AddShot(1, SHIP_SPETH, 1, 480.0f + 60.0f * i, 570.0f - 25.0f * i, 68);
+  for (int32_t i = 0; i < 3; ++i)
+    AddShot(2, SHIP_GROK, 1, 740.0f - 70.0f * i, 470.0f + 30.0f * i, 250);
   AddExplosion(800, 440, 0, 1, 0, 3);
   AddSparkBurst(800, 440, 6, 0);
 }
@@ -138,8 +140,8 @@ inline void Duel() {
 // The effects: explosions of several types and ages, sparks, warp-ins and
 // every HUD state (choosing with the texts, flying, out).
 inline void Effects() {
-  FlyingSlot(1, 1, 35);
-  AddShip(1, 35, 300, 300, 135);
+  FlyingSlot(1, 1, SHIP_SERAX);
+  AddShip(1, SHIP_SERAX, 300, 300, 135);
   Ranks(1, 0, 0, 0);
   slotTable[2][SLOT_CONTROL] = CONTROL_HUMAN;
   slotTable[2][SLOT_TEAM] = 2;
@@ -154,8 +156,8 @@ inline void Effects() {
   slotTable[3][SLOT_ARENA] = ARENA_CHOOSING;
   fleetTable[3][1][0] = 2;
   fleetTable[3][1][1] = 2;
-  fleetTable[3][2][1] = 7;
-  fleetTable[3][2][2] = 20;
+  fleetTable[3][2][1] = SHIP_AVRAX;
+  fleetTable[3][2][2] = SHIP_TKHARZER;
   launchTimer[3] = 30;
   slotTable[4][SLOT_ARENA] = ARENA_OUT;
   AddExplosion(640, 300, 0, 20, 120, 10);
@@ -176,12 +178,14 @@ inline void Looks() {
     float state[6];
   };
   const Look looks[] = {
-      {3, {1, 0, 0, 0, 0.3f, 0}},   {4, {0, 1, 0, 0, 8, 0}},     {7, {0, 9, 0, 0, 0, 0}},
-      {9, {1, 0, 0, 0, 60, 0}},     {12, {1, 0, 0, 45, 0, 0}},   {13, {0, 70, 0, 0, 0, 0}},
-      {14, {0, 1, 60, 0, 0, 0}},    {17, {0, 0, 2, 0, 30, 0}},   {18, {0, 1, 100, 3, 0, 0}},
-      {19, {0, 1, 40, 0, 0, 0}},    {22, {0, 1, 0, 1, 0, 0}},    {23, {0, 0, 1, 1, 25, 0}},
-      {27, {0, 2, 7, 0, 0, 0}},     {32, {0, 1, 0, 200, 0, 0}},  {40, {0, 4, 0, 0, 0, 0}},
-      {2, {0, 0, 0, 0, 0, 0}},
+      {SHIP_COBOTH, {1, 0, 0, 0, 0.3f, 0}}, {SHIP_URBATRON, {0, 1, 0, 0, 8, 0}},
+      {SHIP_AVRAX, {0, 9, 0, 0, 0, 0}},     {SHIP_QOUL, {1, 0, 0, 0, 60, 0}},
+      {SHIP_EREBOS, {1, 0, 0, 45, 0, 0}},   {SHIP_GRATES, {0, 70, 0, 0, 0, 0}},
+      {SHIP_SCALUS, {0, 1, 60, 0, 0, 0}},   {SHIP_IWOR, {0, 0, 2, 0, 30, 0}},
+      {SHIP_ARUBAWI, {0, 1, 100, 3, 0, 0}}, {SHIP_PAX, {0, 1, 40, 0, 0, 0}},
+      {SHIP_SJUOG, {0, 1, 0, 1, 0, 0}},     {SHIP_OTROS, {0, 0, 1, 1, 25, 0}},
+      {SHIP_KABATA, {0, 2, 7, 0, 0, 0}},    {SHIP_URNOX, {0, 1, 0, 200, 0, 0}},
+      {SHIP_BIRKEN, {0, 4, 0, 0, 0, 0}},    {SHIP_GARM, {0, 0, 0, 0, 0, 0}},
   };
   // Four slots show four looks at a time; the rest stand in as extra ships
   // of slot 1's team drawn through the same slot.
@@ -193,7 +197,7 @@ inline void Looks() {
     const float y = 180.0f + static_cast<float>(i / 6) * 300.0f;
     Ref<TShip> ship = AddShip(slot, look.type, x, y, static_cast<float>(i * 23 % 360));
     for (int32_t k = 0; k < 6; ++k) ship->specialState[k] = look.state[k];
-    if (look.type == 12) {
+    if (look.type == SHIP_EREBOS) {
       ship->specialState[1] = x + 40;
       ship->specialState[2] = y - 30;
     }
@@ -203,7 +207,7 @@ inline void Looks() {
   for (int32_t slot = 1; slot <= 4; ++slot) slotShipValue[slot][GROUP_HULL][HULL_HAS_OWN_BODY_DRAWING] = 0;
   slotEffectState[4][1] = 1;  // slot 4's ships carry the sticky bolt
   Ranks(1, 2, 3, 4);
-  optionTable[0][3] = 1;  // low detail
+  optionTable[OPTIONS_GENERAL][OPTION_HIGH_DETAIL] = OPTION_OFF;
 }
 
 }  // namespace scenes

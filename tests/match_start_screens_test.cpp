@@ -31,15 +31,15 @@ class NextShopperAndMatch : public ::testing::Test {
 
   void Slots(int32_t kind2, int32_t kind4) {
     harness::MatchSetup setup;
-    setup.slots[1] = {CONTROL_COMPUTER, 1, {15}};
-    setup.slots[2] = {CONTROL_HUMAN, 2, {24}};
+    setup.slots[1] = {CONTROL_COMPUTER, 1, {SHIP_SPETH}};
+    setup.slots[2] = {CONTROL_HUMAN, 2, {SHIP_DRONT}};
     setup.slots[3] = {CONTROL_DISABLED, 3, {}};
-    setup.slots[4] = {CONTROL_COMPUTER, 4, {25}};
+    setup.slots[4] = {CONTROL_COMPUTER, 4, {SHIP_GROK}};
     harness::ApplySetup(setup);
     slotTable[1][SLOT_FLEET_KIND] = FLEET_RANDOM;
     slotTable[2][SLOT_FLEET_KIND] = kind2;
     slotTable[4][SLOT_FLEET_KIND] = kind4;
-    optionTable[0][1] = 0;  // music on
+    optionTable[OPTIONS_GENERAL][OPTION_MUSIC] = OPTION_ON;
   }
 };
 
@@ -93,8 +93,8 @@ TEST_F(NextShopperAndMatch, CustomFleetsAreAnnouncedInSlotOrder) {
 TEST_F(NextShopperAndMatch, APlaybackStartsAtOnceWithoutShopMusic) {
   harness::MatchSetup setup;
   setup.seed = 5;
-  setup.slots[1] = {CONTROL_HUMAN, 1, {15}};
-  setup.slots[2] = {CONTROL_HUMAN, 2, {24}};
+  setup.slots[1] = {CONTROL_HUMAN, 1, {SHIP_SPETH}};
+  setup.slots[2] = {CONTROL_HUMAN, 2, {SHIP_DRONT}};
   setup.maxFrames = 100;
   harness::MatchRecord record = harness::RecordMatch(setup);
   ClearAudioCallLog();
@@ -109,7 +109,7 @@ TEST_F(NextShopperAndMatch, APlaybackStartsAtOnceWithoutShopMusic) {
   EXPECT_EQ(currentScreen, SCREEN_MATCH);
   EXPECT_FALSE(MusicOpened("shipshop.ogg"));
   EXPECT_EQ(slotTable[2][SLOT_ARENA], ARENA_CHOOSING);
-  EXPECT_EQ(fleetTable[2][2][1], 24);
+  EXPECT_EQ(fleetTable[2][2][1], SHIP_DRONT);
   while (matchFrame < record.lastFrame) {
     ASSERT_TRUE(RunFrame());
     EXPECT_EQ(replaySyncMismatches, 0) << "frame " << matchFrame;

@@ -8,21 +8,14 @@
 
 namespace {
 
+using harness::StandingShot;
+using harness::StartDuel;
 using harness::Step;
 using harness::Steps;
 
 class MatchStepTest : public ::testing::Test {
  protected:
   void SetUp() override { harness::ResetMatchWorld(); }
-
-  // Two human slots of teams 1 and 2 with the given fleets, started live.
-  void StartDuel(std::vector<int32_t> a, std::vector<int32_t> b, int32_t control2 = CONTROL_HUMAN) {
-    harness::MatchSetup setup;
-    setup.slots[1] = {CONTROL_HUMAN, 1, std::move(a)};
-    setup.slots[2] = {control2, 2, std::move(b)};
-    harness::ApplySetup(setup);
-    StartMatch();
-  }
 
   // The slot's chosen member flying at (x, y), as a warp-in leaves it.
   Ref<TShip> Fly(int32_t slot, float x, float y) {
@@ -40,16 +33,16 @@ class MatchStepTest : public ::testing::Test {
 };
 
 TEST_F(MatchStepTest, TheFirstRecordedFrameIs36) {
-  StartDuel({15}, {24});
+  StartDuel({SHIP_SPETH}, {SHIP_DRONT});
   EXPECT_EQ(currentScreen, SCREEN_MATCH);
   EXPECT_EQ(matchFrame, 35);
   EXPECT_EQ(launchTimer[1], 75);
-  EXPECT_EQ(matchStats[1][1][STAT_SHIP_TYPE], 15.0f);
+  EXPECT_EQ(matchStats[1][1][STAT_SHIP_TYPE], SHIP_SPETH);
   EXPECT_EQ(matchStats[1][1][STAT_STATUS], 1.0f);
   EXPECT_EQ(matchStats[1][2][STAT_STATUS], 0.0f);
   EXPECT_EQ(replayData[0][1][1], CONTROL_HUMAN);
   EXPECT_EQ(replayData[0][2][2], 2);
-  EXPECT_EQ(replayData[1][2][0], 24);
+  EXPECT_EQ(replayData[1][2][0], SHIP_DRONT);
   // A step key pressed while choosing records as a press.
   PollInput();  // the keys have been seen up
   HeadlessSetKey(harness::SlotKey(1, INPUT_TURN_LEFT), true);
@@ -66,7 +59,7 @@ TEST_F(MatchStepTest, TheFirstRecordedFrameIs36) {
 }
 
 TEST_F(MatchStepTest, PlaybackTakesTheRecordedControlsAsTheyStand) {
-  StartDuel({15, 24}, {25});
+  StartDuel({SHIP_SPETH, SHIP_DRONT}, {SHIP_GROK});
   playbackMode = 1;
   matchFrame = 40;
   replayData[41][1][INPUT_TURN_RIGHT] = 1;
@@ -85,7 +78,7 @@ TEST_F(MatchStepTest, PlaybackTakesTheRecordedControlsAsTheyStand) {
 }
 
 TEST_F(MatchStepTest, LaunchesAreForcedAt750AndShipsArrive34FramesLater) {
-  StartDuel({15, 24}, {25, 34}, CONTROL_COMPUTER);
+  StartDuel({SHIP_SPETH, SHIP_DRONT}, {SHIP_GROK, SHIP_WENDE}, CONTROL_COMPUTER);
   int32_t humanLaunch = 0, computerLaunch = 0, arrival = 0;
   for (int32_t f = 1; f <= 700 && (!humanLaunch || !arrival); ++f) {
     Frame();
@@ -101,7 +94,7 @@ TEST_F(MatchStepTest, LaunchesAreForcedAt750AndShipsArrive34FramesLater) {
 }
 
 TEST_F(MatchStepTest, FleetStepsWrapAndCancel) {
-  StartDuel({15, 24, 25}, {34});
+  StartDuel({SHIP_SPETH, SHIP_DRONT, SHIP_GROK}, {SHIP_WENDE});
   playerInput[1][INPUT_TURN_LEFT] = 1;
   launchTimer[1] = 80;
   NextShipChoice();
@@ -119,7 +112,7 @@ TEST_F(MatchStepTest, FleetStepsWrapAndCancel) {
 }
 
 TEST_F(MatchStepTest, ArenaEdgesReflectOnlyBeyondTheEdge) {
-  StartDuel({15}, {24});
+  StartDuel({SHIP_SPETH}, {SHIP_DRONT});
   Ref<TShip> a = Fly(1, 1279, 500);
   a->velocityX = 1;
   Ref<TShip> b = Fly(2, 1279.5f, 1023);
@@ -142,7 +135,7 @@ TEST_F(MatchStepTest, ArenaEdgesReflectOnlyBeyondTheEdge) {
 }
 
 TEST_F(MatchStepTest, SnipingAndTurning) {
-  StartDuel({15}, {24});
+  StartDuel({SHIP_SPETH}, {SHIP_DRONT});
   Ref<TShip> ship = Fly(1, 500, 500);
   slotShipValue[1][GROUP_HULL][HULL_TURN_RATE] = 4;
   ship->heading = 1;
@@ -159,7 +152,7 @@ TEST_F(MatchStepTest, SnipingAndTurning) {
 }
 
 TEST_F(MatchStepTest, EnergyRechargesUpToTheCap) {
-  StartDuel({15}, {24});
+  StartDuel({SHIP_SPETH}, {SHIP_DRONT});
   Ref<TShip> ship = Fly(1, 500, 500);
   float* hull = slotShipValue[1][GROUP_HULL];
   hull[HULL_MAX_ENERGY] = 10.5f;
@@ -177,20 +170,11 @@ TEST_F(MatchStepTest, EnergyRechargesUpToTheCap) {
 }
 
 TEST_F(MatchStepTest, ShotsBeyondTheMarginAreRemoved) {
-  StartDuel({15}, {24});
-  auto shot = [](float x, float y) {
-    Ref<TShot> s = NewRecord<TShotPlain>();
-    s->x = x;
-    s->y = y;
-    s->stationary = 1;
-    s->noShipHits = 1;
-    ListAppend(*shotList, s);
-    return s;
-  };
-  Ref<TShot> keep1 = shot(-256, 0), keep2 = shot(1536, 1280);
-  shot(-256.5f, 0);
-  shot(0, 1280.5f);
-  Ref<TShot> aged = shot(10, 10);
+  StartDuel({SHIP_SPETH}, {SHIP_DRONT});
+  Ref<TShot> keep1 = StandingShot(-256, 0), keep2 = StandingShot(1536, 1280);
+  StandingShot(-256.5f, 0);
+  StandingShot(0, 1280.5f);
+  Ref<TShot> aged = StandingShot(10, 10);
   aged->lifetime = 2;
   aged->hitExplosion = 3;
   ShotUpdate();
@@ -201,24 +185,19 @@ TEST_F(MatchStepTest, ShotsBeyondTheMarginAreRemoved) {
 }
 
 TEST_F(MatchStepTest, HomingSpeedChangeAndSpentDestructibleShots) {
-  StartDuel({15}, {24});
+  StartDuel({SHIP_SPETH}, {SHIP_DRONT});
   // The slot-2 ship at rest to the right of a stationary homing shot.
   shipSnapshot[2][1] = 600;
   shipSnapshot[2][2] = 500;
   shipSnapshot[2][6] = 2;
   slotTable[2][SLOT_TARGETABLE] = 1;
   shipSnapshot[1][6] = 1;
-  Ref<TShot> homing = NewRecord<TShotPlain>();
-  homing->x = 500;
-  homing->y = 500;
+  Ref<TShot> homing = StandingShot(500, 500);
   homing->team = 1;
   homing->slot = 1;
-  homing->stationary = 1;
-  homing->noShipHits = 1;
   homing->homingRate = 2;
   homing->speed = 3;
   homing->lifetime = 10;
-  ListAppend(*shotList, homing);
   ShotUpdate();
   EXPECT_EQ(homing->target, 2);
   EXPECT_EQ(homing->targetChosen, 1);
@@ -244,27 +223,18 @@ TEST_F(MatchStepTest, HomingSpeedChangeAndSpentDestructibleShots) {
   ShotUpdate();
 
   // Speed changes stop at the limit, from below and from above.
-  Ref<TShot> faster = NewRecord<TShotPlain>();
-  faster->noShipHits = 1;
-  faster->stationary = 1;
+  Ref<TShot> faster = StandingShot();
   faster->speed = 9.75f;
   faster->speedChange = 0.5f;
   faster->speedLimit = 10;
-  ListAppend(*shotList, faster);
-  Ref<TShot> slower = NewRecord<TShotPlain>();
-  slower->noShipHits = 1;
-  slower->stationary = 1;
+  Ref<TShot> slower = StandingShot();
   slower->speed = 10.5f;
   slower->speedChange = -1;
   slower->speedLimit = 10;
-  ListAppend(*shotList, slower);
   // A destructible shot shot down: one explosion, gone at the end of its step.
-  Ref<TShot> spent = NewRecord<TShotSpecial>();
-  spent->noShipHits = 1;
-  spent->stationary = 1;
+  Ref<TShot> spent = StandingShot<TShotSpecial>();
   spent->destructible = 1;
   spent->hitExplosion = 3;
-  ListAppend(*shotList, spent);
   const int32_t state = GetRandomSeed();
   ShotUpdate();
   EXPECT_EQ(faster->speed, 10.0f);
@@ -277,20 +247,17 @@ TEST_F(MatchStepTest, HomingSpeedChangeAndSpentDestructibleShots) {
 }
 
 TEST_F(MatchStepTest, DamageArrivesOneFrameAfterTheHit) {
-  StartDuel({15}, {24});
+  StartDuel({SHIP_SPETH}, {SHIP_DRONT});
   Ref<TShip> target = Fly(2, 500, 500);
   slotShipValue[2][GROUP_HULL][HULL_CANNON_RESISTANCE] = 0.5f;
   target->armour = 10;
-  Ref<TShot> s = NewRecord<TShotPlain>();
-  s->x = 500;
-  s->y = 500;
+  Ref<TShot> s = StandingShot(500, 500);
+  s->noShipHits = 0;
   s->slot = 1;
   s->team = 1;
   s->memberIndex = 1;
   s->damage = 4;
   s->damageType = 1;
-  s->stationary = 1;
-  ListAppend(*shotList, s);
   ShotUpdate();
   ResolveDamage();
   EXPECT_EQ(target->armour, 10.0f);
@@ -303,14 +270,14 @@ TEST_F(MatchStepTest, DamageArrivesOneFrameAfterTheHit) {
 }
 
 TEST_F(MatchStepTest, ResistancesGlowsAndKillCredit) {
-  StartDuel({15}, {24});
+  StartDuel({SHIP_SPETH}, {SHIP_DRONT});
   Ref<TShip> target = Fly(1, 500, 500);
   float* hull = slotShipValue[1][GROUP_HULL];
   hull[HULL_CANNON_RESISTANCE] = 1.0f;
   hull[HULL_BEAM_RESISTANCE] = -0.5f;
   target->armour = 10;
-  matchStats[2][1][STAT_SHIP_TYPE] = 24;
-  matchStats[3][4][STAT_SHIP_TYPE] = 7;
+  matchStats[2][1][STAT_SHIP_TYPE] = SHIP_DRONT;
+  matchStats[3][4][STAT_SHIP_TYPE] = SHIP_AVRAX;
   damageQueue[1][2][1][1] = 5;  // cannon: fully resisted, glow 1.05 limited to 0.85
   ResolveDamage();
   EXPECT_EQ(target->armour, 10.0f);
@@ -333,11 +300,11 @@ TEST_F(MatchStepTest, ResistancesGlowsAndKillCredit) {
   EXPECT_EQ(matchStats[2][1][STAT_KILLS], 1.0f);
   EXPECT_EQ(matchStats[3][4][4], 0.0f);
   EXPECT_EQ(matchStats[1][1][STAT_KILLER_SLOT], 2.0f);
-  EXPECT_EQ(matchStats[1][1][STAT_KILLER_TYPE], 24.0f);
+  EXPECT_EQ(matchStats[1][1][STAT_KILLER_TYPE], SHIP_DRONT);
 }
 
 TEST_F(MatchStepTest, ExactlyEmptyingBlowKillsAndSpecialDamageIsCredited) {
-  StartDuel({15}, {24});
+  StartDuel({SHIP_SPETH}, {SHIP_DRONT});
   Ref<TShip> target = Fly(1, 500, 500);
   target->armour = 5;
   damageQueue[1][SPECIAL_ATTACKER][1][4] = 5;
@@ -349,7 +316,7 @@ TEST_F(MatchStepTest, ExactlyEmptyingBlowKillsAndSpecialDamageIsCredited) {
 }
 
 TEST_F(MatchStepTest, IndestructibleShipsKeepTheirQueue) {
-  StartDuel({15}, {24});
+  StartDuel({SHIP_SPETH}, {SHIP_DRONT});
   Ref<TShip> target = Fly(1, 500, 500);
   target->armour = 20;
   target->indestructible = 1;
@@ -367,10 +334,10 @@ TEST_F(MatchStepTest, IndestructibleShipsKeepTheirQueue) {
 }
 
 TEST_F(MatchStepTest, ShipDeathExplodesShiftsTheFleetAndKeepsSpecialDamage) {
-  StartDuel({15, 24, 25}, {34});
+  StartDuel({SHIP_SPETH, SHIP_DRONT, SHIP_GROK}, {SHIP_WENDE});
   fleetTable[1][1][0] = 2;
   Ref<TShip> ship = Fly(1, 500, 500);
-  ship->shipType = 24;
+  ship->shipType = SHIP_DRONT;
   damageQueue[1][2][1][5] = 1;
   damageQueue[1][SPECIAL_ATTACKER][1][8] = 9;
   slotEffectState[1][3] = 4;
@@ -389,8 +356,8 @@ TEST_F(MatchStepTest, ShipDeathExplodesShiftsTheFleetAndKeepsSpecialDamage) {
   });
   EXPECT_EQ(ListCount(*shipList), 0);
   EXPECT_EQ(fleetTable[1][1][1], 2);
-  EXPECT_EQ(fleetTable[1][2][1], 15);
-  EXPECT_EQ(fleetTable[1][2][2], 25);
+  EXPECT_EQ(fleetTable[1][2][1], SHIP_SPETH);
+  EXPECT_EQ(fleetTable[1][2][2], SHIP_GROK);
   EXPECT_EQ(fleetTable[1][2][3], 0);
   EXPECT_EQ(fleetTable[1][3][2], 3);
   EXPECT_EQ(fleetTable[1][1][0], 1);
@@ -404,7 +371,7 @@ TEST_F(MatchStepTest, ShipDeathExplodesShiftsTheFleetAndKeepsSpecialDamage) {
 }
 
 TEST_F(MatchStepTest, TheLastMemberLeavesTheSlotOut) {
-  StartDuel({15}, {24});
+  StartDuel({SHIP_SPETH}, {SHIP_DRONT});
   Ref<TShip> ship = Fly(1, 500, 500);
   currentShip = ship;
   ShipDeath();
@@ -413,7 +380,7 @@ TEST_F(MatchStepTest, TheLastMemberLeavesTheSlotOut) {
 }
 
 TEST_F(MatchStepTest, TheMatchEnds375FramesAfterTheDecidingDeath) {
-  StartDuel({15}, {24});
+  StartDuel({SHIP_SPETH}, {SHIP_DRONT});
   Fly(1, 200, 200);
   Ref<TShip> loser = Fly(2, 900, 900);
   loser->armour = 0;
@@ -433,7 +400,7 @@ TEST_F(MatchStepTest, TheMatchEnds375FramesAfterTheDecidingDeath) {
 }
 
 TEST_F(MatchStepTest, TwoTeamsGoneInOneFrameIsADraw) {
-  StartDuel({15}, {24});
+  StartDuel({SHIP_SPETH}, {SHIP_DRONT});
   Fly(1, 200, 200)->armour = 0;
   Fly(2, 900, 900)->armour = -3;
   Frame();
@@ -446,7 +413,7 @@ TEST_F(MatchStepTest, TwoTeamsGoneInOneFrameIsADraw) {
 TEST_F(MatchStepTest, StartMatchClearsTheWholeDamageQueue) {
   damageQueue[3][SPECIAL_ATTACKER][2][8] = 5;
   damageQueue[1][2][1][1] = 4;
-  StartDuel({15}, {24});
+  StartDuel({SHIP_SPETH}, {SHIP_DRONT});
   EXPECT_EQ(damageQueue[3][SPECIAL_ATTACKER][2][8], 0.0f);
   EXPECT_EQ(damageQueue[1][2][1][1], 0.0f);
 }

@@ -40,6 +40,15 @@ struct Expected {
 
 std::string S(int v) { return std::to_string(v); }
 
+// The explosions' cells, one row each: frames, width and height, from the
+// explosion-type table (19 has no picture).
+const int kExplosionCells[30][3] = {
+    {0, 0, 0},      {5, 16, 16},  {5, 16, 16},    {5, 16, 16},    {5, 30, 30},    {4, 10, 10},
+    {5, 20, 20},    {5, 24, 24},  {4, 16, 16},    {12, 44, 42},   {10, 52, 99},   {9, 60, 64},
+    {7, 18, 18},    {12, 44, 42}, {5, 20, 20},    {10, 72, 72},   {5, 16, 16},    {4, 16, 16},
+    {6, 24, 24},    {0, 0, 0},    {15, 114, 114}, {15, 123, 123}, {15, 112, 112}, {4, 16, 16},
+    {10, 112, 112}, {6, 40, 40},  {10, 80, 80},   {10, 125, 125}, {5, 16, 14},    {1, 14, 14}};
+
 // The media the game loads, written out from its loading rules.
 std::map<std::string, Expected> ExpectedPictures() {
   std::map<std::string, Expected> m;
@@ -89,15 +98,11 @@ std::map<std::string, Expected> ExpectedPictures() {
   add("caret.png");
   add("titletext.png", 975, 750, Transparency::MaskGreen);
   add("parttwo.png", 650, 150, Transparency::MaskGreen);
-  // Explosions: cells from the explosion-type table, one row.
-  const int exp[30][3] = {{0, 0, 0},    {5, 16, 16},    {5, 16, 16},    {5, 16, 16},    {5, 30, 30},
-                          {4, 10, 10},  {5, 20, 20},    {5, 24, 24},    {4, 16, 16},    {12, 44, 42},
-                          {10, 52, 99}, {9, 60, 64},    {7, 18, 18},    {12, 44, 42},   {5, 20, 20},
-                          {10, 72, 72}, {5, 16, 16},    {4, 16, 16},    {6, 24, 24},    {0, 0, 0},
-                          {15, 114, 114}, {15, 123, 123}, {15, 112, 112}, {4, 16, 16}, {10, 112, 112},
-                          {6, 40, 40},  {10, 80, 80},   {10, 125, 125}, {5, 16, 14},    {1, 14, 14}};
-  for (int i = 1; i <= 29; ++i)
-    if (i != 19) add("exp" + S(i) + ".png", exp[i][0] * exp[i][1], exp[i][2]);
+  // Explosions, one row of cells each.
+  for (int i = 1; i <= 29; ++i) {
+    const int* cell = kExplosionCells[i];
+    if (i != 19) add("exp" + S(i) + ".png", cell[0] * cell[1], cell[2]);
+  }
   add("Flashes\\mainx.png", 0, 0, Transparency::OwnAlpha);
   for (int i = 1; i <= 3; ++i) add("spark" + S(i) + ".png", 80, 16);
   for (int i = 4; i <= 5; ++i) add("spark" + S(i) + ".png", 40, 8);
@@ -306,14 +311,11 @@ TEST_F(MediaTest, StripCellsAllHaveContent) {
   cellsVisible("data\\gfx\\Gauge_armor.png", 14, 302, 101, 0, 0, 0, 1);  // frame 0 shows nothing
   cellsVisible("data\\gfx\\gauge_slots.png", 14, 302, 50, 0, 0, 0);
   cellsVisible("data\\gfx\\Ticker.png", 17, 17, 2, 255, 0, 255);
-  const int exp[30][3] = {{0, 0, 0},    {5, 16, 16},    {5, 16, 16},    {5, 16, 16},    {5, 30, 30},
-                          {4, 10, 10},  {5, 20, 20},    {5, 24, 24},    {4, 16, 16},    {12, 44, 42},
-                          {10, 52, 99}, {9, 60, 64},    {7, 18, 18},    {12, 44, 42},   {5, 20, 20},
-                          {10, 72, 72}, {5, 16, 16},    {4, 16, 16},    {6, 24, 24},    {0, 0, 0},
-                          {15, 114, 114}, {15, 123, 123}, {15, 112, 112}, {4, 16, 16}, {10, 112, 112},
-                          {6, 40, 40},  {10, 80, 80},   {10, 125, 125}, {5, 16, 14},    {1, 14, 14}};
-  for (int i = 1; i <= 29; ++i)
-    if (i != 19) cellsVisible("data\\gfx\\exp" + S(i) + ".png", exp[i][1], exp[i][2], exp[i][0], 255, 0, 255);
+  for (int i = 1; i <= 29; ++i) {
+    const int* cell = kExplosionCells[i];
+    if (i != 19)
+      cellsVisible("data\\gfx\\exp" + S(i) + ".png", cell[1], cell[2], cell[0], 255, 0, 255);
+  }
   for (int i = 1; i <= 5; ++i) cellsVisible("data\\gfx\\spark" + S(i) + ".png", i <= 3 ? 16 : 8, i <= 3 ? 16 : 8, 5, 255, 0, 255);
 }
 
@@ -409,7 +411,7 @@ TEST_F(MediaTest, ShipBodiesMatchTheSizeTableAndTheirMountPoints) {
     }
     auto checkShots = [&](const char* letter, int count, const qw2media::PictureSize* sizes) {
       for (int k = 1; k <= count; ++k) {
-        int number = (t == 27 && letter[0] == 'b') ? 2 : k;
+        int number = (t == SHIP_KABATA && letter[0] == 'b') ? 2 : k;
         Picture pic;
         ASSERT_TRUE(Decode(Embedded("data\\gfx\\ship" + S(t) + letter + "_" + S(number) + ".png"), pic));
         EXPECT_EQ(pic.w, sizes[k - 1].width) << t << letter << k;

@@ -13,6 +13,7 @@
 #include <string>
 
 #include "match/bitmap_text.hpp"
+#include "match/key_codes.hpp"
 #include "match/replay_files.hpp"
 #include "match/text_entry.hpp"
 #include "media/embedded_media.hpp"
@@ -41,8 +42,8 @@ harness::MatchSetup Duel(int32_t seed, int32_t second = CONTROL_COMPUTER, int32_
   setup.seed = seed;
   setup.scriptSeed = static_cast<uint32_t>(seed) + 5u;
   setup.maxFrames = frames;
-  setup.slots[1] = {CONTROL_HUMAN, 1, {15, 24}};
-  setup.slots[2] = {second, 2, {25, 34}};
+  setup.slots[1] = {CONTROL_HUMAN, 1, {SHIP_SPETH, SHIP_DRONT}};
+  setup.slots[2] = {second, 2, {SHIP_GROK, SHIP_WENDE}};
   return setup;
 }
 
@@ -102,8 +103,8 @@ class ReplayBrowser : public ::testing::Test {
   }
   // Scrolls the listed replay into view with the arrow keys and clicks it.
   static void Select(int32_t index) {
-    while (index > replayScroll + 10) TapKey(40);
-    while (index <= replayScroll) TapKey(38);
+    while (index > replayScroll + 10) TapKey(KEY_DOWN);
+    while (index <= replayScroll) TapKey(KEY_UP);
     Click(300, 400 + 42 * (index - replayScroll - 1));
     ASSERT_EQ(selectedReplay, index);
   }
@@ -166,7 +167,7 @@ TEST_F(ReplayBrowser, ASavedMatchIsListedPlayedBackInStepAndDeleted) {
   Click(89, 591);
   RunFrame();
   ASSERT_EQ(currentScreen, SCREEN_CONFIRM_DELETE_REPLAY);
-  TapKey(78);
+  TapKey(KEY_N);
   ASSERT_EQ(currentScreen, SCREEN_REPLAYS);
   EXPECT_EQ(replayNames[selectedReplay], u"DUEL");
   Click(89, 591);
@@ -309,7 +310,7 @@ TEST_F(ReplayBrowser, TheListScrollsHoldsTwoHundredAndAcceptNeedsASelection) {
   EXPECT_EQ(replayScroll, 2);
   // Both buttons on the up arrow in one frame stop at the top.
   HeadlessSetMouse(89, 404, 0);
-  TapKey(38);
+  TapKey(KEY_UP);
   EXPECT_EQ(replayScroll, 1);
   HeadlessSetMouse(89, 404, 3);
   RunFrame();

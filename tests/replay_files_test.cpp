@@ -9,15 +9,9 @@
 
 namespace {
 
-class ReplayFiles : public ::testing::Test {
+class ReplayFiles : public FolderTest {
  protected:
-  void SetUp() override {
-    folder_.emplace("qw2_replay_files_", "data/replays");
-  }
-  void TearDown() override {
-    folder_.reset();
-  }
-  std::optional<TestFolder> folder_;
+  ReplayFiles() : FolderTest("qw2_replay_files_", "data/replays") {}
 };
 
 std::vector<uint8_t> Bytes(std::initializer_list<int32_t> values) {
@@ -88,11 +82,7 @@ TEST_F(ReplayFiles, AFileWithoutTheMagicWritesNothing) {
 
 TEST_F(ReplayFiles, ReplayDataIsCheckedBeforePlayback) {
   harness::ResetMatchWorld();
-  harness::MatchSetup setup;
-  setup.slots[1] = {CONTROL_HUMAN, 1, {15, 24}};
-  setup.slots[2] = {CONTROL_COMPUTER, 2, {25}};
-  harness::ApplySetup(setup);
-  StartMatch();
+  harness::StartDuel({SHIP_SPETH, SHIP_DRONT}, {SHIP_GROK}, CONTROL_COMPUTER);
   for (int i = 0; i < 10; ++i) MatchUpdate();
   std::vector<uint8_t> good = harness::ReplayDataBytes(matchFrame);
   EXPECT_EQ(good.size(), 8u + 160u * 46u);

@@ -33,19 +33,22 @@ harness::MatchSetup Setup(int32_t seed, uint32_t script,
 // the per-type code or of computer control.
 std::vector<Golden> Goldens() {
   return {
-      {"duel_speth_dront", Setup(31337, 5, {{1, {15, 24}}, {2, {25, 34}}})},
-      {"fourway_serax", Setup(-271828, 11, {{1, {35}}, {2, {15}}, {3, {24}}, {4, {25}}})},
-      {"teams_two_on_two", Setup(20061, 17, {{1, {34, 35}}, {1, {24}}, {2, {15}}, {2, {25, 15}}})},
+      {"duel_speth_dront",
+       Setup(31337, 5, {{1, {SHIP_SPETH, SHIP_DRONT}}, {2, {SHIP_GROK, SHIP_WENDE}}})},
+      {"fourway_serax",
+       Setup(-271828, 11,
+             {{1, {SHIP_SERAX}}, {2, {SHIP_SPETH}}, {3, {SHIP_DRONT}}, {4, {SHIP_GROK}}})},
+      {"teams_two_on_two", Setup(20061, 17,
+                                 {{1, {SHIP_WENDE, SHIP_SERAX}},
+                                  {1, {SHIP_DRONT}},
+                                  {2, {SHIP_SPETH}},
+                                  {2, {SHIP_GROK, SHIP_SPETH}}})},
   };
 }
 
-class ReplayGolden : public ::testing::Test {
+class ReplayGolden : public FolderTest {
  protected:
-  void SetUp() override { folder_.emplace("qw2_golden_", "data"); }
-  void TearDown() override {
-    folder_.reset();
-  }
-  std::optional<TestFolder> folder_;
+  ReplayGolden() : FolderTest("qw2_golden_", "data") {}
 };
 
 TEST_F(ReplayGolden, EveryGoldenReplayPlaysBackInStep) {

@@ -11,6 +11,7 @@
 #include <set>
 #include <string>
 
+#include "match/key_codes.hpp"
 #include "match/replay_files.hpp"
 #include "match/text_entry.hpp"
 #include "platform/zpack.hpp"
@@ -22,8 +23,6 @@
 namespace fs = std::filesystem;
 
 namespace {
-
-constexpr int32_t KEY_SHIFT = 160;
 
 class ReplaySave : public ::testing::Test {
  protected:
@@ -49,8 +48,8 @@ class ReplaySave : public ::testing::Test {
     harness::MatchSetup setup;
     setup.seed = 4711;
     setup.maxFrames = frames;
-    setup.slots[1] = {CONTROL_HUMAN, 1, {15, 24}};
-    setup.slots[2] = {CONTROL_COMPUTER, 2, {25}};
+    setup.slots[1] = {CONTROL_HUMAN, 1, {SHIP_SPETH, SHIP_DRONT}};
+    setup.slots[2] = {CONTROL_COMPUTER, 2, {SHIP_GROK}};
     harness::MatchRecord record = harness::RecordMatch(setup);
     gameMode = MODE_MELEE;
     matchWinner = 2;
@@ -285,9 +284,9 @@ TEST_F(ReplaySave, TheDialogEditsItsFieldsAndClosesOnlyWhenNotEditing) {
     HeadlessSetMouse(842, 720, 0);
     Frame();
     HeadlessSetMouse(842, 720, 1);
-    HeadlessSetKey(27, true);
+    HeadlessSetKey(KEY_ESCAPE, true);
     Frame();
-    HeadlessSetKey(27, false);
+    HeadlessSetKey(KEY_ESCAPE, false);
     EXPECT_EQ(saveDialogOpen + saveFailed, room == 2000 ? 2 : 0);
     EXPECT_EQ(ReplayFolder().size(), room == 2000 ? 0u : 2u);
   }
@@ -333,9 +332,9 @@ TEST_F(TextEntryTest, TheNameTakesSixteenPlainCharacters) {
   for (int i = 0; i < 8; ++i) Type(1, 1, 16, 8);
   EXPECT_EQ(replayInfo[1], u"");
   Type(1, 1, 16, 8);  // an empty line stays empty
-  HeadlessSetKey(KEY_SHIFT, true);
+  HeadlessSetKey(KEY_LEFT_SHIFT, true);
   for (int32_t key : {65, 49, 187, 189, 192}) Type(1, 1, 16, key);  // Shift changes nothing here
-  HeadlessSetKey(KEY_SHIFT, false);
+  HeadlessSetKey(KEY_LEFT_SHIFT, false);
   EXPECT_EQ(replayInfo[1], u"A1-\u00D6");
   for (int i = 0; i < 20; ++i) Type(1, 1, 16, 90);
   EXPECT_EQ(replayInfo[1], u"A1-\u00D6ZZZZZZZZZZZZ");
@@ -369,9 +368,9 @@ TEST_F(TextEntryTest, AHeldKeyRepeatsFromItsTwentyFifthFrame) {
 
 TEST_F(TextEntryTest, ShiftTypesTheShiftedFormAndRestartsTheDelay) {
   replayInfo[2] = u"";
-  HeadlessSetKey(KEY_SHIFT, true);
+  HeadlessSetKey(KEY_LEFT_SHIFT, true);
   for (int32_t key : {49, 55, 187, 190}) Type(2, 6, 55, key);
-  HeadlessSetKey(KEY_SHIFT, false);
+  HeadlessSetKey(KEY_LEFT_SHIFT, false);
   EXPECT_EQ(replayInfo[2], u"!/?:");
   // Held for 20 frames, then Shift pressed: the delay counts again from there.
   HeadlessSetKey(56, true);
@@ -379,7 +378,7 @@ TEST_F(TextEntryTest, ShiftTypesTheShiftedFormAndRestartsTheDelay) {
     PollInput();
     TextEntry(2, 6, 55);
   }
-  HeadlessSetKey(KEY_SHIFT, true);
+  HeadlessSetKey(KEY_LEFT_SHIFT, true);
   for (int f = 0; f < 24; ++f) {
     PollInput();
     TextEntry(2, 6, 55);
@@ -389,7 +388,7 @@ TEST_F(TextEntryTest, ShiftTypesTheShiftedFormAndRestartsTheDelay) {
   TextEntry(2, 6, 55);
   EXPECT_EQ(replayInfo[2], u"!/?:8(");
   HeadlessSetKey(56, false);
-  HeadlessSetKey(KEY_SHIFT, false);
+  HeadlessSetKey(KEY_LEFT_SHIFT, false);
 }
 
 TEST_F(TextEntryTest, TheDescriptionWrapsAndBackspaceWalksBack) {

@@ -12,13 +12,9 @@ namespace {
 
 // Each test works in a folder of its own: the playback's "qvw2.tmp" lives in
 // its data folder.
-class ReplaySync : public ::testing::Test {
+class ReplaySync : public FolderTest {
  protected:
-  void SetUp() override { folder_.emplace("qw2_replay_sync_", "data"); }
-  void TearDown() override {
-    folder_.reset();
-  }
-  std::optional<TestFolder> folder_;
+  ReplaySync() : FolderTest("qw2_replay_sync_", "data") {}
 };
 
 harness::MatchSetup Duel(int32_t seed, std::vector<int32_t> a, std::vector<int32_t> b) {
@@ -34,31 +30,23 @@ harness::MatchSetup FourWay(int32_t seed) {
   harness::MatchSetup setup;
   setup.seed = seed;
   setup.scriptSeed = 99;
-  setup.slots[1] = {CONTROL_HUMAN, 1, {15, 24}};
-  setup.slots[2] = {CONTROL_HUMAN, 2, {25, 34}};
-  setup.slots[3] = {CONTROL_HUMAN, 3, {35, 1}};
-  setup.slots[4] = {CONTROL_HUMAN, 4, {4, 12}};
+  setup.slots[1] = {CONTROL_HUMAN, 1, {SHIP_SPETH, SHIP_DRONT}};
+  setup.slots[2] = {CONTROL_HUMAN, 2, {SHIP_GROK, SHIP_WENDE}};
+  setup.slots[3] = {CONTROL_HUMAN, 3, {SHIP_SERAX, SHIP_REGAL}};
+  setup.slots[4] = {CONTROL_HUMAN, 4, {SHIP_URBATRON, SHIP_EREBOS}};
   return setup;
 }
 
-// Through the replay file and back, as a saved replay is played.
-harness::PlaybackResult PlayThroughReplayFile(const harness::MatchRecord& record) {
-  harness::WriteFileBytes(u"saved.tmp", record.data);
-  CompressToReplay(u"saved.tmp", u"match.rep");
-  RemoveFile(u"saved.tmp");
-  DecompressReplay(u"match.rep", playbackTempPath);
-  return harness::PlayBackFile(playbackTempPath, record.lastFrame);
-}
-
 TEST_F(ReplaySync, RecordedMatchesPlayBackInStepInEveryFrame) {
-  const harness::MatchSetup setups[] = {Duel(4711, {15, 24}, {25, 34}), FourWay(123456),
-                                        Duel(-5, {35}, {15})};
+  const harness::MatchSetup setups[] = {
+      Duel(4711, {SHIP_SPETH, SHIP_DRONT}, {SHIP_GROK, SHIP_WENDE}), FourWay(123456),
+      Duel(-5, {SHIP_SERAX}, {SHIP_SPETH})};
   for (const harness::MatchSetup& setup : setups) {
     harness::MatchRecord record = harness::RecordMatch(setup);
     ASSERT_TRUE(record.ended) << "seed " << setup.seed;
     EXPECT_GE(record.winner, 1);
     ASSERT_EQ(record.data.size(), 8u + 160u * (record.lastFrame + 1));
-    harness::PlaybackResult played = PlayThroughReplayFile(record);
+    harness::PlaybackResult played = harness::PlayThroughReplayFile(record);
     ASSERT_TRUE(played.started);
     EXPECT_EQ(played.frames, record.frames);
     EXPECT_EQ(played.mismatches, 0) << "first at frame "
@@ -74,21 +62,21 @@ TEST_F(ReplaySync, ComputerSlotsAreComputedAgainInPlayback) {
   setup.seed = 8080;
   setup.scriptSeed = 3;
   setup.maxFrames = 3000;
-  setup.slots[1] = {CONTROL_HUMAN, 1, {15, 35}};
-  setup.slots[2] = {CONTROL_COMPUTER, 2, {24, 25, 34}};
-  setup.slots[3] = {CONTROL_COMPUTER, 2, {35, 15}};
+  setup.slots[1] = {CONTROL_HUMAN, 1, {SHIP_SPETH, SHIP_SERAX}};
+  setup.slots[2] = {CONTROL_COMPUTER, 2, {SHIP_DRONT, SHIP_GROK, SHIP_WENDE}};
+  setup.slots[3] = {CONTROL_COMPUTER, 2, {SHIP_SERAX, SHIP_SPETH}};
   harness::MatchRecord record = harness::RecordMatch(setup);
   // Computer rows are never recorded.
   for (int32_t f = 36; f <= record.lastFrame; ++f)
     for (int32_t c = 1; c <= 6; ++c) ASSERT_EQ(replayData[f][2][c], 0);
-  harness::PlaybackResult played = PlayThroughReplayFile(record);
+  harness::PlaybackResult played = harness::PlayThroughReplayFile(record);
   ASSERT_TRUE(played.started);
   EXPECT_EQ(played.frames, record.frames);
   EXPECT_EQ(played.mismatches, 0);
 }
 
 TEST_F(ReplaySync, AlteredChecksumWarnsInExactlyThatFrame) {
-  harness::MatchRecord record = harness::RecordMatch(Duel(2024, {15}, {24}));
+  harness::MatchRecord record = harness::RecordMatch(Duel(2024, {SHIP_SPETH}, {SHIP_DRONT}));
   ASSERT_TRUE(record.ended);
   const int32_t frame = 36 + record.frames / 2;
   for (int32_t column : {5, 6, 7}) {
@@ -105,7 +93,7 @@ TEST_F(ReplaySync, AlteredChecksumWarnsInExactlyThatFrame) {
 }
 
 TEST_F(ReplaySync, DifferentSeedWarnsFromTheFirstFrame) {
-  harness::MatchRecord record = harness::RecordMatch(Duel(77, {15}, {24}));
+  harness::MatchRecord record = harness::RecordMatch(Duel(77, {SHIP_SPETH}, {SHIP_DRONT}));
   std::vector<uint8_t> data = record.data;
   data[8] ^= 2;  // the seed cell
   harness::WriteFileBytes(playbackTempPath, data);
@@ -116,7 +104,8 @@ TEST_F(ReplaySync, DifferentSeedWarnsFromTheFirstFrame) {
 }
 
 TEST_F(ReplaySync, SeedWithTopBitSetIsMaskedAlike) {
-  harness::MatchRecord record = harness::RecordMatch(Duel(static_cast<int32_t>(0x80000123u), {15}, {24}));
+  harness::MatchRecord record =
+      harness::RecordMatch(Duel(static_cast<int32_t>(0x80000123u), {SHIP_SPETH}, {SHIP_DRONT}));
   harness::WriteFileBytes(playbackTempPath, record.data);
   harness::PlaybackResult played = harness::PlayBackFile(playbackTempPath, record.lastFrame);
   ASSERT_TRUE(played.started);

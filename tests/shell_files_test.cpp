@@ -9,6 +9,8 @@
 #include <vector>
 
 #include "tests/test_folder.hpp"
+#include "match/key_codes.hpp"
+#include "match/match_tables.hpp"
 #include "match/shell_tables.hpp"
 #include "shell/options_files.hpp"
 #include "shell/screens.hpp"
@@ -67,8 +69,8 @@ TEST_F(ShellFiles, FirstStartWritesTheDefaultOptions) {
                                          0, 89, 71, 74, 82, 70, 84,
                                          0, 80, 76, 221, 73, 75, 79};
   EXPECT_EQ(ReadInts("data/options.qv2"), expected);
-  EXPECT_EQ(optionTable[1][4], 163);
-  EXPECT_EQ(optionTable[4][3], 221);
+  EXPECT_EQ(optionTable[1][INPUT_FIRE_PRIMARY], 163);
+  EXPECT_EQ(optionTable[4][INPUT_TURN_RIGHT], 221);
   EXPECT_EQ(bonusShipsUnlocked, 0);
   EXPECT_FALSE(fs::exists("data/exp.qv2"));
   EXPECT_FALSE(fs::exists("data/options.qv2.tmp"));
@@ -84,12 +86,12 @@ TEST_F(ShellFiles, AValidOptionsFileIsReadAsStored) {
   WriteInts("data/options.qv2", file);
   LoadOptionsFile();
   EXPECT_EQ(filesLoaded, 1);
-  EXPECT_EQ(optionTable[0][0], 1);
-  EXPECT_EQ(optionTable[0][1], 1);
-  EXPECT_EQ(optionTable[0][6], 77);
+  EXPECT_EQ(optionTable[OPTIONS_GENERAL][OPTION_FRAME_MARK], 1);
+  EXPECT_EQ(optionTable[OPTIONS_GENERAL][OPTION_MUSIC], OPTION_OFF);
+  EXPECT_EQ(optionTable[OPTIONS_GENERAL][6], 77);
   EXPECT_EQ(optionTable[1][0], -5);
-  EXPECT_EQ(optionTable[1][1], 250);
-  EXPECT_EQ(optionTable[2][6], 49);
+  EXPECT_EQ(optionTable[1][INPUT_THRUST], 250);
+  EXPECT_EQ(optionTable[2][INPUT_SNIPING], 49);
   // Not rewritten.
   EXPECT_EQ(ReadInts("data/options.qv2"), file);
 }
@@ -102,7 +104,7 @@ TEST_F(ShellFiles, ShortWrongOrFolderOptionsFilesGiveTheDefaults) {
   WriteInts("data/options.qv2", shortFile);
   LoadOptionsFile();
   EXPECT_EQ(filesLoaded, 2);
-  EXPECT_EQ(optionTable[0][1], 0);
+  EXPECT_EQ(optionTable[OPTIONS_GENERAL][OPTION_MUSIC], OPTION_ON);
   EXPECT_EQ(ReadInts("data/options.qv2"), DefaultFile());
 
   // An empty file.
@@ -120,7 +122,7 @@ TEST_F(ShellFiles, ShortWrongOrFolderOptionsFilesGiveTheDefaults) {
   WriteInts("data/options.qv2", wrong);
   LoadOptionsFile();
   EXPECT_EQ(filesLoaded, 2);
-  EXPECT_EQ(optionTable[0][1], 0);
+  EXPECT_EQ(optionTable[OPTIONS_GENERAL][OPTION_MUSIC], OPTION_ON);
   EXPECT_EQ(ReadInts("data/options.qv2"), DefaultFile());
 
   // A folder in its place: defaults, and the write fails quietly.
@@ -129,7 +131,7 @@ TEST_F(ShellFiles, ShortWrongOrFolderOptionsFilesGiveTheDefaults) {
   fs::create_directory("data/options.qv2");
   LoadOptionsFile();
   EXPECT_EQ(filesLoaded, 2);
-  EXPECT_EQ(optionTable[1][1], 38);
+  EXPECT_EQ(optionTable[1][INPUT_THRUST], KEY_UP);
   EXPECT_TRUE(fs::is_directory("data/options.qv2"));
 }
 
@@ -142,10 +144,10 @@ TEST_F(ShellFiles, OutOfRangeKeysFallBackToTheSlotsDefault) {
   WriteInts("data/options.qv2", file);
   LoadOptionsFile();
   EXPECT_EQ(filesLoaded, 1);
-  EXPECT_EQ(optionTable[1][1], 38);
-  EXPECT_EQ(optionTable[2][4], 81);
-  EXPECT_EQ(optionTable[4][6], 79);
-  EXPECT_EQ(optionTable[3][2], 65);
+  EXPECT_EQ(optionTable[1][INPUT_THRUST], KEY_UP);
+  EXPECT_EQ(optionTable[2][INPUT_FIRE_PRIMARY], 81);
+  EXPECT_EQ(optionTable[4][INPUT_SNIPING], 79);
+  EXPECT_EQ(optionTable[3][INPUT_TURN_LEFT], 65);
 }
 
 TEST_F(ShellFiles, WriteOptionsFileStoresTheTableRowByRow) {

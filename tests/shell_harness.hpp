@@ -1,11 +1,13 @@
 // The shell as the start-up leaves it, headless, for tests that drive the
 // real frame loop: its start and stop, a fixture that runs each test in a
-// fresh folder, clicks and keys, the audio log's counts, and readers of the
+// fresh folder (with the game's media when asked), clicks and keys, the
+// pictures the frames present, the audio log's counts, and readers of the
 // files it writes.
 #pragma once
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <cstdlib>
 #include <fstream>
 #include <optional>
 #include <string>
@@ -20,6 +22,7 @@
 #include "platform/headless.hpp"
 #include "shell/screens.hpp"
 #include "shell/startup_tables.hpp"
+#include "tests/game_pictures.hpp"
 #include "tests/match_harness.hpp"
 #include "tests/test_folder.hpp"
 
@@ -32,20 +35,24 @@ using harness::SoundsPlayed;
 // fill in a finished match.
 enum class Tables { Catalogue, MatchWorld };
 
-// A headless display, the catalogue and the start-up tables; the first
-// frame's fade-in is pending. False when the display did not open.
-inline bool StartShell(Tables tables = Tables::Catalogue) {
+// The display, the music and the shell's tables as a fresh program has
+// them, headless, no display open.
+inline void ResetHeadlessShell() {
   UseHeadlessBackend(true);
   ResetPlatformDisplay();
   ResetMusic();
   ResetShell();
+}
+
+// A headless display, the catalogue and the start-up tables; the first
+// frame's fade-in is pending. False when the display did not open.
+inline bool StartShell(Tables tables = Tables::Catalogue) {
+  ResetHeadlessShell();
   ResetCatalogue();
   InitShipCatalogue();
   InitExplosionTypes();
   if (tables == Tables::MatchWorld) harness::ResetMatchWorld();
-  if (OpenDisplay(1280, 1024, 32, 75, 0) != 1) return false;
-  SetUpTeamNames();
-  SetUpStartupTables();
+  if (!harness::OpenHeadlessDisplay()) return false;
   fadePhase = FADE_IN;
   return true;
 }
@@ -56,25 +63,37 @@ inline void StopShell() {
   ResetShell();
 }
 
-// Each test in a fresh folder of its own, the shell started in it; stopped
-// and the folder removed afterwards.
-class ShellTest : public ::testing::Test {
+// What a fixture loads once the shell has started: nothing, the game's
+// fonts, pictures and sounds, or those and the star field, whose making
+// seeds the generator from the clock.
+enum class Media { None, Pictures, PicturesAndStars };
+
+// Each test in a fresh folder of its own, the shell started in it with the
+// media that the fixture asks for; stopped and the folder removed afterwards.
+class ShellTest : public FolderTest {
  protected:
   explicit ShellTest(std::string folderPrefix, Tables tables = Tables::Catalogue)
-      : folderPrefix_(std::move(folderPrefix)), tables_(tables) {}
+      : FolderTest(std::move(folderPrefix)), tables_(tables) {}
   void SetUp() override {
-    folder_.emplace(folderPrefix_);
+    FolderTest::SetUp();
     ASSERT_TRUE(StartShell(tables_));
+    if (MediaToLoad() == Media::PicturesAndStars) {
+      LoadGamePictures();
+    } else if (MediaToLoad() == Media::Pictures) {
+      LoadGameFonts();
+      LoadGameMedia();
+    }
   }
+  // The pictures fixtures load the game's media.
+  virtual Media MediaToLoad() const { return Media::None; }
+  bool WithMedia() const { return MediaToLoad() != Media::None; }
   void TearDown() override {
     StopShell();
-    folder_.reset();
+    FolderTest::TearDown();
   }
 
  private:
-  std::string folderPrefix_;
   Tables tables_;
-  std::optional<TestFolder> folder_;
 };
 
 // Moves there, presses the buttons in the next frame (which runs) and lets go.
@@ -97,6 +116,30 @@ inline void PressKey(int32_t key) {
 inline void TapKey(int32_t key) {
   PressKey(key);
   RunFrame();
+}
+
+// The picture in the back buffer, kept in QW2_SHOT_DIR when that is set,
+// for looking at.
+inline void KeepPicture(const char* name) {
+  const char* dir = std::getenv("QW2_SHOT_DIR");
+  if (dir != nullptr) WriteFramebufferPng(std::string(dir) + "/" + name);
+}
+
+// The picture the next frame presents, pixel by pixel, kept under the name
+// when one is given; FrameAt with the pointer resting at (x, y).
+inline std::vector<uint32_t> NextPicture(const char* keep = nullptr) {
+  std::vector<uint32_t> picture(1280u * 1024u);
+  HeadlessAtFrame(PresentedFrameCount() + 1, [&picture, keep] {
+    if (keep != nullptr) KeepPicture(keep);
+    for (int32_t y = 0; y < 1024; ++y)
+      for (int32_t x = 0; x < 1280; ++x) picture[y * 1280u + x] = PresentedPixel(x, y);
+  });
+  RunFrame();
+  return picture;
+}
+inline std::vector<uint32_t> FrameAt(int32_t x, int32_t y, const char* keep = nullptr) {
+  HeadlessSetMouse(x, y, 0);
+  return NextPicture(keep);
 }
 
 // The lines of the audio log that start with the prefix, and their count.

@@ -12,6 +12,7 @@
 #include "catalogue/explosions.hpp"
 #include "catalogue/ships.hpp"
 #include "match/input_edges.hpp"
+#include "match/key_codes.hpp"
 #include "match/match_tables.hpp"
 #include "match/media_tables.hpp"
 #include "match/records.hpp"
@@ -90,7 +91,7 @@ TEST_F(ShellLoop, FirstFrameMakesTheFoldersAndTheDefaultOptionsFile) {
   EXPECT_EQ(lastScreen, SCREEN_MAIN_MENU);
   // The next frame head sets the unused cell again; the file is not read twice.
   RunFrame();
-  EXPECT_EQ(optionTable[0][0], 1);
+  EXPECT_EQ(optionTable[OPTIONS_GENERAL][OPTION_FRAME_MARK], 1);
 }
 
 TEST_F(ShellLoop, MusicOnTheFirstMenuFrame) {
@@ -212,13 +213,13 @@ TEST_F(ShellLoop, EnteringAScreenClearsGlowAndPresses) {
 
 TEST_F(ShellLoop, EscapeAndQuitEndTheLoopAtTheEndOfTheFrame) {
   RunFrame();
-  HeadlessSetKey(27, true);
+  HeadlessSetKey(KEY_ESCAPE, true);
   EXPECT_FALSE(RunFrame());
   EXPECT_EQ(quitRequested, 1);
   EXPECT_EQ(lastScreen, SCREEN_MAIN_MENU);
 
   quitRequested = 0;
-  HeadlessSetKey(27, false);
+  HeadlessSetKey(KEY_ESCAPE, false);
   ClickAt(700, 710);
   EXPECT_FALSE(RunFrame());
   EXPECT_EQ(quitRequested, 1);
@@ -298,7 +299,7 @@ TEST_F(ShellLoop, EnteringTheMainMenuResetsTheMatchTables) {
     fleetTable[slot][1][1] = 6;
     fleetTable[slot][1][2] = 55;
     fleetTable[slot][1][3] = 350;
-    fleetTable[slot][2][30] = 9;
+    fleetTable[slot][2][30] = SHIP_QOUL;
     slotTable[slot][SLOT_TARGETABLE] = 1;
     slotShipValue[slot][3][50] = 2.5f;
     slotShipPoint[slot][2][50][5] = 1.5f;

@@ -36,9 +36,9 @@ class ShellMedia : public ::testing::Test {
 }  // namespace
 
 TEST_F(ShellMedia, ShipImagesAreCountedNotNumbered) {
-  EXPECT_EQ(shipImages[27][3][0], 1);
-  EXPECT_EQ(shipImages[27][3][1], 0);
-  EXPECT_NE(shipImages[27][3][2], 0);
+  EXPECT_EQ(shipImages[SHIP_KABATA][3][0], 1);
+  EXPECT_EQ(shipImages[SHIP_KABATA][3][1], 0);
+  EXPECT_NE(shipImages[SHIP_KABATA][3][2], 0);
   for (int32_t n = 1; n <= shipCount; ++n) {
     const auto& expected = qw2media::kShipPictures[n];
     EXPECT_EQ(shipImages[n][1][0], expected.bodyFrames) << n;
@@ -54,20 +54,20 @@ TEST_F(ShellMedia, ShipImagesAreCountedNotNumbered) {
     for (int32_t k = 1; k <= 5; ++k) extra += weaponSounds[n][2][k] != 0 ? 1 : 0;
     EXPECT_EQ(extra, expected.extraSounds) << n;
   }
-  EXPECT_EQ(weaponSounds[4][1][2], 0);
-  EXPECT_EQ(weaponSounds[17][1][1], 0);
-  EXPECT_EQ(weaponSounds[17][1][2], 0);
-  EXPECT_EQ(weaponSounds[39][1][1], 0);
+  EXPECT_EQ(weaponSounds[SHIP_URBATRON][1][2], 0);
+  EXPECT_EQ(weaponSounds[SHIP_IWOR][1][1], 0);
+  EXPECT_EQ(weaponSounds[SHIP_IWOR][1][2], 0);
+  EXPECT_EQ(weaponSounds[SHIP_XIAPAS][1][1], 0);
 }
 
 TEST_F(ShellMedia, AnchorsAndStrips) {
   // Centred images take the integer halves of their frame.
-  const int32_t body = shipImages[1][1][1];
+  const int32_t body = shipImages[SHIP_REGAL][1][1];
   double ax = 0, ay = 0;
   GetImageAnchor(body, ax, ay);
   EXPECT_EQ(ax, ImageFrameWidth(body) / 2);
   EXPECT_EQ(ay, ImageFrameHeight(body) / 2);
-  GetImageAnchor(shipImages[16][1][2], ax, ay);
+  GetImageAnchor(shipImages[SHIP_KALGON][1][2], ax, ay);
   EXPECT_EQ(ax, 15.5);
   EXPECT_EQ(ay, 20.0);
   GetImageAnchor(blackImage, ax, ay);

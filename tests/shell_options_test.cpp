@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "match/input_edges.hpp"
+#include "match/key_codes.hpp"
 #include "match/match_tables.hpp"
 #include "match/media_tables.hpp"
 #include "platform/draw.hpp"
@@ -23,7 +24,7 @@ using shellharness::PressKey;
 
 namespace {
 
-constexpr int32_t KEY_ESCAPE = 27, KEY_LEFT = 37, KEY_RIGHT = 39, KEY_A = 65;
+constexpr int32_t KEY_A = 65;
 // Inside the arrows, the rows and DONE.
 constexpr int32_t leftArrowX = 350, rightArrowX = 930, arrowY = 404;
 constexpr int32_t rowX = 640, doneX = 640, doneY = 740;
@@ -34,7 +35,6 @@ class OptionsScreen : public shellharness::ShellTest {
   OptionsScreen() : ShellTest("qw2_options_") {}
   void SetUp() override {
     ASSERT_NO_FATAL_FAILURE(ShellTest::SetUp());
-    if (WithMedia()) LoadGamePictures();
     tickSound = 9001;  // stand-ins, so that the log tells the sounds apart
     rewardSound = 9003;
     fs::create_directories("data/music");
@@ -42,7 +42,6 @@ class OptionsScreen : public shellharness::ShellTest {
     HeadlessSetMouse(5, 5, 0);
     RunFrame();  // the main menu brightens in and writes the default options
   }
-  virtual bool WithMedia() const { return false; }
 
   static size_t Ticks() { return Calls("PlaySoundOnChannel 9001 0"); }
   // From the main menu: OPTIONS, and its first frame.
@@ -214,7 +213,7 @@ TEST_F(OptionsScreen, LeavingRewritesTheFileWithExactlyTheChangedCells) {
 
 namespace {
 class OptionsPictures : public OptionsScreen {
-  bool WithMedia() const override { return true; }
+  shellharness::Media MediaToLoad() const override { return shellharness::Media::PicturesAndStars; }
 };
 }  // namespace
 

@@ -29,7 +29,7 @@ TEST(SaveFiles, AFullDiskOrASizeLimitKeepsTheOldFiles) {
   // Writes to the temporary files land on a full device: the flush fails.
   fs::create_symlink("/dev/full", "data/options.qv2.tmp");
   fs::create_symlink("/dev/full", "data/exp.qv2.tmp");
-  optionTable[1][1] = 65;
+  optionTable[1][INPUT_THRUST] = 65;
   bonusShipsUnlocked = 5;
   EXPECT_FALSE(WriteOptionsFile());
   EXPECT_EQ(saveFailureNotice, Text(u"UNABLE TO SAVE THE OPTIONS!"));

@@ -15,6 +15,7 @@
 #include "catalogue/ships.hpp"
 #include "match/bitmap_text.hpp"
 #include "match/input_edges.hpp"
+#include "match/key_codes.hpp"
 #include "match/match_tables.hpp"
 #include "match/media_tables.hpp"
 #include "match/shell_tables.hpp"
@@ -39,6 +40,7 @@ namespace {
 
 using shellharness::Calls;
 using shellharness::Click;
+using shellharness::FrameAt;
 using shellharness::PressKey;
 using shellharness::SoundsPlayed;
 
@@ -49,10 +51,7 @@ class SetupScreens : public shellharness::ShellTest {
   SetupScreens() : ShellTest("qw2_setup_") {}
   void SetUp() override {
     ASSERT_NO_FATAL_FAILURE(ShellTest::SetUp());
-    if (WithMedia()) {
-      LoadGameFonts();
-      LoadGameMedia();
-    } else {
+    if (!WithMedia()) {
       // Stand-ins, so that the log tells the two sounds apart.
       tickSound = 9001;
       alarmSound = 9002;
@@ -61,7 +60,6 @@ class SetupScreens : public shellharness::ShellTest {
     RunFrame();  // the main menu brightens in
     ClearAudioCallLog();
   }
-  virtual bool WithMedia() const { return false; }
 
   // Main menu -> NEW GAME -> CHALLENGE or MELEE; the set-up screen has run
   // its first frame when this returns.
@@ -145,7 +143,7 @@ TEST_F(SetupScreens, GameModeMeleeCancelAndEscape) {
   pendingScreen = SCREEN_GAME_MODE;
   RunFrame();
   ClearAudioCallLog();
-  PressKey(27);
+  PressKey(KEY_ESCAPE);
   EXPECT_EQ(pendingScreen, SCREEN_MAIN_MENU);
   EXPECT_EQ(SoundsPlayed(tickSound), 0u) << "Escape makes no click";
   EXPECT_EQ(quitRequested, 0);
@@ -175,7 +173,7 @@ TEST_F(SetupScreens, ChallengeChoicesStartAtOneAndAreKeptForTheRun) {
 
   // Escape and CANCEL change no table.
   const std::vector<int32_t> tables = TablesSnapshot();
-  PressKey(27);
+  PressKey(KEY_ESCAPE);
   EXPECT_EQ(pendingScreen, SCREEN_MAIN_MENU);
   EXPECT_EQ(fadePhase, FADE_NONE);
   EXPECT_EQ(TablesSnapshot(), tables);
@@ -252,10 +250,10 @@ TEST_F(SetupScreens, ChallengeOnePlayerCustomFleet) {
   for (int32_t i = 0; i < 100; ++i) ASSERT_TRUE(RunFrame());
   EXPECT_EQ(currentScreen, SCREEN_SHIP_SHOP);
   // Escape asks whether to give the game up; yes leads back to the main menu.
-  PressKey(27);
+  PressKey(KEY_ESCAPE);
   RunFrame();
   EXPECT_EQ(currentScreen, SCREEN_CONFIRM_ABORT_SHOP);
-  PressKey(89);
+  PressKey(KEY_Y);
   RunFrame();
   EXPECT_EQ(currentScreen, SCREEN_MAIN_MENU);
 }
@@ -520,7 +518,7 @@ TEST_F(SetupScreens, MeleeFirstVisitAndRememberedColumns) {
   EXPECT_EQ(slotTable[3][SLOT_MELEE_CONTROL], CONTROL_COMPUTER);
   EXPECT_EQ(slotTable[3][SLOT_TEAM], 2);
   EXPECT_EQ(slotTable[3][SLOT_MELEE_TEAM], 2);
-  PressKey(27);
+  PressKey(KEY_ESCAPE);
   RunFrame();
   OpenChallenge();
   Click(640, 480);  // two players
@@ -784,10 +782,10 @@ TEST_F(SetupScreens, AcceptAndEscapeInOneFrameLeaveForTheMenuWhole) {
   HeadlessSetMouse(842, 860, 0);
   RunFrame();
   ClearAudioCallLog();
-  HeadlessSetKey(27, true);
+  HeadlessSetKey(KEY_ESCAPE, true);
   HeadlessSetMouse(842, 860, 1);
   RunFrame();
-  HeadlessSetKey(27, false);
+  HeadlessSetKey(KEY_ESCAPE, false);
   HeadlessSetMouse(842, 860, 0);
   EXPECT_EQ(pendingScreen, SCREEN_MAIN_MENU);
   EXPECT_EQ(fadePhase, FADE_NONE);
@@ -809,10 +807,10 @@ TEST_F(SetupScreens, AcceptAndEscapeInOneFrameLeaveForTheMenuWhole) {
   HeadlessSetMouse(842, 720, 0);
   RunFrame();
   ClearAudioCallLog();
-  HeadlessSetKey(27, true);
+  HeadlessSetKey(KEY_ESCAPE, true);
   HeadlessSetMouse(842, 720, 1);
   RunFrame();
-  HeadlessSetKey(27, false);
+  HeadlessSetKey(KEY_ESCAPE, false);
   EXPECT_EQ(pendingScreen, SCREEN_MAIN_MENU);
   EXPECT_EQ(fadePhase, FADE_NONE);
   EXPECT_EQ(musicFadeVolume, 0);
@@ -825,12 +823,8 @@ TEST_F(SetupScreens, AcceptAndEscapeInOneFrameLeaveForTheMenuWhole) {
 namespace {
 class SetupPictures : public SetupScreens {
  protected:
-  bool WithMedia() const override { return true; }
-  // Pictures go to QW2_SHOT_DIR when it is set, for looking at.
-  static void Keep(const char* name) {
-    const char* dir = std::getenv("QW2_SHOT_DIR");
-    if (dir != nullptr) WriteFramebufferPng(std::string(dir) + "/" + name);
-  }
+  // Not the star field: these tests keep the generator's seed.
+  shellharness::Media MediaToLoad() const override { return shellharness::Media::Pictures; }
   static int32_t Difference(const std::vector<uint32_t>& a, const std::vector<uint32_t>& b,
                             int32_t x0, int32_t y0, int32_t x1, int32_t y1) {
     int32_t most = 0;
@@ -846,21 +840,6 @@ class SetupPictures : public SetupScreens {
       }
     }
     return most;
-  }
-  // The back buffer as the screen block and overlays left it (before present).
-  static std::vector<uint32_t> FrameAt(int32_t x, int32_t y, const char* keep = nullptr) {
-    HeadlessSetMouse(x, y, 0);
-    std::vector<uint32_t> picture;
-    const int64_t next = PresentedFrameCount() + 1;
-    HeadlessAtFrame(next, [&picture, keep] {
-      if (keep != nullptr) Keep(keep);
-      picture.resize(1280u * 1024u);
-      for (int32_t py = 0; py < 1024; ++py) {
-        for (int32_t px = 0; px < 1280; ++px) picture[py * 1280u + px] = PresentedPixel(px, py);
-      }
-    });
-    RunFrame();
-    return picture;
   }
 };
 }  // namespace
@@ -895,7 +874,7 @@ TEST_F(SetupPictures, ThePathToAMatchShowsEachScreen) {
   const std::vector<uint32_t> challenge = FrameAt(700, 480, "challenge.png");
   // The PLAYERS item glows where the pointer is.
   EXPECT_GT(Difference(challenge, FrameAt(5, 5), 500, 464, 780, 505), 30);
-  PressKey(27);
+  PressKey(KEY_ESCAPE);
   RunFrame();
   OpenMelee();
   Click(kControlX[2], RowY(1));
@@ -904,7 +883,7 @@ TEST_F(SetupPictures, ThePathToAMatchShowsEachScreen) {
   FrameAt(842, 860, "melee_two_computers.png");
   // The fade of ACCEPT: a picture in the middle of it.
   const int64_t half = PresentedFrameCount() + 14;
-  HeadlessAtFrame(half, [] { Keep("melee_accept_fading.png"); });
+  HeadlessAtFrame(half, [] { shellharness::KeepPicture("melee_accept_fading.png"); });
   Click(842, 860);
   EXPECT_EQ(pendingScreen, SCREEN_NEXT_SHOPPER);
   for (int32_t i = 0; i < 200; ++i) RunFrame();

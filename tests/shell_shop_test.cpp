@@ -11,6 +11,7 @@
 
 #include "catalogue/ships.hpp"
 #include "match/input_edges.hpp"
+#include "match/key_codes.hpp"
 #include "match/match_tables.hpp"
 #include "match/media_tables.hpp"
 #include "match/shell_tables.hpp"
@@ -30,14 +31,6 @@ using shellharness::Click;
 using shellharness::SoundsPlayed;
 using shellharness::TapKey;
 
-constexpr int32_t KEY_BACKSPACE = 8;
-constexpr int32_t KEY_ENTER = 13;
-constexpr int32_t KEY_ESCAPE = 27;
-constexpr int32_t KEY_SPACE = 32;
-constexpr int32_t KEY_LEFT = 37;
-constexpr int32_t KEY_RIGHT = 39;
-constexpr int32_t KEY_N = 78;
-constexpr int32_t KEY_Y = 89;
 // Where the pointer touches nothing (above the cards).
 constexpr int32_t IDLE_X = 640, IDLE_Y = 150;
 
@@ -61,10 +54,10 @@ class ShopScreens : public shellharness::ShellTest {
   ShopScreens() : ShellTest("qw2_shop_") {}
   void SetUp() override {
     ASSERT_NO_FATAL_FAILURE(ShellTest::SetUp());
-    LoadGamePictures();
     Rest();
     RunFrame();  // the main menu brightens in
   }
+  shellharness::Media MediaToLoad() const override { return shellharness::Media::PicturesAndStars; }
 
   // Keys held in one frame, released afterwards.
   static void Press(std::initializer_list<int32_t> keys) {
@@ -185,18 +178,18 @@ TEST(ShipInfoPanel, OverridesAndWeaponsWithoutDamage) {
       {2, 883, u"DAMAGE TYPE................-----"},
   };
   for (const auto& c : cases) EXPECT_EQ(PanelLineAt(c.type, c.y), Text(c.line)) << c.type;
-  ASSERT_GT(shipValue[17][GROUP_PRIMARY][WEAPON_SHOT_COUNT], 1);
+  ASSERT_GT(shipValue[SHIP_IWOR][GROUP_PRIMARY][WEAPON_SHOT_COUNT], 1);
 
   // With several shots the suffix follows the dashes; a damage type the
   // panel does not know draws no line, type 5 shows as special.
-  shipValue[2][GROUP_SECONDARY][WEAPON_SHOT_COUNT] = 3;
-  EXPECT_EQ(PanelLineAt(2, 867), Text(u"DAMAGE.....................----- (x3)"));
-  shipValue[2][GROUP_PRIMARY][WEAPON_DAMAGE_TYPE] = 6;
+  shipValue[SHIP_GARM][GROUP_SECONDARY][WEAPON_SHOT_COUNT] = 3;
+  EXPECT_EQ(PanelLineAt(SHIP_GARM, 867), Text(u"DAMAGE.....................----- (x3)"));
+  shipValue[SHIP_GARM][GROUP_PRIMARY][WEAPON_DAMAGE_TYPE] = 6;
   PanelLine lines[PANEL_VALUE_ROWS];
   EXPECT_EQ(ShipInfoValueLines(2, lines), PANEL_VALUE_ROWS - 1);
-  EXPECT_EQ(PanelLineAt(2, 787), Text(u"(no line)"));
-  shipValue[2][GROUP_PRIMARY][WEAPON_DAMAGE_TYPE] = DAMAGE_TYPE_NONE;
-  EXPECT_EQ(PanelLineAt(2, 787), Text(u"DAMAGE TYPE................SPECIAL"));
+  EXPECT_EQ(PanelLineAt(SHIP_GARM, 787), Text(u"(no line)"));
+  shipValue[SHIP_GARM][GROUP_PRIMARY][WEAPON_DAMAGE_TYPE] = DAMAGE_TYPE_NONE;
+  EXPECT_EQ(PanelLineAt(SHIP_GARM, 787), Text(u"DAMAGE TYPE................SPECIAL"));
   ResetCatalogue();
 }
 
@@ -274,13 +267,13 @@ TEST_F(ShopScreens, BuyAndSellWithinTheMoneyAndTheThirtyShips) {
   EXPECT_EQ(currentScreen, SCREEN_SHIP_SHOP);
   EXPECT_EQ(SoundsPlayed(alarmSound), 2u);
 
-  BringToCentre(1);
+  BringToCentre(SHIP_REGAL);
   ClearAudioCallLog();
   TapKey(KEY_ENTER);
   TapKey(KEY_ENTER);
-  BringToCentre(34);
+  BringToCentre(SHIP_WENDE);
   Click(640, 330);  // the centre card
-  EXPECT_EQ(Fleet(1), (std::vector<int32_t>{1, 1, 34}));
+  EXPECT_EQ(Fleet(1), (std::vector<int32_t>{SHIP_REGAL, SHIP_REGAL, SHIP_WENDE}));
   EXPECT_EQ(fleetTable[1][FLEET_HEAD][FLEET_MONEY], 0) << "exactly the prices";
   EXPECT_EQ(SoundsPlayed(tickSound), 3u);
   TapKey(KEY_ENTER);  // too little money
@@ -290,12 +283,12 @@ TEST_F(ShopScreens, BuyAndSellWithinTheMoneyAndTheThirtyShips) {
   // A click on member 1 sells it and closes the gap; the right button and
   // Backspace sell the last one; an empty fleet sells nothing.
   Click(610, 510);
-  EXPECT_EQ(Fleet(1), (std::vector<int32_t>{1, 34}));
+  EXPECT_EQ(Fleet(1), (std::vector<int32_t>{SHIP_REGAL, SHIP_WENDE}));
   EXPECT_EQ(fleetTable[1][FLEET_MEMBER_TYPES][3], 0);
   EXPECT_EQ(fleetTable[1][FLEET_HEAD][FLEET_MONEY], 4);
   EXPECT_EQ(hoverLightX, 609) << "a fleet cell's light";
   Click(IDLE_X, IDLE_Y, 2);
-  EXPECT_EQ(Fleet(1), (std::vector<int32_t>{1}));
+  EXPECT_EQ(Fleet(1), (std::vector<int32_t>{SHIP_REGAL}));
   TapKey(KEY_BACKSPACE);
   TapKey(KEY_BACKSPACE);
   EXPECT_EQ(Fleet(1), (std::vector<int32_t>{}));
@@ -332,10 +325,10 @@ TEST_F(ShopScreens, BuyAndSellWithinTheMoneyAndTheThirtyShips) {
 
 TEST_F(ShopScreens, TwoShoppersThenTheMatchWithTheFleetsBought) {
   OpenMeleeShop(10);
-  BringToCentre(1);
+  BringToCentre(SHIP_REGAL);
   TapKey(KEY_ENTER);
   TapKey(KEY_ENTER);
-  BringToCentre(34);
+  BringToCentre(SHIP_WENDE);
   TapKey(KEY_ENTER);
   Press({KEY_SPACE});
   RunFrame();
@@ -350,7 +343,7 @@ TEST_F(ShopScreens, TwoShoppersThenTheMatchWithTheFleetsBought) {
   EXPECT_EQ(shipCarousel[CAROUSEL_POSITION], 3);
   EXPECT_EQ(Calls("FSOUND_"), 0u) << "the shop music went on";
 
-  BringToCentre(34);
+  BringToCentre(SHIP_WENDE);
   for (int32_t i = 0; i < 5; ++i) TapKey(KEY_ENTER);
   Click(842, 1000);  // ACCEPT
   RunFrame();
@@ -362,7 +355,10 @@ TEST_F(ShopScreens, TwoShoppersThenTheMatchWithTheFleetsBought) {
   RunFrame();
   EXPECT_EQ(currentScreen, SCREEN_MATCH);
   EXPECT_EQ(shopPlayer, 0);
-  const std::vector<int32_t> bought[3] = {{}, {1, 1, 34}, {34, 34, 34, 34, 34}};
+  const std::vector<int32_t> bought[3] = {
+      {},
+      {SHIP_REGAL, SHIP_REGAL, SHIP_WENDE},
+      {SHIP_WENDE, SHIP_WENDE, SHIP_WENDE, SHIP_WENDE, SHIP_WENDE}};
   for (int32_t slot = 1; slot <= 2; ++slot) {
     EXPECT_EQ(Fleet(slot), bought[slot]);
     for (int32_t member = 1; member <= maxFleetSize; ++member) {
@@ -422,7 +418,7 @@ TEST_F(ShopScreens, TheQuestionsAnswers) {
 
   // Y and N together: the yes wins and empties every fleet; the money stays.
   fleetTable[3][FLEET_HEAD][FLEET_SIZE] = 2;
-  fleetTable[3][FLEET_MEMBER_TYPES][2] = 5;
+  fleetTable[3][FLEET_MEMBER_TYPES][2] = SHIP_NALEN;
   Press({KEY_ESCAPE});
   RunFrame();
   ClearAudioCallLog();
@@ -491,7 +487,7 @@ TEST_F(ShopScreens, TheDatabaseOffersEveryAvailableTypeAndReturns) {
     Rest();
     RunFrame();
     ASSERT_EQ(currentScreen, SCREEN_SHIP_DATABASE);
-    EXPECT_EQ(CentreShipType(), 1) << "it opens on the Regal";
+    EXPECT_EQ(CentreShipType(), SHIP_REGAL) << "it opens on the Regal";
     EXPECT_EQ(musicTrack, TRACK_MENU);
 
     // Card after card until the carousel is back where it began.
@@ -542,19 +538,7 @@ TEST_F(ShopScreens, TheDatabaseOffersEveryAvailableTypeAndReturns) {
 
 namespace {
 
-// The picture the next frame presents; kept in QW2_SHOT_DIR when set.
-std::vector<uint32_t> NextPicture(const char* name) {
-  std::vector<uint32_t> picture(1280u * 1024u);
-  HeadlessAtFrame(PresentedFrameCount() + 1, [&picture, name] {
-    const char* dir = std::getenv("QW2_SHOT_DIR");
-    if (dir != nullptr) WriteFramebufferPng(std::string(dir) + "/" + name);
-    for (int32_t y = 0; y < 1024; ++y) {
-      for (int32_t x = 0; x < 1280; ++x) picture[y * 1280u + x] = PresentedPixel(x, y);
-    }
-  });
-  RunFrame();
-  return picture;
-}
+using shellharness::NextPicture;
 
 // The first row from y0 in which the pictures differ between x0 and x1.
 int32_t FirstDifferentRow(const std::vector<uint32_t>& a, const std::vector<uint32_t>& b,

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "match/key_codes.hpp"
 #include "match/media_tables.hpp"
 #include "match/shell_tables.hpp"
 #include "platform/display.hpp"
@@ -31,17 +32,8 @@ using shellharness::CallsStartingWith;
 
 class ShellStartupTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    UseHeadlessBackend(true);
-    ResetPlatformDisplay();
-    ResetMusic();
-    ResetShell();
-  }
-  void TearDown() override {
-    ResetPlatformDisplay();
-    ResetMusic();
-    ResetShell();
-  }
+  void SetUp() override { shellharness::ResetHeadlessShell(); }
+  void TearDown() override { shellharness::StopShell(); }
   // The left button goes down after the given pass and up after the next.
   static void ClickAfterPass(int64_t pass, int32_t x, int32_t y) {
     HeadlessAtFrame(pass, [x, y] { HeadlessSetMouse(x, y, 1); });
@@ -78,7 +70,7 @@ TEST_F(ShellStartupTest, CloseBoxEscapeAndCloseRequest) {
   ResetPlatformDisplay();
   ResetShell();
   HeadlessSetMouse(10, 10, 0);
-  HeadlessAtFrame(3, [] { HeadlessSetKey(27, true); });
+  HeadlessAtFrame(3, [] { HeadlessSetKey(KEY_ESCAPE, true); });
   EXPECT_EQ(RunStartupWindow(), 3);
   EXPECT_EQ(PresentedFrameCount(), 4);
 
@@ -109,7 +101,7 @@ TEST_F(ShellStartupTest, RunGameIsRefusedWithoutTheDisplayMode) {
   ClickAfterPass(1, 240, 190);
   // The pointer leaves the item; the error stays.
   HeadlessAtFrame(4, [] { HeadlessSetMouse(10, 10, 0); });
-  HeadlessAtFrame(6, [] { HeadlessSetKey(27, true); });
+  HeadlessAtFrame(6, [] { HeadlessSetKey(KEY_ESCAPE, true); });
   EXPECT_EQ(RunStartupWindow(), 3);
   EXPECT_EQ(screenModeError, 1);
   EXPECT_EQ(PresentedFrameCount(), 7);
@@ -124,7 +116,7 @@ TEST_F(ShellStartupTest, DraggingOutsideTheItemsMovesTheWindow) {
   HeadlessAtFrame(3, [] { HeadlessSetMouse(300, 100, 1); });
   HeadlessAtFrame(4, [] { HeadlessSetMouse(300, 100, 0); });
   HeadlessAtFrame(5, [] { HeadlessSetMouse(310, 100, 0); });
-  HeadlessAtFrame(6, [] { HeadlessSetKey(27, true); });
+  HeadlessAtFrame(6, [] { HeadlessSetKey(KEY_ESCAPE, true); });
   EXPECT_EQ(RunStartupWindow(), 3);
   EXPECT_EQ(startupWindowX, 720 + 20);
   EXPECT_EQ(startupWindowY, 360 + 10);
@@ -139,7 +131,7 @@ TEST_F(ShellStartupTest, ADragStartingOnAnItemDoesNotMoveTheWindow) {
   HeadlessSetMouse(240, 240, 0);
   HeadlessAtFrame(1, [] { HeadlessSetMouse(240, 240, 1); });
   HeadlessAtFrame(2, [] { HeadlessSetMouse(260, 250, 1); });
-  HeadlessAtFrame(4, [] { HeadlessSetKey(27, true); });
+  HeadlessAtFrame(4, [] { HeadlessSetKey(KEY_ESCAPE, true); });
   EXPECT_EQ(RunStartupWindow(), 3);
   EXPECT_EQ(startupWindowX, 720);
   EXPECT_EQ(startupWindowY, 360);
@@ -190,7 +182,7 @@ TEST_F(ShellStartupTest, WholeStartupOnTheHeadlessBackend) {
   EXPECT_EQ(fadePhase, FADE_IN);
   EXPECT_EQ(currentScreen, SCREEN_MAIN_MENU);
   EXPECT_EQ(teamNames[5], u"DRAW");
-  EXPECT_EQ(shipOrder[1], 34);
+  EXPECT_EQ(shipOrder[1], SHIP_WENDE);
   EXPECT_EQ(Calls("NewSoundChannel"), 3u);
   EXPECT_EQ(GetBlendMode(), BLEND_MASK);
   EXPECT_EQ(GetDrawAlpha(), 1.0);

@@ -10,6 +10,7 @@
 #include <utility>
 #include <vector>
 
+#include "match/key_codes.hpp"
 #include "platform/display.hpp"
 #include "platform/fsound.hpp"
 #include "shell/replay_save.hpp"
@@ -23,6 +24,8 @@
 #include "tests/shell_harness.hpp"
 
 namespace {
+
+using shellharness::FrameAt;
 
 // The values of some rows, in their order, joined by "|".
 Text Values(const std::vector<StatsRow>& rows) {
@@ -42,14 +45,14 @@ struct Figures {
   int32_t slot, member, type, status;
   float flown, damageType, damage, kills, killer, killerType;
 };
-const Figures kKnown[] = {{1, 1, 24, STATUS_DESTROYED, 2325, 1, 8.75f, 1, 2, 25},
-                          {1, 2, 15, STATUS_OK, 100, 3, 0.75f, 0, 0, 0},
-                          {1, 3, 8, STATUS_OK, 0, 1, 0, 0, 0, 0},
-                          {2, 1, 25, STATUS_DESTROYED, 50, 4, 2.5f, 1, 4, 2},
-                          {2, 2, 6, STATUS_DESTROYED, 1, 1, 0, 0, 4, 2},
-                          {3, 1, 10, STATUS_OK, 500, 1, 100, 3, 0, 0},
-                          {4, 1, 2, STATUS_OK, 4433, 2, 5.75f, 2, 0, 0},
-                          {4, 2, 5, STATUS_DESTROYED, 10, 1, 0, 0, SPECIAL_ATTACKER, 0},
+const Figures kKnown[] = {{1, 1, SHIP_DRONT, STATUS_DESTROYED, 2325, 1, 8.75f, 1, 2, SHIP_GROK},
+                          {1, 2, SHIP_SPETH, STATUS_OK, 100, 3, 0.75f, 0, 0, 0},
+                          {1, 3, SHIP_FASER, STATUS_OK, 0, 1, 0, 0, 0, 0},
+                          {2, 1, SHIP_GROK, STATUS_DESTROYED, 50, 4, 2.5f, 1, 4, SHIP_GARM},
+                          {2, 2, SHIP_DARBER, STATUS_DESTROYED, 1, 1, 0, 0, 4, SHIP_GARM},
+                          {3, 1, SHIP_FEDZIE, STATUS_OK, 500, 1, 100, 3, 0, 0},
+                          {4, 1, SHIP_GARM, STATUS_OK, 4433, 2, 5.75f, 2, 0, 0},
+                          {4, 2, SHIP_NALEN, STATUS_DESTROYED, 10, 1, 0, 0, SPECIAL_ATTACKER, 0},
                           {SPECIAL_ATTACKER, 1, 0, 0, 0, 4, 50, 1, 0, 0}};
 
 void KnownOutcome() {
@@ -84,12 +87,10 @@ class StatisticsScreen : public shellharness::ShellTest {
   void SetUp() override {
     ASSERT_NO_FATAL_FAILURE(ShellTest::SetUp());
     fadePhase = FADE_NONE;  // the screen is entered directly, not faded into
-    if (WithMedia()) LoadGamePictures();
     tickSound = 9001;
     HeadlessSetMouse(5, 5, 0);
     ClearAudioCallLog();
   }
-  virtual bool WithMedia() const { return false; }
 
   static void Enter() {
     lastScreen = SCREEN_MATCH_RESULT;
@@ -136,7 +137,7 @@ TEST_F(StatisticsScreen, PagesAndSubjectsOfAKnownOutcome) {
   RunFrame();
   EXPECT_EQ(statsHoverX, -1000);
 
-  PressKey(39);
+  PressKey(KEY_RIGHT);
   ASSERT_EQ(statsPage, STATS_PAGE_TEAM);
   // 0.4 joins each member's damage before the total is cut to a whole
   // number: 9, 10, ... 16, where one 0.4 on the whole sum would give 15.
@@ -161,15 +162,15 @@ TEST_F(StatisticsScreen, PagesAndSubjectsOfAKnownOutcome) {
   EXPECT_EQ(statsSubject, 2);
 
   // The ship page keeps the slot; so does the player page reached from it.
-  PressKey(39);
-  PressKey(39);
+  PressKey(KEY_RIGHT);
+  PressKey(KEY_RIGHT);
   EXPECT_EQ(statsPage, STATS_PAGE_SHIPS);
-  PressKey(37);
+  PressKey(KEY_LEFT);
   EXPECT_EQ(std::pair(statsPage, statsSubject), std::pair(STATS_PAGE_PLAYER, 2));
-  PressKey(37);
+  PressKey(KEY_LEFT);
   EXPECT_EQ(statsSubject, 1);
   Click(331, 364);
-  PressKey(37);
+  PressKey(KEY_LEFT);
   EXPECT_EQ(statsPage, STATS_PAGE_GAME);
   EXPECT_EQ(Ticks(), 6u);  // the arrow clicks that acted, and only those
   gameMode = MODE_CHALLENGE;
@@ -203,10 +204,10 @@ TEST_F(StatisticsScreen, SaveReplayOnlyForALiveMatchNotSavedAndShortEnough) {
   EXPECT_EQ(std::pair(saveDialogOpen, Ticks()), std::pair(1, size_t{1}));
   // The dialog takes the input: CONTINUE does nothing, Escape closes it.
   Click(640, 830);
-  PressKey(27);
+  PressKey(KEY_ESCAPE);
   EXPECT_EQ(saveDialogOpen, 0);
   EXPECT_EQ(currentScreen, SCREEN_STATISTICS);
-  EXPECT_EQ(matchStats[1][1][STAT_SHIP_TYPE], 24.0f);
+  EXPECT_EQ(matchStats[1][1][STAT_SHIP_TYPE], SHIP_DRONT);
 
   const struct {
     int32_t playback, frame, saved;
@@ -241,7 +242,7 @@ TEST_F(StatisticsScreen, ContinueAndEscapeLeadToTheAwardOrTheMenu) {
       matchWinner = c.winner;
       bonusShipsUnlocked = c.bonus;
       Enter();
-      escape ? PressKey(27) : Click(640, 830);
+      escape ? PressKey(KEY_ESCAPE) : Click(640, 830);
       EXPECT_EQ(pendingScreen, c.screen) << c.playback << c.mode << c.winner << c.bonus;
       EXPECT_EQ(fadePhase, FADE_NONE);
       RunFrame();
@@ -259,7 +260,7 @@ bool AllZero(const T (&cells)[N]) {
 TEST_F(StatisticsScreen, LeavingClearsTheMatchInThatFrame) {
   KnownOutcome();
   fleetTable[2][FLEET_HEAD][FLEET_SIZE] = 3;
-  fleetTable[2][FLEET_MEMBER_TYPES][3] = 7;
+  fleetTable[2][FLEET_MEMBER_TYPES][3] = SHIP_AVRAX;
   fleetTable[2][FLEET_HEAD][FLEET_START_MONEY] = 350;
   slotTable[2][SLOT_ARENA] = ARENA_OUT;
   slotTable[3][SLOT_TARGETABLE] = 1;
@@ -271,7 +272,7 @@ TEST_F(StatisticsScreen, LeavingClearsTheMatchInThatFrame) {
   ListAppend(*shipList, NewRecord<TShip>());
   ListAppend(*sparkList, NewRecord<TSpark>());
   Enter();
-  HeadlessSetKey(27, true);
+  HeadlessSetKey(KEY_ESCAPE, true);
   RunFrame();
   ASSERT_EQ(currentScreen, SCREEN_STATISTICS);  // the switch is still to come
   EXPECT_EQ(ListCount(*shipList) + ListCount(*sparkList), 0);
@@ -286,7 +287,7 @@ TEST_F(StatisticsScreen, LeavingClearsTheMatchInThatFrame) {
   EXPECT_EQ(damageQueue[1][4][30][QUEUE_COLUMNS], 0.0f);
   EXPECT_EQ(damageQueue[2][SPECIAL_ATTACKER][1][DAMAGE_TYPE_SPECIAL], 9.0f);
   EXPECT_EQ(matchOverDelay + matchOver + matchWinner + abortConfirmed, 0);
-  HeadlessSetKey(27, false);
+  HeadlessSetKey(KEY_ESCAPE, false);
 }
 
 // A match played through the frame loop with its hits scripted: slot 1's
@@ -294,8 +295,8 @@ TEST_F(StatisticsScreen, LeavingClearsTheMatchInThatFrame) {
 // special damage a frame), which hit back 1.25 three times and 0.75 once.
 TEST_F(StatisticsScreen, AScriptedMatchShowsWhatHappenedInIt) {
   harness::MatchSetup setup;
-  setup.slots[1] = {CONTROL_HUMAN, 1, {24, 15}};
-  setup.slots[2] = {CONTROL_HUMAN, 2, {25, 8}};
+  setup.slots[1] = {CONTROL_HUMAN, 1, {SHIP_DRONT, SHIP_SPETH}};
+  setup.slots[2] = {CONTROL_HUMAN, 2, {SHIP_GROK, SHIP_FASER}};
   harness::ApplySetup(setup);
   for (int32_t s = 1; s <= 4; ++s) slotTable[s][SLOT_FLEET_KIND] = FLEET_RANDOM;
   gameMode = MODE_MELEE;
@@ -340,16 +341,16 @@ TEST_F(StatisticsScreen, AScriptedMatchShowsWhatHappenedInIt) {
   EXPECT_EQ(PageValues(), JoinText(matchDateTime[1], u"|", matchDateTime[2], u"|00:",
                                    FormatFrames(matchFrame, 0.5f), u"|Melee|TEAM A"));
   EXPECT_EQ(SaveReplayLine(), u"SAVE REPLAY");
-  PressKey(39);
+  PressKey(KEY_RIGHT);
   EXPECT_EQ(PageValues(), u"2 / 2|70|2");
   Click(947, 444);
   EXPECT_EQ(PageValues(), u"0 / 2|5|0");  // 3.75 and 0.75, each with 0.4
-  PressKey(39);
+  PressKey(KEY_RIGHT);
   const auto time = [](int32_t frames) { return FormatFrames(frames, FLYING_TIME_ROUNDING); };
   EXPECT_EQ(PageValues(), JoinText(u"HUMAN|A|2 / 2|", time(flown[1][1]), u"|70|2"));
   Click(947, 444);
   EXPECT_EQ(PageValues(), JoinText(u"HUMAN|B|0 / 2|", time(flown[2][1] + flown[2][2]), u"|5|0"));
-  PressKey(39);
+  PressKey(KEY_RIGHT);
   // The Faser flew second but keeps its own cell, the second.
   HeadlessSetMouse(310 + 66 + 30, 530, 0);
   ASSERT_EQ(HoveredShipCell(), 2);
@@ -366,21 +367,7 @@ TEST_F(StatisticsScreen, AScriptedMatchShowsWhatHappenedInIt) {
 namespace {
 class StatisticsPictures : public StatisticsScreen {
  protected:
-  bool WithMedia() const override { return true; }
-  // The channel sum of each pixel of the next frame's picture, which is kept
-  // in QW2_SHOT_DIR when that is set.
-  static std::vector<uint32_t> FrameAt(int32_t x, int32_t y, const char* keep) {
-    HeadlessSetMouse(x, y, 0);
-    std::vector<uint32_t> picture(1280u * 1024u);
-    HeadlessAtFrame(PresentedFrameCount() + 1, [&picture, keep] {
-      const char* dir = std::getenv("QW2_SHOT_DIR");
-      if (dir != nullptr) WriteFramebufferPng(std::string(dir) + "/" + keep);
-      for (int32_t py = 0; py < 1024; ++py)
-        for (int32_t px = 0; px < 1280; ++px) picture[py * 1280u + px] = PresentedPixel(px, py);
-    });
-    RunFrame();
-    return picture;
-  }
+  shellharness::Media MediaToLoad() const override { return shellharness::Media::PicturesAndStars; }
 };
 
 int32_t Channel(uint32_t pixel, int32_t shift) {
@@ -394,7 +381,7 @@ int32_t Brightness(uint32_t pixel) {
 TEST_F(StatisticsPictures, GridColoursAndPanelShades) {
   KnownOutcome();
   Enter();
-  for (int32_t page = 2; page <= STATS_PAGE_SHIPS; ++page) PressKey(39);
+  for (int32_t page = 2; page <= STATS_PAGE_SHIPS; ++page) PressKey(KEY_RIGHT);
   const std::vector<uint32_t> grid = FrameAt(5, 5, "stats_ships.png");
   const std::vector<uint32_t> destroyed = FrameAt(340, 530, "stats_ship_destroyed.png");
   const std::vector<uint32_t> never = FrameAt(472, 530, "stats_ship_never_flown.png");

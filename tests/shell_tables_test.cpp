@@ -26,7 +26,8 @@ class ShellTables : public ::testing::Test {
 }  // namespace
 
 TEST_F(ShellTables, ShipOrderRanksByPriceThenName) {
-  const int32_t firstTen[] = {34, 9, 1, 26, 31, 10, 16, 36, 30, 29};
+  const int32_t firstTen[] = {SHIP_WENDE,  SHIP_QOUL,   SHIP_REGAL,  SHIP_TEMPER, SHIP_HEPRON,
+                              SHIP_FEDZIE, SHIP_KALGON, SHIP_ANATOS, SHIP_SHEVAL, SHIP_SERGER};
   for (int32_t p = 1; p <= 10; ++p) EXPECT_EQ(shipOrder[p], firstTen[p - 1]) << "position " << p;
   std::set<int32_t> seen;
   for (int32_t p = 1; p <= shipCount; ++p) {
@@ -50,25 +51,25 @@ TEST_F(ShellTables, ShipOrderRanksByPriceThenName) {
 TEST_F(ShellTables, EqualIntegerPricesRankByNameAndPrefixFirst) {
   // Everything dear, except three types at the same integer price.
   for (int32_t i = 1; i <= shipCount; ++i) shipValue[i][1][13] = 5000.0f + i;
-  shipValue[7][1][13] = 10.9f;
-  shipValue[3][1][13] = 10.2f;
-  shipValue[5][1][13] = 10.0f;
-  shipText[7][1] = u"ABC";
-  shipText[3][1] = u"ABCD";
-  shipText[5][1] = u"B";
+  shipValue[SHIP_AVRAX][1][13] = 10.9f;
+  shipValue[SHIP_COBOTH][1][13] = 10.2f;
+  shipValue[SHIP_NALEN][1][13] = 10.0f;
+  shipText[SHIP_AVRAX][1] = u"ABC";
+  shipText[SHIP_COBOTH][1] = u"ABCD";
+  shipText[SHIP_NALEN][1] = u"B";
   // Prices that differ only after the point count as equal.
   RankShipTypes();
-  EXPECT_EQ(shipOrder[1], 7);
-  EXPECT_EQ(shipOrder[2], 3);
-  EXPECT_EQ(shipOrder[3], 5);
-  EXPECT_EQ(shipOrder[4], 1);
-  EXPECT_EQ(shipOrder[40], 40);
+  EXPECT_EQ(shipOrder[1], SHIP_AVRAX);
+  EXPECT_EQ(shipOrder[2], SHIP_COBOTH);
+  EXPECT_EQ(shipOrder[3], SHIP_NALEN);
+  EXPECT_EQ(shipOrder[4], SHIP_REGAL);
+  EXPECT_EQ(shipOrder[40], SHIP_BIRKEN);
 
   // Equal price and equal name keep the lower type first.
-  shipText[3][1] = u"ABC";
+  shipText[SHIP_COBOTH][1] = u"ABC";
   RankShipTypes();
-  EXPECT_EQ(shipOrder[1], 3);
-  EXPECT_EQ(shipOrder[2], 7);
+  EXPECT_EQ(shipOrder[1], SHIP_COBOTH);
+  EXPECT_EQ(shipOrder[2], SHIP_AVRAX);
 }
 
 TEST_F(ShellTables, KeyNamesAreSixteenBitTexts) {

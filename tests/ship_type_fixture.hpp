@@ -4,7 +4,7 @@
 //
 //   class Regal : public shiptypes::ShipTypeFixture {};
 //   TEST_F(Regal, MissilesAlternateSides) {
-//     Ref<TShip> ship = PlaceShip(1, 1, 400, 300, 90);
+//     Ref<TShip> ship = PlaceShip(1, SHIP_REGAL, 400, 300, 90);
 //     Hold(1, INPUT_FIRE_SECONDARY);
 //     Seed(77);
 //     StepShips();

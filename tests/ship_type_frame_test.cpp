@@ -27,7 +27,7 @@ TEST_F(ShipTypeFrame, CasesExistForTheTypesTheCatalogueMarks) {
                           shipValue[t][GROUP_SECONDARY][WEAPON_HAS_KIND_CODE] == 1.0f;
     EXPECT_EQ(ShotKindCaseOf(t) != nullptr, kindCode && t != 13) << t;
   }
-  EXPECT_TRUE(shipValue[13][GROUP_SECONDARY][WEAPON_HAS_KIND_CODE] == 1.0f);
+  EXPECT_TRUE(shipValue[SHIP_GRATES][GROUP_SECONDARY][WEAPON_HAS_KIND_CODE] == 1.0f);
   for (int32_t t : {-1, 0, shipCount + 1}) {
     EXPECT_EQ(SpecialWeaponCaseOf(t), nullptr);
     EXPECT_EQ(ShotKindCaseOf(t), nullptr);
@@ -35,14 +35,14 @@ TEST_F(ShipTypeFrame, CasesExistForTheTypesTheCatalogueMarks) {
 }
 
 TEST_F(ShipTypeFrame, TheFlagsDecideWhetherACaseRuns) {
-  PlaceShip(1, 1, 400, 300, 90);
+  PlaceShip(1, SHIP_REGAL, 400, 300, 90);
   slotShipValue[1][GROUP_HULL][HULL_HAS_OWN_BEHAVIOUR] = 0;
   Hold(1, INPUT_FIRE_SECONDARY);
   StepShips();
-  EXPECT_EQ(ShotsOf(1, 2).size(), 1u);
+  EXPECT_EQ(ShotsOf(SHIP_REGAL, 2).size(), 1u);
   EXPECT_EQ(slotShipPoint[1][GROUP_SECONDARY][1][MUZZLE_X], -8.0f);  // not mirrored
 
-  Ref<TShip> coboth = PlaceShip(2, 3, 600, 600, 0);
+  Ref<TShip> coboth = PlaceShip(2, SHIP_COBOTH, 600, 600, 0);
   Ref<TShot> shield = PlaceShot(2, 2, 100, 100, 0);
   shield->hasKindCode = 0;
   StepShots();
@@ -52,8 +52,8 @@ TEST_F(ShipTypeFrame, TheFlagsDecideWhetherACaseRuns) {
 }
 
 TEST_F(ShipTypeFrame, WalksFollowTheListRules) {
-  PlaceShip(1, 15, 100, 100, 0);
-  PlaceShip(2, 3, 900, 900, 0);
+  PlaceShip(1, SHIP_SPETH, 100, 100, 0);
+  PlaceShip(2, SHIP_COBOTH, 900, 900, 0);
   Ref<TShot> first = PlaceShot(1, 1, 10, 10, 0);
   Ref<TShot> shield = PlaceShot(2, 2, 20, 20, 0);
   Ref<TShot> last = PlaceShot(1, 1, 30, 30, 0);
@@ -98,10 +98,10 @@ TEST_F(ShipTypeFrame, WalksFollowTheListRules) {
 }
 
 TEST_F(ShipTypeFrame, ContactFindsTheFirstEnemyOfAnotherTeam) {
-  PlaceShip(1, 15, 300, 300, 0, 1);
-  Ref<TShip> mate = PlaceShip(2, 3, 500, 500, 0, 1);
-  Ref<TShip> enemy = PlaceShip(3, 15, 505, 500, 0, 2);
-  Ref<TShip> other = PlaceShip(4, 3, 510, 500, 0, 3);
+  PlaceShip(1, SHIP_SPETH, 300, 300, 0, 1);
+  Ref<TShip> mate = PlaceShip(2, SHIP_COBOTH, 500, 500, 0, 1);
+  Ref<TShip> enemy = PlaceShip(3, SHIP_SPETH, 505, 500, 0, 2);
+  Ref<TShip> other = PlaceShip(4, SHIP_COBOTH, 510, 500, 0, 3);
   Ref<TShot> mateShield = PlaceShot(2, 2, 500, 500, 0);
   PlaceShot(3, 1, 500, 500, 0);  // not destructible
   Ref<TShot> enemyShield = PlaceShot(4, 2, 500, 500, 0);
@@ -141,7 +141,7 @@ TEST_F(ShipTypeFrame, ContactFindsTheFirstEnemyOfAnotherTeam) {
 }
 
 TEST_F(ShipTypeFrame, ALoopingSoundStartsAgainOnlyOnceItsChannelIsQuiet) {
-  weaponSounds[39][2][1] = RealSound(100);
+  weaponSounds[SHIP_XIAPAS][2][1] = RealSound(100);
   int32_t channel = 0;
   PlayExtraSoundOnce(39, 1, channel);
   const int32_t first = channel;
@@ -153,7 +153,8 @@ TEST_F(ShipTypeFrame, ALoopingSoundStartsAgainOnlyOnceItsChannelIsQuiet) {
   HeadlessAdvanceClock(60);
   PlayExtraSoundOnce(39, 1, channel);
   EXPECT_EQ(channel, first);  // the same channel again, never a fresh one
-  EXPECT_EQ(SoundsPlayed(), (std::vector<int32_t>{weaponSounds[39][2][1], weaponSounds[39][2][1]}));
+  EXPECT_EQ(SoundsPlayed(), (std::vector<int32_t>{weaponSounds[SHIP_XIAPAS][2][1],
+                                                  weaponSounds[SHIP_XIAPAS][2][1]}));
 }
 
 using longrun::MatchFault;

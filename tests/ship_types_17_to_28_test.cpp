@@ -18,7 +18,6 @@ using V = std::vector<float>;
 using I = std::vector<int32_t>;
 
 // The usual target is a Speth: 40 armour and energy, radius 61.
-constexpr int32_t SPETH = 15;
 const float spethMaxSpeed = 70.0f / 13.0f;
 
 V State(const Ref<TShip>& ship) { return V(ship->specialState, ship->specialState + 6); }
@@ -49,8 +48,8 @@ class Iwor : public ShipTypeFixture {
 };
 
 TEST_F(Iwor, TurretModeAimsTheCannonAndFastModeRestoresTheHull) {
-  Ref<TShip> iwor = PlaceShip(1, 17, 400, 500, 30, 1);
-  Ref<TShip> enemy = PlaceShip(2, SPETH, 800, 500, 0, 2);
+  Ref<TShip> iwor = PlaceShip(1, SHIP_IWOR, 400, 500, 30, 1);
+  Ref<TShip> enemy = PlaceShip(2, SHIP_SPETH, 800, 500, 0, 2);
   iwor->velocityX = 3;
   iwor->velocityY = -4;
   iwor->speed = 5;
@@ -79,12 +78,12 @@ TEST_F(Iwor, TurretModeAimsTheCannonAndFastModeRestoresTheHull) {
   enemy->y = 100;
   ClearSounds();
   Steps(1, INPUT_FIRE_PRIMARY);
-  std::vector<Ref<TShot>> shots = ShotsOf(17, 1);
+  std::vector<Ref<TShot>> shots = ShotsOf(SHIP_IWOR, 1);
   ASSERT_EQ(shots.size(), 1u);
   const TShot& heavy = *shots[0];
   EXPECT_EQ((V{heavy.heading, heavy.damage, static_cast<float>(heavy.imageIndex)}),
             (V{bearing, 2, 2}));
-  EXPECT_EQ(SoundsPlayed(), I{ExtraSound(17, 4)});
+  EXPECT_EQ(SoundsPlayed(), I{ExtraSound(SHIP_IWOR, 4)});
   EXPECT_EQ(iwor->specialState[4], bearing - 10.0f);
   Steps(61);  // open since frame 24
   EXPECT_EQ(iwor->bodyFrame, 7);
@@ -95,7 +94,7 @@ TEST_F(Iwor, TurretModeAimsTheCannonAndFastModeRestoresTheHull) {
   EXPECT_EQ(State(iwor), (V{0, 0, 6.75f, 2, 30, 0}));
   Steps(15, INPUT_FIRE_PRIMARY);
   Steps(1, INPUT_FIRE_PRIMARY);  // ready 16 frames after: two shots along the heading
-  shots = ShotsOf(17, 1);
+  shots = ShotsOf(SHIP_IWOR, 1);
   ASSERT_EQ(shots.size(), 3u);
   EXPECT_EQ((V{shots[1]->heading, shots[2]->heading, shots[2]->damage}), (V{30, 30, 0.75f}));
   Steps(7);
@@ -105,7 +104,7 @@ TEST_F(Iwor, TurretModeAimsTheCannonAndFastModeRestoresTheHull) {
 }
 
 TEST_F(Iwor, TurretWithoutAnEnemyTurnsTowardTheArenaCentre) {
-  Ref<TShip> iwor = PlaceShip(1, 17, 200, 512, 0);
+  Ref<TShip> iwor = PlaceShip(1, SHIP_IWOR, 200, 512, 0);
   Seed(18);
   Steps(1, INPUT_FIRE_SECONDARY);
   EXPECT_EQ(iwor->aiTarget, 0);
@@ -118,10 +117,10 @@ TEST_F(Iwor, TurretWithoutAnEnemyTurnsTowardTheArenaCentre) {
 class Arubawi : public ShipTypeFixture {};
 
 TEST_F(Arubawi, HyperJumpLeavesAliveAfter220FramesEvenAsTheArmourRunsOut) {
-  Ref<TShip> ship = PlaceShip(1, 18, 300, 300, 0, 1);
-  PlaceShip(2, SPETH, 900, 900, 0, 2);
+  Ref<TShip> ship = PlaceShip(1, SHIP_ARUBAWI, 300, 300, 0, 1);
+  PlaceShip(2, SHIP_SPETH, 900, 900, 0, 2);
   // Member 2 of a fleet of three.
-  const int32_t types[] = {0, SPETH, 18, 24};
+  const int32_t types[] = {0, SHIP_SPETH, SHIP_ARUBAWI, SHIP_DRONT};
   for (int32_t m = 1; m <= 3; ++m) {
     fleetTable[1][FLEET_MEMBER_TYPES][m] = types[m];
     fleetTable[1][FLEET_MEMBER_STATS][m] = m;
@@ -169,7 +168,7 @@ TEST_F(Arubawi, HyperJumpLeavesAliveAfter220FramesEvenAsTheArmourRunsOut) {
   EXPECT_EQ(ListCount(*shipList), 1);
   EXPECT_EQ(matchStats[2][1][STAT_FRAMES_FLOWN], flown + 1);  // the pass goes on
   EXPECT_EQ(I(fleetTable[1][FLEET_MEMBER_TYPES] + 1, fleetTable[1][FLEET_MEMBER_TYPES] + 4),
-            (I{SPETH, 18, 24}));
+            (I{SHIP_SPETH, SHIP_ARUBAWI, SHIP_DRONT}));
   EXPECT_EQ((I{fleetTable[1][FLEET_HEAD][FLEET_SIZE], fleetTable[1][FLEET_HEAD][FLEET_CHOSEN],
                slotTable[1][SLOT_ARENA], slotTable[1][SLOT_TARGETABLE], launchTimer[1]}),
             (I{3, 1, ARENA_CHOOSING, 0, 0}));
@@ -185,10 +184,10 @@ TEST_F(Arubawi, HyperJumpLeavesAliveAfter220FramesEvenAsTheArmourRunsOut) {
 class Pax : public ShipTypeFixture {};
 
 TEST_F(Pax, CurseIsCastAfter398FramesAndTakes8PercentOfEachEnemyShip) {
-  Ref<TShip> pax = PlaceShip(1, 19, 300, 300, 0, 1);
-  PlaceShip(2, SPETH, 900, 300, 0, 2);
-  PlaceShip(3, 24, 300, 900, 0, 1);                    // a friend
-  Ref<TShip> grok = PlaceShip(4, 25, 900, 900, 0, 3);  // 34 armour
+  Ref<TShip> pax = PlaceShip(1, SHIP_PAX, 300, 300, 0, 1);
+  PlaceShip(2, SHIP_SPETH, 900, 300, 0, 2);
+  PlaceShip(3, SHIP_DRONT, 300, 900, 0, 1);                   // a friend
+  Ref<TShip> grok = PlaceShip(4, SHIP_GROK, 900, 900, 0, 3);  // 34 armour
   Seed(19);
   Hold(1, INPUT_FIRE_SECONDARY);
   StepShips();
@@ -208,8 +207,8 @@ TEST_F(Pax, CurseIsCastAfter398FramesAndTakes8PercentOfEachEnemyShip) {
   EXPECT_EQ((V{curse->x, curse->y, curse->speed, curse->radius}), (V{-200, -200, 0, 0}));
   EXPECT_EQ((I{curse->team, curse->slot, curse->shipType, curse->weapon, curse->memberIndex,
                curse->hidden, curse->hasKindCode, curse->noShipHits}),
-            (I{1, 1, 19, 2, 1, 1, 1, 0}));
-  EXPECT_EQ(SoundsPlayed(), (I{WeaponSound(19, 2), ExtraSound(19, 1)}));
+            (I{1, 1, SHIP_PAX, 2, 1, 1, 1, 0}));
+  EXPECT_EQ(SoundsPlayed(), (I{WeaponSound(SHIP_PAX, 2), ExtraSound(SHIP_PAX, 1)}));
 
   StepShots();
   StepShots();  // once a ship
@@ -224,7 +223,7 @@ TEST_F(Pax, CurseIsCastAfter398FramesAndTakes8PercentOfEachEnemyShip) {
     slotEffectState[4][EFFECT_CURSES] = before;
     RemoveShip(grok);
     StepShots();
-    grok = PlaceShip(4, 25, 900, 900, 0, 3);
+    grok = PlaceShip(4, SHIP_GROK, 900, 900, 0, 3);
     StepShots();
     EXPECT_FLOAT_EQ(Queued(4, 1, QUEUE_SPECIAL_NEXT), 5.44f);
     EXPECT_EQ(slotEffectState[4][EFFECT_CURSES], std::min(before + 1, 12));
@@ -234,8 +233,8 @@ TEST_F(Pax, CurseIsCastAfter398FramesAndTakes8PercentOfEachEnemyShip) {
 }
 
 TEST_F(Pax, CursesOfOneFrameTakeTheirShareInDoublePrecision) {
-  PlaceShip(1, 19, 300, 300, 0, 1);
-  PlaceShip(2, SPETH, 900, 300, 0, 2);
+  PlaceShip(1, SHIP_PAX, 300, 300, 0, 1);
+  PlaceShip(2, SHIP_SPETH, 900, 300, 0, 2);
   slotShipValue[2][GROUP_HULL][HULL_MAX_ARMOR] = 46.0f;
   for (int32_t i = 0; i < 3; ++i) PlaceShot(1, 2, -200, -200, 0);
   StepShots();
@@ -244,7 +243,7 @@ TEST_F(Pax, CursesOfOneFrameTakeTheirShareInDoublePrecision) {
 }
 
 TEST_F(Pax, TwelveCursesOfTheSlotKeepTheSecondaryFromReloading) {
-  Ref<TShip> pax = PlaceShip(1, 19, 300, 300, 0, 1);
+  Ref<TShip> pax = PlaceShip(1, SHIP_PAX, 300, 300, 0, 1);
   for (int32_t k = 0; k < 12; ++k) PlaceShot(1, 2, -200, -200, 0);
   Hold(1, INPUT_FIRE_SECONDARY);
   pax->reloadCounters[2] = 0;
@@ -259,8 +258,8 @@ TEST_F(Pax, TwelveCursesOfTheSlotKeepTheSecondaryFromReloading) {
 class Tkharzer : public ShipTypeFixture {};
 
 TEST_F(Tkharzer, AirPressureBombThrowsTheFirstEnemyAndBurstsForNineFrames) {
-  PlaceShip(1, 20, 100, 1000, 0, 1);
-  Ref<TShip> target = PlaceShip(2, SPETH, 500, 500, 0, 2);
+  PlaceShip(1, SHIP_TKHARZER, 100, 1000, 0, 1);
+  Ref<TShip> target = PlaceShip(2, SHIP_SPETH, 500, 500, 0, 2);
   target->velocityX = target->speed = 1;
   Ref<TShot> bomb = PlaceShot(1, 2, 460, 500, 45);
   Seed(200);
@@ -283,26 +282,26 @@ TEST_F(Tkharzer, AirPressureBombThrowsTheFirstEnemyAndBurstsForNineFrames) {
   // A dead bomb still throws; a destructible shot bursts a bomb too.
   target->velocityX = target->velocityY = 0;
   PlaceShot(1, 2, 460, 500, 90)->dead = 1;
-  PlaceShip(3, 3, 900, 900, 0, 3);
+  PlaceShip(3, SHIP_COBOTH, 900, 900, 0, 3);
   Ref<TShot> shield = PlaceShot(3, 2, 700, 200, 0);
   shield->hasKindCode = 0;
   Ref<TShot> second = PlaceShot(1, 2, 650, 200, 90);
   StepShots();
   EXPECT_FLOAT_EQ(target->velocityX, spethMaxSpeed);
   EXPECT_EQ((V{shield->hitPoints, second->kindState[1]}), (V{16, 1}));
-  EXPECT_EQ(SoundsPlayed(), I(3, ExtraSound(20, 1)));
+  EXPECT_EQ(SoundsPlayed(), I(3, ExtraSound(SHIP_TKHARZER, 1)));
   EXPECT_EQ(RandomDrawsSinceMark(), 0);
 }
 
 class Ithus : public ShipTypeFixture {};
 
 TEST_F(Ithus, EachVolleyGainsACentreRocketAndTheBallsCurlHalfRound) {
-  PlaceShip(1, 21, 640, 200, 0);
+  PlaceShip(1, SHIP_ITHUS, 640, 200, 0);
   Seed(21);
   Hold(1, INPUT_FIRE_PRIMARY);
   Hold(1, INPUT_FIRE_SECONDARY);
   StepShips();
-  const std::vector<Ref<TShot>> rockets = ShotsOf(21, 1), balls = ShotsOf(21, 2);
+  const std::vector<Ref<TShot>> rockets = ShotsOf(SHIP_ITHUS, 1), balls = ShotsOf(SHIP_ITHUS, 2);
   ASSERT_EQ(rockets.size(), 3u);
   const TShot& pair = *rockets[0];
   const TShot& centre = *rockets[2];
@@ -324,8 +323,8 @@ TEST_F(Ithus, EachVolleyGainsACentreRocketAndTheBallsCurlHalfRound) {
 class Sjuog : public ShipTypeFixture {};
 
 TEST_F(Sjuog, AnnihilatorChargesFor140FramesFiresFromWhereTheShipIsAndSparks) {
-  Ref<TShip> ship = PlaceShip(1, 22, 400, 400, 90, 1);
-  Ref<TShip> enemy = PlaceShip(2, SPETH, 100, 900, 0, 2);
+  Ref<TShip> ship = PlaceShip(1, SHIP_SJUOG, 400, 400, 90, 1);
+  Ref<TShip> enemy = PlaceShip(2, SHIP_SPETH, 100, 900, 0, 2);
   Seed(22);
   Hold(1, INPUT_FIRE_SECONDARY);
   StepShips();
@@ -347,7 +346,7 @@ TEST_F(Sjuog, AnnihilatorChargesFor140FramesFiresFromWhereTheShipIsAndSparks) {
   const Ref<TShot> shot = Shots()[0];
   EXPECT_NEAR(shot->x, 768.0f, 1e-4);  // 68 ahead
   EXPECT_NEAR(shot->y, 300.0f, 1e-4);
-  EXPECT_EQ(SoundsPlayed(), (I{WeaponSound(22, 2), ExtraSound(22, 1)}));
+  EXPECT_EQ(SoundsPlayed(), (I{WeaponSound(SHIP_SJUOG, 2), ExtraSound(SHIP_SJUOG, 1)}));
   EXPECT_EQ(RandomDrawsSinceMark(), 142);
 
   StepShots();
@@ -365,14 +364,14 @@ TEST_F(Sjuog, AnnihilatorChargesFor140FramesFiresFromWhereTheShipIsAndSparks) {
 class Otros : public ShipTypeFixture {};
 
 TEST_F(Otros, SidePlatesRideBesideTheShipAndAreRebuiltFadingIn) {
-  Ref<TShip> ship = PlaceShip(1, 23, 500, 500, 90, 1);
-  PlaceShip(2, 23, 900, 900, 0, 2);
+  Ref<TShip> ship = PlaceShip(1, SHIP_OTROS, 500, 500, 90, 1);
+  PlaceShip(2, SHIP_OTROS, 900, 900, 0, 2);
   Seed(230);
   StepShips();  // each starts with its pair, without trigger or energy
-  EXPECT_EQ(ShotsOf(23, 2).size(), 4u);
+  EXPECT_EQ(ShotsOf(SHIP_OTROS, 2).size(), 4u);
   EXPECT_EQ(ship->energy, 40.0f);
   StepShots();
-  std::vector<Ref<TShot>> plates = ShotsOf(23, 2);
+  std::vector<Ref<TShot>> plates = ShotsOf(SHIP_OTROS, 2);
   // 21 to the left and to the right of a ship facing right, 5 ahead.
   EXPECT_NEAR(plates[0]->x, 505.0f, 1e-4);
   EXPECT_NEAR(plates[0]->y, 479.0f, 1e-4);
@@ -386,14 +385,14 @@ TEST_F(Otros, SidePlatesRideBesideTheShipAndAreRebuiltFadingIn) {
   Hold(1, INPUT_FIRE_SECONDARY);
   StepShips();
   ReleaseAll();
-  plates = ShotsOf(23, 2);
+  plates = ShotsOf(SHIP_OTROS, 2);
   ASSERT_EQ(plates.size(), 8u);
   for (size_t k = 0; k < 8; ++k) EXPECT_EQ(plates[k]->dead, k < 6 ? 1 : 0) << k;
   EXPECT_EQ((V{plates[6]->fade, plates[7]->fade, slotShipValue[1][GROUP_SECONDARY][WEAPON_FADE]}),
             (V{0.9f, 0.9f, 0}));
   EXPECT_EQ(RandomDrawsSinceMark(), 16);
   StepShots();
-  EXPECT_EQ(ShotsOf(23, 2).size(), 2u);
+  EXPECT_EQ(ShotsOf(SHIP_OTROS, 2).size(), 2u);
   EXPECT_FLOAT_EQ(ship->specialState[4], 90.0f);
   for (int32_t frame = 2; frame <= 17; ++frame) StepShots();
   EXPECT_GT(plates[7]->fade, 0.0f);
@@ -403,13 +402,13 @@ TEST_F(Otros, SidePlatesRideBesideTheShipAndAreRebuiltFadingIn) {
   EXPECT_GT(plates[7]->fade, -1e-6f);
   RemoveShip(ship);
   StepShots();
-  EXPECT_TRUE(ShotsOf(23, 2).empty());  // gone with their ship
+  EXPECT_TRUE(ShotsOf(SHIP_OTROS, 2).empty());  // gone with their ship
 }
 
 class Temper : public ShipTypeFixture {};
 
 TEST_F(Temper, GrowthRaisesTheEnergyCapAtTheCostOfTwoArmour) {
-  Ref<TShip> ship = PlaceShip(1, 26, 300, 300, 0);
+  Ref<TShip> ship = PlaceShip(1, SHIP_TEMPER, 300, 300, 0);
   float& maxEnergy = slotShipValue[1][GROUP_HULL][HULL_MAX_ENERGY];
   Seed(26);
   Hold(1, INPUT_FIRE_SECONDARY);
@@ -458,7 +457,7 @@ TEST_F(Temper, GrowthRaisesTheEnergyCapAtTheCostOfTwoArmour) {
 class Kabata : public ShipTypeFixture {};
 
 TEST_F(Kabata, RematerializeCyclesTheResistancePresets) {
-  Ref<TShip> ship = PlaceShip(1, 27, 300, 300, 0);
+  Ref<TShip> ship = PlaceShip(1, SHIP_KABATA, 300, 300, 0);
   const auto resistances = [] {
     return Values(1, GROUP_HULL,
                   {HULL_CANNON_RESISTANCE, HULL_BEAM_RESISTANCE, HULL_MISSILE_RESISTANCE});
@@ -482,8 +481,8 @@ TEST_F(Kabata, RematerializeCyclesTheResistancePresets) {
 }
 
 TEST_F(Kabata, ChaosOrbWeakensTheShipItStrikes) {
-  PlaceShip(1, 27, 100, 100, 0, 1);
-  PlaceShip(2, SPETH, 600, 300, 0, 2);
+  PlaceShip(1, SHIP_KABATA, 100, 100, 0, 1);
+  PlaceShip(2, SHIP_SPETH, 600, 300, 0, 2);
   const auto weakened = [] {
     V v = Values(2, GROUP_HULL,
                  {HULL_MAX_SPEED, HULL_ACCELERATION, HULL_TURN_RATE, HULL_RECHARGE_TIME});
@@ -517,7 +516,7 @@ TEST_F(Kabata, ChaosOrbWeakensTheShipItStrikes) {
     EXPECT_FLOAT_EQ(after[k], before[k] * factors[k]) << k;
 
   // A destructible shot takes the orb's special damage whole.
-  PlaceShip(3, 3, 900, 900, 0, 3);
+  PlaceShip(3, SHIP_COBOTH, 900, 900, 0, 3);
   Ref<TShot> shield = PlaceShot(3, 2, 700, 700, 0);
   shield->hasKindCode = 0;
   PlaceShot(1, 1, 650, 700, 90);
@@ -529,9 +528,9 @@ TEST_F(Kabata, ChaosOrbWeakensTheShipItStrikes) {
 class Fith : public ShipTypeFixture {};
 
 TEST_F(Fith, FlusherBombDrainsAllEnergy) {
-  PlaceShip(1, 28, 100, 100, 0, 1);
-  Ref<TShip> target = PlaceShip(2, SPETH, 600, 300, 0, 2);
-  PlaceShip(3, 3, 900, 900, 0, 3);
+  PlaceShip(1, SHIP_FITH, 100, 100, 0, 1);
+  Ref<TShip> target = PlaceShip(2, SHIP_SPETH, 600, 300, 0, 2);
+  PlaceShip(3, SHIP_COBOTH, 900, 900, 0, 3);
   Ref<TShot> shield = PlaceShot(3, 2, 700, 700, 0);
   shield->hasKindCode = 0;
   Seed(28);
@@ -552,7 +551,8 @@ TEST_F(Fith, FlusherBombDrainsAllEnergy) {
 // code of their own, looked at after every frame and played back.
 TEST(Types17To28Matches, ComputerMatchesStayFiniteInTheArenaAndInStep) {
   TestFolder folder("qw2_types17_");
-  const int32_t types[] = {17, 18, 19, 20, 21, 22, 23, 26, 27, 28};
+  const int32_t types[] = {SHIP_IWOR,  SHIP_ARUBAWI, SHIP_PAX,    SHIP_TKHARZER, SHIP_ITHUS,
+                           SHIP_SJUOG, SHIP_OTROS,   SHIP_TEMPER, SHIP_KABATA,   SHIP_FITH};
   std::set<int32_t> flown;
   for (int32_t match = 0; match < 12; ++match) {
     harness::MatchSetup setup;

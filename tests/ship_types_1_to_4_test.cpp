@@ -10,11 +10,11 @@ using shiptypes::ShipTypeFixture;
 class Regal : public ShipTypeFixture {};
 
 TEST_F(Regal, HomingMissilesLeaveFromAlternateSides) {
-  PlaceShip(1, 1, 400, 300, 90);
+  PlaceShip(1, SHIP_REGAL, 400, 300, 90);
   Hold(1, INPUT_FIRE_SECONDARY);
   Seed(77);
   StepShips();
-  std::vector<Ref<TShot>> missiles = ShotsOf(1, 2);
+  std::vector<Ref<TShot>> missiles = ShotsOf(SHIP_REGAL, 2);
   ASSERT_EQ(missiles.size(), 1u);
   // Muzzle (-8, -4) of a ship facing right: 4 ahead, 8 to the left.
   EXPECT_NEAR(missiles[0]->x, 404.0f, 1e-4);
@@ -27,10 +27,10 @@ TEST_F(Regal, HomingMissilesLeaveFromAlternateSides) {
 
   // Reloaded after 2000 ms (150.004 frames): the 151st step fires again.
   for (int32_t i = 1; i <= 150; ++i) StepShips();
-  EXPECT_EQ(ShotsOf(1, 2).size(), 1u);
+  EXPECT_EQ(ShotsOf(SHIP_REGAL, 2).size(), 1u);
   EXPECT_EQ(slotShipPoint[1][GROUP_SECONDARY][1][MUZZLE_X], 8.0f);
   StepShips();
-  missiles = ShotsOf(1, 2);
+  missiles = ShotsOf(SHIP_REGAL, 2);
   ASSERT_EQ(missiles.size(), 2u);
   EXPECT_NEAR(missiles[1]->x, 404.0f, 1e-4);
   EXPECT_NEAR(missiles[1]->y, 308.0f, 1e-4);
@@ -44,16 +44,16 @@ class Garm : public ShipTypeFixture {
  protected:
   // A Garm of slot 1 (team 1) and its bolt at (x, y) flying right.
   Ref<TShot> Bolt(float x, float y) {
-    if (!garm_) garm_ = PlaceShip(1, 2, 100, 900, 0, 1);
+    if (!garm_) garm_ = PlaceShip(1, SHIP_GARM, 100, 900, 0, 1);
     return PlaceShot(1, 2, x, y, 90);
   }
   Ref<TShip> garm_;
 };
 
 TEST_F(Garm, StickyBoltRidesOnTheFirstEnemyNotStuckAndDoublesItsBeamDamage) {
-  PlaceShip(4, 15, 300, 500, 0, 1);  // a friend
-  PlaceShip(3, 24, 500, 500, 0, 3);  // stuck already
-  Ref<TShip> target = PlaceShip(2, 15, 700, 500, 0, 2);
+  PlaceShip(4, SHIP_SPETH, 300, 500, 0, 1);  // a friend
+  PlaceShip(3, SHIP_DRONT, 500, 500, 0, 3);  // stuck already
+  Ref<TShip> target = PlaceShip(2, SHIP_SPETH, 700, 500, 0, 2);
   slotEffectState[3][EFFECT_STUCK] = 1;
   Ref<TShot> bolt = Bolt(300, 500);
   const float step = 50.0f / 4.5f;
@@ -84,7 +84,7 @@ TEST_F(Garm, StickyBoltRidesOnTheFirstEnemyNotStuckAndDoublesItsBeamDamage) {
   EXPECT_EQ(bolt->y, 500.0f);
   EXPECT_EQ(bolt->heading, 45.0f);
   EXPECT_EQ(slotShipValue[2][GROUP_HULL][HULL_BEAM_RESISTANCE], -1.0f);
-  EXPECT_EQ(SoundsPlayed(), std::vector<int32_t>{ExtraSound(2, 1)});
+  EXPECT_EQ(SoundsPlayed(), std::vector<int32_t>{ExtraSound(SHIP_GARM, 1)});
 
   // It follows the ship, and beam damage hits twice as hard.
   target->x = 820;
@@ -108,7 +108,7 @@ TEST_F(Garm, StickyBoltRidesOnTheFirstEnemyNotStuckAndDoublesItsBeamDamage) {
 }
 
 TEST_F(Garm, StickyBoltEndsOnADestructibleShot) {
-  PlaceShip(3, 3, 900, 900, 0, 3);
+  PlaceShip(3, SHIP_COBOTH, 900, 900, 0, 3);
   Ref<TShot> shield = PlaceShot(3, 2, 600, 300, 0);
   shield->hasKindCode = 0;  // stays where it is put
   Ref<TShot> bolt = Bolt(600 - 50.0f / 4.5f, 300);
@@ -125,12 +125,12 @@ TEST_F(Garm, StickyBoltEndsOnADestructibleShot) {
 class Coboth : public ShipTypeFixture {};
 
 TEST_F(Coboth, ForeShieldRidesAheadFadingAsItWeakens) {
-  Ref<TShip> ship = PlaceShip(1, 3, 500, 500, 30);
+  Ref<TShip> ship = PlaceShip(1, SHIP_COBOTH, 500, 500, 30);
   Hold(1, INPUT_FIRE_SECONDARY);
   Seed(5);
   StepShips();
   ReleaseAll();
-  std::vector<Ref<TShot>> shields = ShotsOf(3, 2);
+  std::vector<Ref<TShot>> shields = ShotsOf(SHIP_COBOTH, 2);
   ASSERT_EQ(shields.size(), 1u);
   Ref<TShot> shield = shields[0];
   EXPECT_EQ(ship->specialState[0], 0.0f);
@@ -168,7 +168,7 @@ TEST_F(Coboth, ForeShieldRidesAheadFadingAsItWeakens) {
 }
 
 TEST_F(Coboth, ForeShieldOfAShipThatIsGoneEndsInTheSamePass) {
-  Ref<TShip> ship = PlaceShip(2, 3, 200, 200, 0);
+  Ref<TShip> ship = PlaceShip(2, SHIP_COBOTH, 200, 200, 0);
   Ref<TShot> shield = PlaceShot(2, 2, 200, 150, 0);
   Seed(6);
   RemoveShip(ship);
@@ -208,7 +208,7 @@ class Urbatron : public ShipTypeFixture {
 };
 
 TEST_F(Urbatron, GlowingOrbChangesFormEvery500Frames) {
-  Ref<TShip> ship = PlaceShip(3, 4, 640, 512, 10);
+  Ref<TShip> ship = PlaceShip(3, SHIP_URBATRON, 640, 512, 10);
   const float* orb = slotShipValue[3][GROUP_SECONDARY];
   const auto angle = [](int32_t k) { return slotShipPoint[3][GROUP_SECONDARY][k][MUZZLE_ANGLE]; };
   Seed(4);
@@ -244,7 +244,7 @@ TEST_F(Urbatron, GlowingOrbChangesFormEvery500Frames) {
   Hold(3, INPUT_FIRE_SECONDARY);
   StepShips();
   ReleaseAll();
-  std::vector<Ref<TShot>> shots = ShotsOf(4, 2);
+  std::vector<Ref<TShot>> shots = ShotsOf(SHIP_URBATRON, 2);
   ASSERT_EQ(shots.size(), 3u);
   for (int32_t k = 0; k < 3; ++k) {
     EXPECT_EQ(shots[k]->heading, 10.0f + 5.0f * (k - 1)) << k;
@@ -253,7 +253,7 @@ TEST_F(Urbatron, GlowingOrbChangesFormEvery500Frames) {
     EXPECT_EQ(shots[k]->imageIndex, 2);
     EXPECT_EQ(shots[k]->hitExplosion, 13);
   }
-  EXPECT_EQ(SoundsPlayed(), std::vector<int32_t>{ExtraSound(4, 2)});
+  EXPECT_EQ(SoundsPlayed(), std::vector<int32_t>{ExtraSound(SHIP_URBATRON, 2)});
   EXPECT_EQ(RandomDrawsSinceMark(), 6);
   EXPECT_EQ(ship->energy, 80.0f - 14.0f);
 
@@ -271,7 +271,7 @@ TEST_F(Urbatron, GlowingOrbChangesFormEvery500Frames) {
 
   // A new ship of the slot starts from the catalogue again.
   RemoveShip(ship);
-  Ref<TShip> next = PlaceShip(3, 4, 640, 512, 10);
+  Ref<TShip> next = PlaceShip(3, SHIP_URBATRON, 640, 512, 10);
   EXPECT_EQ(orb[WEAPON_PROJECTILE_SPEED], 50.0f / 4.5f);
   EXPECT_EQ(next->specialState[1], 0.0f);
 }

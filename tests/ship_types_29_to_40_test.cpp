@@ -16,7 +16,7 @@ using shiptypes::ShipTypeFixture;
 class Serger : public ShipTypeFixture {};
 
 TEST_F(Serger, DroneWeavesAndFiresToFourSidesEvery50Frames) {
-  PlaceShip(1, 29, 100, 900, 0);
+  PlaceShip(1, SHIP_SERGER, 100, 900, 0);
   Ref<TShot> drone = PlaceShot(1, 2, 640, 512, 0);
   drone->speed = 0;  // stays put: the volley leaves from (640, 512)
   Seed(29);
@@ -51,11 +51,11 @@ TEST_F(Serger, DroneWeavesAndFiresToFourSidesEvery50Frames) {
     EXPECT_EQ(shot.hasKindCode, 0);
     EXPECT_EQ(shot.shotKind, SHOT_KIND_PLAIN);
   }
-  EXPECT_EQ(SoundsPlayed(), std::vector<int32_t>{ExtraSound(29, 1)});
+  EXPECT_EQ(SoundsPlayed(), std::vector<int32_t>{ExtraSound(SHIP_SERGER, 1)});
 
   // The forward shot flies on and hits a ship with its beam damage.
   const double a = 98.0 * 0.017453292519943295;
-  PlaceShip(2, 34, static_cast<float>(640 + (16 + 60 / 4.5) * std::sin(a)),
+  PlaceShip(2, SHIP_WENDE, static_cast<float>(640 + (16 + 60 / 4.5) * std::sin(a)),
             static_cast<float>(512 - (16 + 60 / 4.5) * std::cos(a)), 0);
   StepShots();
   EXPECT_EQ(Queued(2, 1, DAMAGE_TYPE_BEAM + QUEUE_NEXT_FRAME), 2.0f);
@@ -82,10 +82,10 @@ TEST_F(Serger, DroneWeavesAndFiresToFourSidesEvery50Frames) {
 class Sheval : public ShipTypeFixture {};
 
 TEST_F(Sheval, GreedyOrbHurtsByThePriceOver9SquaredAtLeast1) {
-  PlaceShip(1, 30, 100, 900, 0, 1);
-  PlaceShip(4, 30, 300, 300, 0, 1);  // a friend under the first orb: passed over
-  PlaceShip(2, 34, 300, 300, 0, 2);
-  PlaceShip(3, 3, 700, 300, 0, 3);  // a Coboth, priced 27
+  PlaceShip(1, SHIP_SHEVAL, 100, 900, 0, 1);
+  PlaceShip(4, SHIP_SHEVAL, 300, 300, 0, 1);  // a friend under the first orb: passed over
+  PlaceShip(2, SHIP_WENDE, 300, 300, 0, 2);
+  PlaceShip(3, SHIP_COBOTH, 700, 300, 0, 3);  // a Coboth, priced 27
   slotShipValue[2][GROUP_HULL][HULL_PRICE] = 5;
   Ref<TShot> shield = PlaceShot(3, 2, 1000, 600, 0);
   shield->hasKindCode = 0;  // stays where it is put
@@ -110,7 +110,7 @@ TEST_F(Sheval, GreedyOrbHurtsByThePriceOver9SquaredAtLeast1) {
 class Hepron : public ShipTypeFixture {};
 
 TEST_F(Hepron, BarrelsTakeTurnsAndTheDrillSpinsTheBodyFor100Frames) {
-  Ref<TShip> ship = PlaceShip(1, 31, 400, 300, 0);
+  Ref<TShip> ship = PlaceShip(1, SHIP_HEPRON, 400, 300, 0);
   ship->energy = 1000;
   Hold(1, INPUT_FIRE_PRIMARY);
   Seed(31);
@@ -118,7 +118,7 @@ TEST_F(Hepron, BarrelsTakeTurnsAndTheDrillSpinsTheBodyFor100Frames) {
   const float barrels[] = {5, 8, 11, 2, 5};
   for (int32_t shot = 0; shot < 5; ++shot) {
     for (int32_t frame = 0; frame < 7; ++frame) StepShips();
-    std::vector<Ref<TShot>> shots = ShotsOf(31, 1);
+    std::vector<Ref<TShot>> shots = ShotsOf(SHIP_HEPRON, 1);
     ASSERT_EQ(shots.size(), static_cast<size_t>(shot + 1));
     EXPECT_NEAR(shots.back()->x, 400 + barrels[shot], 1e-3) << shot;
   }
@@ -145,7 +145,7 @@ TEST_F(Hepron, BarrelsTakeTurnsAndTheDrillSpinsTheBodyFor100Frames) {
 }
 
 TEST_F(Hepron, DrillRidesLeftOfTheNoseAndSparksWhereItBores) {
-  Ref<TShip> ship = PlaceShip(1, 31, 500, 500, 90);
+  Ref<TShip> ship = PlaceShip(1, SHIP_HEPRON, 500, 500, 90);
   Ref<TShot> drill = PlaceShot(1, 2, 20, 20, 0);
   Seed(131);
   StepShots();
@@ -155,7 +155,7 @@ TEST_F(Hepron, DrillRidesLeftOfTheNoseAndSparksWhereItBores) {
   EXPECT_EQ(drill->kindState[1], 1.0f);
   EXPECT_EQ(RandomDrawsSinceMark(), 0);
 
-  PlaceShip(2, 34, 512, 491, 0);
+  PlaceShip(2, SHIP_WENDE, 512, 491, 0);
   StepShots();
   EXPECT_EQ(Queued(2, 1, QUEUE_SPECIAL_NEXT), 0.333f);
   std::vector<Ref<TSpark>> sparks = All(*sparkList);
@@ -182,7 +182,7 @@ TEST_F(Hepron, DrillRidesLeftOfTheNoseAndSparksWhereItBores) {
 class Urnox : public ShipTypeFixture {};
 
 TEST_F(Urnox, IndestructibleFor450FramesThrowingAwayThePlayersNextFrameDamage) {
-  Ref<TShip> ship = PlaceShip(1, 32, 640, 512, 0);
+  Ref<TShip> ship = PlaceShip(1, SHIP_URNOX, 640, 512, 0);
   const float armour = ship->armour;
   damageQueue[1][2][1][DAMAGE_TYPE_CANNON] = 5;  // this frame's hit, not yet taken
   Hold(1, INPUT_FIRE_SECONDARY);
@@ -201,7 +201,7 @@ TEST_F(Urnox, IndestructibleFor450FramesThrowingAwayThePlayersNextFrameDamage) {
       EXPECT_EQ(ship->specialState[3], frame == 33 ? 0.0f : 15.0f);
     }
   }
-  EXPECT_TRUE(ShotsOf(32, 2).empty());  // the trigger makes no shot
+  EXPECT_TRUE(ShotsOf(SHIP_URNOX, 2).empty());  // the trigger makes no shot
   EXPECT_EQ(ship->indestructible, 1);
   EXPECT_EQ(ship->armour, armour);
   EXPECT_EQ(ship->specialState[4], 449.0f);
@@ -239,12 +239,12 @@ TEST_F(Treek, MaximCannonJoltsTheHeadingAndWrapsIt) {
   for (const auto& c : cases) {
     const int32_t seed = seedFor(c.jolt);
     harness::ResetMatchWorld();
-    Ref<TShip> ship = PlaceShip(1, 33, 640, 512, c.heading);
+    Ref<TShip> ship = PlaceShip(1, SHIP_TREEK, 640, 512, c.heading);
     Hold(1, INPUT_FIRE_SECONDARY);
     Seed(seed);
     StepShips();
     EXPECT_EQ(ship->heading, c.after) << c.heading;
-    std::vector<Ref<TShot>> shots = ShotsOf(33, 2);
+    std::vector<Ref<TShot>> shots = ShotsOf(SHIP_TREEK, 2);
     ASSERT_EQ(shots.size(), 1u);
     EXPECT_NEAR(std::fmod(shots[0]->heading - c.heading + 540.0f, 360.0f), 180.0f, 4.0f);
     EXPECT_EQ(RandomDrawsSinceMark(), 3);
@@ -254,9 +254,9 @@ TEST_F(Treek, MaximCannonJoltsTheHeadingAndWrapsIt) {
 class Anatos : public ShipTypeFixture {};
 
 TEST_F(Anatos, SelfDestructionLeavesABlastThatBurnsEnemiesFor26Frames) {
-  Ref<TShip> ship = PlaceShip(1, 36, 640, 512, 45, 1);
-  PlaceShip(2, 24, 700, 512, 0, 2);
-  PlaceShip(3, 24, 580, 512, 0, 1);
+  Ref<TShip> ship = PlaceShip(1, SHIP_ANATOS, 640, 512, 45, 1);
+  PlaceShip(2, SHIP_DRONT, 700, 512, 0, 2);
+  PlaceShip(3, SHIP_DRONT, 580, 512, 0, 1);
   Hold(1, INPUT_FIRE_SECONDARY);
   Seed(36);
   StepShips();
@@ -270,13 +270,13 @@ TEST_F(Anatos, SelfDestructionLeavesABlastThatBurnsEnemiesFor26Frames) {
   EXPECT_EQ(explosions[0]->x, 640.0f);
   const std::vector<int32_t> sounds = SoundsPlayed();
   ASSERT_EQ(sounds.size(), 2u);
-  EXPECT_EQ(sounds[0], WeaponSound(36, 2));
+  EXPECT_EQ(sounds[0], WeaponSound(SHIP_ANATOS, 2));
   EXPECT_EQ(sounds[1], ExplosionSound(explosions[1]->explosionType));
   EXPECT_EQ(ListCount(*shipList), 2);
   EXPECT_EQ(slotTable[1][SLOT_ARENA], ARENA_OUT);
   EXPECT_EQ(RandomDrawsSinceMark(), 2 + 1 + 90);  // the blast, the death's explosion, 30 sparks
 
-  std::vector<Ref<TShot>> blasts = ShotsOf(36, 2);
+  std::vector<Ref<TShot>> blasts = ShotsOf(SHIP_ANATOS, 2);
   ASSERT_EQ(blasts.size(), 1u);
   const Ref<TShot> blast = blasts[0];
   EXPECT_EQ(blast->lifetime, 26);  // 350 ms
@@ -295,9 +295,9 @@ TEST_F(Anatos, SelfDestructionLeavesABlastThatBurnsEnemiesFor26Frames) {
 class Jerboafa : public ShipTypeFixture {};
 
 TEST_F(Jerboafa, PulsarTrapHoldsEnemiesUntilItsTimeIsUp) {
-  PlaceShip(1, 37, 100, 900, 0, 1);
-  Ref<TShip> enemy = PlaceShip(2, 24, 650, 515, 0, 2);
-  Ref<TShip> friendShip = PlaceShip(3, 24, 630, 505, 0, 1);
+  PlaceShip(1, SHIP_JERBOAFA, 100, 900, 0, 1);
+  Ref<TShip> enemy = PlaceShip(2, SHIP_DRONT, 650, 515, 0, 2);
+  Ref<TShip> friendShip = PlaceShip(3, SHIP_DRONT, 630, 505, 0, 1);
   const float armour = enemy->armour;
   Ref<TShot> trap = PlaceShot(1, 2, 640, 512, 0);
   EXPECT_EQ(trap->lifetime, 750);  // 10000 ms
@@ -311,7 +311,7 @@ TEST_F(Jerboafa, PulsarTrapHoldsEnemiesUntilItsTimeIsUp) {
   EXPECT_EQ(Queued(2, 1, QUEUE_SPECIAL_NEXT), 0.025f);
   EXPECT_EQ(trap->keepOnClear, 1);
   EXPECT_EQ(trap->kindState[1], 0.5f);
-  EXPECT_EQ(SoundsPlayed(), std::vector<int32_t>{ExtraSound(37, 1)});
+  EXPECT_EQ(SoundsPlayed(), std::vector<int32_t>{ExtraSound(SHIP_JERBOAFA, 1)});
 
   // It drifts away each frame and is put back, losing 0.025 a frame.
   enemy->velocityX = 3;
@@ -347,10 +347,10 @@ TEST_F(Jerboafa, PulsarTrapHoldsEnemiesUntilItsTimeIsUp) {
 class Adapa : public ShipTypeFixture {};
 
 TEST_F(Adapa, UltraFlashClearsEnemyShotsAndOtherFlashesAndStrikesEveryEnemyOnce) {
-  PlaceShip(1, 38, 640, 900, 30, 1);
-  PlaceShip(2, 38, 100, 100, 0, 1);  // a teammate
-  PlaceShip(3, 3, 1100, 200, 0, 2);
-  PlaceShip(4, 24, 300, 600, 0, 3);
+  PlaceShip(1, SHIP_ADAPA, 640, 900, 30, 1);
+  PlaceShip(2, SHIP_ADAPA, 100, 100, 0, 1);  // a teammate
+  PlaceShip(3, SHIP_COBOTH, 1100, 200, 0, 2);
+  PlaceShip(4, SHIP_DRONT, 300, 600, 0, 3);
   Ref<TShot> mateFlash = PlaceShot(2, 2, 640, 512, 0);
   Ref<TShot> ownFlash = PlaceShot(1, 2, 640, 512, 0);
   for (const Ref<TShot>& flash : {mateFlash, ownFlash}) {
@@ -376,7 +376,7 @@ TEST_F(Adapa, UltraFlashClearsEnemyShotsAndOtherFlashesAndStrikesEveryEnemyOnce)
   EXPECT_EQ(keptShot->dead, 0);
   EXPECT_EQ(shield->hitPoints, 16.0f);
   EXPECT_EQ(keptShield->hitPoints, 20.0f);
-  std::vector<Ref<TShot>> flashes = ShotsOf(38, 2);
+  std::vector<Ref<TShot>> flashes = ShotsOf(SHIP_ADAPA, 2);
   ASSERT_EQ(flashes.size(), 3u);
   const Ref<TShot> flash = flashes[2];
   EXPECT_EQ(RandomDrawsSinceMark(), 2);
@@ -403,7 +403,7 @@ TEST_F(Adapa, UltraFlashClearsEnemyShotsAndOtherFlashesAndStrikesEveryEnemyOnce)
 class Xiapas : public ShipTypeFixture {};
 
 TEST_F(Xiapas, LaserLeavesSegmentsInsideTheArenaMarginForTwoPasses) {
-  PlaceShip(1, 39, 100, 900, 0);
+  PlaceShip(1, SHIP_XIAPAS, 100, 900, 0);
   Ref<TShot> across = PlaceShot(1, 1, 100, 300, 90);
   Ref<TShot> edge = PlaceShot(1, 1, 1300, 600, 90);
   Seed(39);
@@ -422,7 +422,7 @@ TEST_F(Xiapas, LaserLeavesSegmentsInsideTheArenaMarginForTwoPasses) {
     EXPECT_EQ(s.imageIndex, segments[first ? 0 : 16]->imageIndex);
     EXPECT_GE(s.imageIndex, 1);
     EXPECT_LE(s.imageIndex, 3);
-    EXPECT_EQ(s.shipType, 39);
+    EXPECT_EQ(s.shipType, SHIP_XIAPAS);
     EXPECT_EQ(s.weapon, 1);
     EXPECT_EQ(s.slot, 1);
     EXPECT_EQ(s.team, 0);
@@ -438,13 +438,13 @@ TEST_F(Xiapas, LaserLeavesSegmentsInsideTheArenaMarginForTwoPasses) {
 }
 
 TEST_F(Xiapas, LaserStopsAtTheFirstShipWithASpark) {
-  PlaceShip(1, 39, 100, 900, 0);
-  PlaceShip(2, 34, 250, 300, 0);
+  PlaceShip(1, SHIP_XIAPAS, 100, 900, 0);
+  PlaceShip(2, SHIP_WENDE, 250, 300, 0);
   Ref<TShot> head = PlaceShot(1, 1, 100, 300, 90);
   Seed(139);
   StepShots();
   // Contact within (27 + 12) / 1.5 = 26: the 8th point, x = 226, hits.
-  std::vector<Ref<TShot>> segments = ShotsOf(39, 1);
+  std::vector<Ref<TShot>> segments = ShotsOf(SHIP_XIAPAS, 1);
   ASSERT_EQ(segments.size(), 7u);
   EXPECT_NEAR(segments.back()->x, 208.0f, 1e-3);
   EXPECT_EQ(segments.back()->kindState[2], 0.0f);  // made while the last shot stepped
@@ -460,14 +460,14 @@ TEST_F(Xiapas, LaserStopsAtTheFirstShipWithASpark) {
 }
 
 TEST_F(Xiapas, LaserSoundKeepsOneChannelAndIsNotRestartedWhilePlaying) {
-  const int32_t laser = weaponSounds[39][2][1] = RealSound(200);
+  const int32_t laser = weaponSounds[SHIP_XIAPAS][2][1] = RealSound(200);
   const auto played = [&] {
     const std::vector<int32_t> sounds = SoundsPlayed();
     return std::count(sounds.begin(), sounds.end(), laser);
   };
   shipLoopChannel = 0;
-  PlaceShip(1, 39, 300, 300, 0);
-  PlaceShip(2, 39, 900, 700, 0);
+  PlaceShip(1, SHIP_XIAPAS, 300, 300, 0);
+  PlaceShip(2, SHIP_XIAPAS, 900, 700, 0);
   Hold(1, INPUT_FIRE_PRIMARY);
   Hold(2, INPUT_FIRE_PRIMARY);
   StepShips();
@@ -483,16 +483,16 @@ TEST_F(Xiapas, LaserSoundKeepsOneChannelAndIsNotRestartedWhilePlaying) {
   }
   EXPECT_EQ(played(), 4);
   EXPECT_EQ(shipLoopChannel, channel);
-  EXPECT_EQ(ShotsOf(39, 1).size(), 5u * 2u * 3u);  // the heads, not stepped here
+  EXPECT_EQ(ShotsOf(SHIP_XIAPAS, 1).size(), 5u * 2u * 3u);  // the heads, not stepped here
 }
 
 TEST_F(Xiapas, StationFeedsItsTeamEveryFourthFrame) {
-  weaponSounds[39][2][2] = RealSound(1000);
+  weaponSounds[SHIP_XIAPAS][2][2] = RealSound(1000);
   shotLoopChannel = 0;
-  Ref<TShip> own = PlaceShip(1, 39, 600, 500, 0, 1);
-  Ref<TShip> mate = PlaceShip(2, 34, 740, 500, 0, 1);
-  Ref<TShip> enemy = PlaceShip(3, 34, 640, 560, 0, 2);
-  Ref<TShip> far = PlaceShip(4, 34, 900, 500, 0, 1);
+  Ref<TShip> own = PlaceShip(1, SHIP_XIAPAS, 600, 500, 0, 1);
+  Ref<TShip> mate = PlaceShip(2, SHIP_WENDE, 740, 500, 0, 1);
+  Ref<TShip> enemy = PlaceShip(3, SHIP_WENDE, 640, 560, 0, 2);
+  Ref<TShip> far = PlaceShip(4, SHIP_WENDE, 900, 500, 0, 1);
   own->energy = 10;
   mate->energy = 7.5f;  // of 8
   enemy->energy = far->energy = 3;
@@ -511,7 +511,7 @@ TEST_F(Xiapas, StationFeedsItsTeamEveryFourthFrame) {
   EXPECT_EQ(far->energy, 3.0f);
   EXPECT_EQ(station->kindState[2], 2.0f);
   const int32_t channel = shotLoopChannel;
-  EXPECT_EQ(SoundsPlayed(), std::vector<int32_t>{weaponSounds[39][2][2]});
+  EXPECT_EQ(SoundsPlayed(), std::vector<int32_t>{weaponSounds[SHIP_XIAPAS][2][2]});
   for (int32_t step = 5; step <= 20; ++step) StepShots();
   EXPECT_EQ(own->energy, 15.0f);
   EXPECT_EQ(station->kindState[2], 6.0f);
@@ -534,25 +534,25 @@ TEST_F(Xiapas, StationFeedsItsTeamEveryFourthFrame) {
 class Birken : public ShipTypeFixture {};
 
 TEST_F(Birken, TenSalvosOfRocketsThenNoMore) {
-  Ref<TShip> ship = PlaceShip(1, 40, 640, 512, 0);
+  Ref<TShip> ship = PlaceShip(1, SHIP_BIRKEN, 640, 512, 0);
   ship->energy = 1000;
   Hold(1, INPUT_FIRE_SECONDARY);
   Seed(40);
   // 600 ms to reload: a salvo of four every 46 frames, from the first.
   for (int32_t frame = 1; frame <= 414; ++frame) StepShips();
-  EXPECT_EQ(ShotsOf(40, 2).size(), 36u);
+  EXPECT_EQ(ShotsOf(SHIP_BIRKEN, 2).size(), 36u);
   EXPECT_EQ(ship->specialState[1], 9.0f);
   StepShips();
-  EXPECT_EQ(ShotsOf(40, 2).size(), 40u);
+  EXPECT_EQ(ShotsOf(SHIP_BIRKEN, 2).size(), 40u);
   EXPECT_EQ(ship->specialState[1], 10.0f);
   for (int32_t frame = 416; frame <= 600; ++frame) StepShips();
-  EXPECT_EQ(ShotsOf(40, 2).size(), 40u);
+  EXPECT_EQ(ShotsOf(SHIP_BIRKEN, 2).size(), 40u);
   EXPECT_EQ(ship->reloadCounters[2], 0);
   EXPECT_EQ(RandomDrawsSinceMark(), 80);
 }
 
 TEST_F(Birken, WobbleysWeaveInMirroredPairs) {
-  PlaceShip(1, 40, 100, 900, 0);
+  PlaceShip(1, SHIP_BIRKEN, 100, 900, 0);
   Ref<TShot> left = PlaceShot(1, 1, 500, 900, 0);
   Ref<TShot> right = PlaceShot(1, 1, 700, 900, 0);
   right->muzzle = 2;

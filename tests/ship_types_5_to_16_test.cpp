@@ -32,13 +32,13 @@ class Types5To16 : public shiptypes::ShipTypeFixture {
 };
 
 TEST_F(Types5To16, NalenBombBurstsOnStep40IntoFragmentsDyingOnTheir50th) {
-  PlaceShip(1, 5, 100, 900, 0);
+  PlaceShip(1, SHIP_NALEN, 100, 900, 0);
   Ref<TShot> bomb = PlaceShot(1, 2, 400, 300, 90);
   Seed(55);
   for (int32_t i = 1; i <= 39; ++i) StepShots();
   EXPECT_TRUE(InList(bomb));
   StepShots();
-  std::vector<Ref<TShot>> fragments = ShotsOf(5, 2);
+  std::vector<Ref<TShot>> fragments = ShotsOf(SHIP_NALEN, 2);
   ASSERT_EQ(fragments.size(), 20u);
   for (int32_t i = 1; i <= 20; ++i) {
     const TShot& f = *fragments[i - 1];
@@ -63,16 +63,16 @@ TEST_F(Types5To16, NalenBombBurstsOnStep40IntoFragmentsDyingOnTheir50th) {
 }
 
 TEST_F(Types5To16, DarberBombEatsAThirdOfTheFirstShipOrDestructibleShotItTouches) {
-  PlaceShip(1, 6, 100, 900, 0, 1);
-  PlaceShip(2, 15, 500, 300, 0, 2)->armour = 30;
-  PlaceShip(3, 3, 500, 300, 0, 3);
+  PlaceShip(1, SHIP_DARBER, 100, 900, 0, 1);
+  PlaceShip(2, SHIP_SPETH, 500, 300, 0, 2)->armour = 30;
+  PlaceShip(3, SHIP_COBOTH, 500, 300, 0, 3);
   Ref<TShot> shield = PlaceShot(3, 2, 600, 700, 0);
   shield->hasKindCode = 0;  // stays where it is put
   PlaceShot(1, 2, 480, 300, 90);
   PlaceShot(1, 2, 590, 700, 90);
   Seed(66);
   StepShots();
-  EXPECT_TRUE(ShotsOf(6, 2).empty());
+  EXPECT_TRUE(ShotsOf(SHIP_DARBER, 2).empty());
   // 1, then 0.33 of 30 with 0.33 the nearest 32-bit real, summed in double.
   EXPECT_EQ(Queued(2, 1, QUEUE_SPECIAL_NEXT), 10.9000006f);
   EXPECT_EQ(Queued(3, 1, QUEUE_SPECIAL_NEXT), 0.0f);   // a single hit
@@ -87,7 +87,7 @@ TEST_F(Types5To16, DarberBombEatsAThirdOfTheFirstShipOrDestructibleShotItTouches
 }
 
 TEST_F(Types5To16, AvraxRepairsOnlyADamagedHull) {
-  Ref<TShip> ship = PlaceShip(1, 7, 640, 512, 0);
+  Ref<TShip> ship = PlaceShip(1, SHIP_AVRAX, 640, 512, 0);
   Hold(1, INPUT_FIRE_SECONDARY);
   StepShips();
   EXPECT_EQ(ship->energy, 80.0f);  // full: no repair, nothing spent
@@ -95,7 +95,7 @@ TEST_F(Types5To16, AvraxRepairsOnlyADamagedHull) {
   StepShips();
   EXPECT_EQ(ship->armour, 80.0f);  // 3, up to the maximum
   EXPECT_EQ(ship->energy, 72.0f);
-  EXPECT_EQ(SoundsPlayed(), std::vector<int32_t>{WeaponSound(7, 2)});
+  EXPECT_EQ(SoundsPlayed(), std::vector<int32_t>{WeaponSound(SHIP_AVRAX, 2)});
   for (int32_t frame = 2; frame <= 23; ++frame) StepShips();
   EXPECT_EQ(ship->specialState[1], 23.0f);
   EXPECT_EQ(ship->specialState[2], 1.0f);
@@ -106,8 +106,8 @@ TEST_F(Types5To16, AvraxRepairsOnlyADamagedHull) {
 }
 
 TEST_F(Types5To16, AvraxBeamCrossesInOneFrameLeavingTracesThatFadeIn19Steps) {
-  PlaceShip(1, 7, 100, 900, 0, 1);
-  PlaceShip(2, 15, 400, 512, 0, 2);
+  PlaceShip(1, SHIP_AVRAX, 100, 900, 0, 1);
+  PlaceShip(2, SHIP_SPETH, 400, 512, 0, 2);
   Ref<TShot> head = PlaceShot(1, 1, 100, 512, 90);
   Seed(70);
   StepShots();
@@ -115,7 +115,7 @@ TEST_F(Types5To16, AvraxBeamCrossesInOneFrameLeavingTracesThatFadeIn19Steps) {
   EXPECT_FALSE(InList(head));
   EXPECT_EQ(Queued(2, 1, DAMAGE_TYPE_CANNON + QUEUE_NEXT_FRAME), 10.0f);
   EXPECT_EQ(All(*explosionList).at(0)->x, 370.0f);
-  std::vector<Ref<TShot>> traces = ShotsOf(7, 1);
+  std::vector<Ref<TShot>> traces = ShotsOf(SHIP_AVRAX, 1);
   ASSERT_EQ(traces.size(), 9u);
   for (int32_t k = 0; k < 9; ++k) {
     const TShot& t = *traces[k];
@@ -125,7 +125,7 @@ TEST_F(Types5To16, AvraxBeamCrossesInOneFrameLeavingTracesThatFadeIn19Steps) {
     EXPECT_EQ(t.piercing + t.stationary + t.noShipHits + t.hasKindCode + t.keepOnClear, 5);
   }
   for (int32_t i = 1; i <= 18; ++i) StepShots();
-  EXPECT_EQ(ShotsOf(7, 1).size(), 9u);
+  EXPECT_EQ(ShotsOf(SHIP_AVRAX, 1).size(), 9u);
   StepShots();  // 0.95 reached in single precision
   EXPECT_TRUE(Shots().empty());
 
@@ -134,15 +134,15 @@ TEST_F(Types5To16, AvraxBeamCrossesInOneFrameLeavingTracesThatFadeIn19Steps) {
   head = PlaceShot(1, 1, -60, -60, 135);
   StepShots();
   EXPECT_TRUE(InList(head));
-  EXPECT_EQ(ShotsOf(7, 1).size(), 51u);
+  EXPECT_EQ(ShotsOf(SHIP_AVRAX, 1).size(), 51u);
   StepShots();
   EXPECT_FALSE(InList(head));
-  EXPECT_EQ(ShotsOf(7, 1).size(), 55u);
+  EXPECT_EQ(ShotsOf(SHIP_AVRAX, 1).size(), 55u);
   EXPECT_EQ(RandomDrawsSinceMark(), 0);
 }
 
 TEST_F(Types5To16, FaserBubbleTurnsEveryFourthFrameAndAgesInThreeLooks) {
-  PlaceShip(1, 8, 100, 900, 0);
+  PlaceShip(1, SHIP_FASER, 100, 900, 0);
   Ref<TShot> bubble = PlaceShot(1, 2, 640, 512, 30);
   Seed(88);
   const int32_t turn = RandomIntInRange(360, 1);
@@ -164,12 +164,12 @@ TEST_F(Types5To16, FaserBubbleTurnsEveryFourthFrameAndAgesInThreeLooks) {
 }
 
 TEST_F(Types5To16, QoulShieldSwellsAroundItsShipIn85Frames) {
-  Ref<TShip> ship = PlaceShip(1, 9, 300, 300, 0);
+  Ref<TShip> ship = PlaceShip(1, SHIP_QOUL, 300, 300, 0);
   Hold(1, INPUT_FIRE_SECONDARY);
   Seed(9);
   StepShips();
   ReleaseAll();
-  Ref<TShot> shield = ShotsOf(9, 2).at(0);
+  Ref<TShot> shield = ShotsOf(SHIP_QOUL, 2).at(0);
   StepShots();
   EXPECT_EQ(shield->radius, 22.4f);  // 16 % of 140
   EXPECT_EQ(ship->specialState[0], 1.0f);
@@ -186,8 +186,8 @@ TEST_F(Types5To16, QoulShieldSwellsAroundItsShipIn85Frames) {
 }
 
 TEST_F(Types5To16, FedzieKeepsSixMinesOfItsOwnAndClotsSpitSparks) {
-  Ref<TShip> fedzie = PlaceShip(1, 10, 640, 512, 0);
-  PlaceShip(2, 10, 640, 200, 0);
+  Ref<TShip> fedzie = PlaceShip(1, SHIP_FEDZIE, 640, 512, 0);
+  PlaceShip(2, SHIP_FEDZIE, 640, 200, 0);
   std::vector<Ref<TShot>> mines;
   for (int32_t k = 0; k < 7; ++k) mines.push_back(PlaceShot(1, 2, 100.0f + 40 * k, 800, 0));
   Ref<TShot> other = PlaceShot(2, 2, 100, 100, 0);
@@ -204,7 +204,7 @@ TEST_F(Types5To16, FedzieKeepsSixMinesOfItsOwnAndClotsSpitSparks) {
   EXPECT_FALSE(InList(mines[1]));
   StepFrame();
   EXPECT_FALSE(InList(mines[2]));
-  EXPECT_EQ(ShotsOf(10, 2).size(), 7u);
+  EXPECT_EQ(ShotsOf(SHIP_FEDZIE, 2).size(), 7u);
   EXPECT_EQ(RandomDrawsSinceMark(), 4);
 
   Ref<TShot> clot = PlaceShot(1, 1, 640, 215, 90);
@@ -216,9 +216,9 @@ TEST_F(Types5To16, FedzieKeepsSixMinesOfItsOwnAndClotsSpitSparks) {
 }
 
 TEST_F(Types5To16, BridewTroopBoardsSilentlyAndIsLostOnAnEnemyShotOrAt500) {
-  PlaceShip(1, 11, 100, 900, 0, 1);
-  PlaceShip(2, 15, 640, 512, 0, 2);
-  PlaceShip(3, 3, 900, 900, 0, 3);
+  PlaceShip(1, SHIP_BRIDEW, 100, 900, 0, 1);
+  PlaceShip(2, SHIP_SPETH, 640, 512, 0, 2);
+  PlaceShip(3, SHIP_COBOTH, 900, 900, 0, 3);
   Ref<TShot> shield = PlaceShot(3, 2, 300, 300, 0);
   shield->hasKindCode = 0;
   PlaceShot(1, 2, 640, 560, 0);
@@ -229,30 +229,30 @@ TEST_F(Types5To16, BridewTroopBoardsSilentlyAndIsLostOnAnEnemyShotOrAt500) {
   late->kindState[5] = 499;
   Seed(11);
   StepShots();
-  EXPECT_TRUE(ShotsOf(11, 2).empty());
+  EXPECT_TRUE(ShotsOf(SHIP_BRIDEW, 2).empty());
   EXPECT_EQ(Queued(2, 1, QUEUE_SPECIAL_NEXT), 5.0f);
   EXPECT_EQ(shield->hitPoints, 20.0f);
   const std::vector<Ref<TExplosion>> explosions = All(*explosionList);
   ASSERT_EQ(explosions.size(), 2u);  // none for the boarding
   EXPECT_EQ(explosions[0]->explosionType, 17);
-  EXPECT_EQ(SoundsPlayed(),
-            (std::vector<int32_t>{ExtraSound(11, 1), ExplosionSound(17), ExplosionSound(17)}));
+  EXPECT_EQ(SoundsPlayed(), (std::vector<int32_t>{ExtraSound(SHIP_BRIDEW, 1), ExplosionSound(17),
+                                                  ExplosionSound(17)}));
   EXPECT_EQ(RandomDrawsSinceMark(), 6);  // three trails
 }
 
 TEST_F(Types5To16, ErebosAlternatesItsBeamsAndItsSpinnerCirclesFor500Frames) {
-  Ref<TShip> ship = PlaceShip(1, 12, 500, 500, 0, 1);
-  Ref<TShip> enemy = PlaceShip(2, 15, 560, 500, 0, 2);
+  Ref<TShip> ship = PlaceShip(1, SHIP_EREBOS, 500, 500, 0, 1);
+  Ref<TShip> enemy = PlaceShip(2, SHIP_SPETH, 560, 500, 0, 2);
   Hold(1, INPUT_FIRE_PRIMARY);
   Hold(1, INPUT_FIRE_SECONDARY);
   Seed(121);
   StepShips();
   ReleaseAll();
-  EXPECT_NEAR(ShotsOf(12, 1).at(0)->x, 524.0f, 1e-4);
+  EXPECT_NEAR(ShotsOf(SHIP_EREBOS, 1).at(0)->x, 524.0f, 1e-4);
   EXPECT_EQ(slotShipPoint[1][GROUP_PRIMARY][1][MUZZLE_X], -24.0f);
   EXPECT_EQ(slotShipPoint[1][GROUP_PRIMARY][1][MUZZLE_ANGLE], 2.0f);
-  Ref<TShot> spinner = ShotsOf(12, 2).at(0);
-  ListRemoveValue(*shotList, ShotsOf(12, 1).at(0));
+  Ref<TShot> spinner = ShotsOf(SHIP_EREBOS, 2).at(0);
+  ListRemoveValue(*shotList, ShotsOf(SHIP_EREBOS, 1).at(0));
   StepShots();  // 32 to the right of its heading, which then turns by 8
   EXPECT_NEAR(spinner->x, 532.0f, 1e-4);
   EXPECT_NEAR(spinner->y, 500.0f, 1e-4);
@@ -272,11 +272,11 @@ TEST_F(Types5To16, ErebosAlternatesItsBeamsAndItsSpinnerCirclesFor500Frames) {
 }
 
 TEST_F(Types5To16, GratesSphereIsAsLargeAndStrongAsItsSinglePrecisionCharge) {
-  Ref<TShip> ship = PlaceShip(1, 13, 640, 512, 0);
+  Ref<TShip> ship = PlaceShip(1, SHIP_GRATES, 640, 512, 0);
   Hold(1, INPUT_FIRE_SECONDARY);
   Seed(13);
   StepShips();
-  Ref<TShot> sphere = ShotsOf(13, 2).back();
+  Ref<TShot> sphere = ShotsOf(SHIP_GRATES, 2).back();
   EXPECT_EQ(sphere->heading, -180.0f);
   EXPECT_EQ(sphere->sizePercent, 20.1f);
   EXPECT_EQ(sphere->radius, 3.618f);
@@ -287,7 +287,7 @@ TEST_F(Types5To16, GratesSphereIsAsLargeAndStrongAsItsSinglePrecisionCharge) {
     for (int32_t frame = 1; frame < charge; ++frame) StepShips();
     Hold(1, INPUT_FIRE_SECONDARY);
     StepShips();
-    sphere = ShotsOf(13, 2).back();
+    sphere = ShotsOf(SHIP_GRATES, 2).back();
     EXPECT_EQ(sphere->sizePercent, charge == 800 ? 99.99900817871094f : 100.0f);
     EXPECT_EQ(sphere->damage, charge == 800 ? 9.0f : 10.0f);
   }
@@ -296,14 +296,14 @@ TEST_F(Types5To16, GratesSphereIsAsLargeAndStrongAsItsSinglePrecisionCharge) {
 }
 
 TEST_F(Types5To16, ScalusRoarStrikesEveryEnemyInReachOnceWithHeadingZero) {
-  Ref<TShip> ship = PlaceShip(1, 14, 640, 512, 45, 1);
-  PlaceShip(2, 15, 640, 512 + 240, 0, 2);  // contact within (300 + 61) / 1.5
-  PlaceShip(3, 15, 640 - 242, 512, 0, 3);
+  Ref<TShip> ship = PlaceShip(1, SHIP_SCALUS, 640, 512, 45, 1);
+  PlaceShip(2, SHIP_SPETH, 640, 512 + 240, 0, 2);  // contact within (300 + 61) / 1.5
+  PlaceShip(3, SHIP_SPETH, 640 - 242, 512, 0, 3);
   Hold(1, INPUT_FIRE_SECONDARY);
   Seed(14);
   StepShips();
   ReleaseAll();
-  Ref<TShot> roar = ShotsOf(14, 2).at(0);
+  Ref<TShot> roar = ShotsOf(SHIP_SCALUS, 2).at(0);
   EXPECT_EQ(roar->heading, 0.0f);
   EXPECT_EQ(ship->specialState[2], 40.0f);
   StepShots();
@@ -319,22 +319,22 @@ TEST_F(Types5To16, ScalusRoarStrikesEveryEnemyInReachOnceWithHeadingZero) {
 }
 
 TEST_F(Types5To16, KalgonThornStaysOutAheadUntilItStrikes) {
-  Ref<TShip> ship = PlaceShip(1, 16, 640, 512, 90, 1);
+  Ref<TShip> ship = PlaceShip(1, SHIP_KALGON, 640, 512, 90, 1);
   Hold(1, INPUT_FIRE_SECONDARY);
   Seed(16);
   StepShips();
-  Ref<TShot> thorn = ShotsOf(16, 2).at(0);
+  Ref<TShot> thorn = ShotsOf(SHIP_KALGON, 2).at(0);
   EXPECT_EQ(ship->bodyFrame, 2);
   EXPECT_EQ(ship->energy, 4.0f);
   ship->energy = 20;
   for (int32_t frame = 2; frame <= 300; ++frame) StepFrame();
-  EXPECT_EQ(ShotsOf(16, 2).size(), 1u);  // no second thorn while it is out
+  EXPECT_EQ(ShotsOf(SHIP_KALGON, 2).size(), 1u);  // no second thorn while it is out
   EXPECT_EQ(ship->reloadCounters[2], 0);
   ship->heading = 180;
   StepShots();
   EXPECT_NEAR(thorn->x, 640.0f, 1e-4);  // 14 ahead of the ship
   EXPECT_NEAR(thorn->y, 526.0f, 1e-4);
-  PlaceShip(2, 15, 640, 560, 0, 2);
+  PlaceShip(2, SHIP_SPETH, 640, 560, 0, 2);
   ClearSounds();
   const int32_t state = GetRandomSeed();
   StepShots();
@@ -360,7 +360,8 @@ TEST_F(Types5To16, ComputerMatchesStayFiniteInTheArenaWithABoundedShotList) {
     setup.maxFrames = 3000;
     for (int32_t s = 1; s <= 4; ++s) {
       setup.slots[s] = {CONTROL_COMPUTER, s, {}};
-      for (int32_t k = 0; k < 3; ++k) setup.slots[s].fleet.push_back(5 + (match + s + 4 * k) % 12);
+      for (int32_t k = 0; k < 3; ++k)
+        setup.slots[s].fleet.push_back(SHIP_NALEN + (match + s + 4 * k) % 12);
     }
     int32_t frames = 0, mostShots = 0;
     std::string fault;

@@ -1,5 +1,6 @@
 // A fresh folder for one test: the working directory moves there for the
-// test and back afterwards, and the folder is removed.
+// test and back afterwards, and the folder is removed. FolderTest runs every
+// test of a fixture so, with the given folder made inside.
 #pragma once
 #include <gtest/gtest.h>
 #include <unistd.h>
@@ -7,6 +8,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <utility>
 
 class TestFolder {
  public:
@@ -29,4 +31,17 @@ class TestFolder {
 
  private:
   std::filesystem::path old_, dir_;
+};
+
+class FolderTest : public ::testing::Test {
+ protected:
+  explicit FolderTest(std::string prefix, std::filesystem::path inside = {})
+      : prefix_(std::move(prefix)), inside_(std::move(inside)) {}
+  void SetUp() override { folder_.emplace(prefix_, inside_); }
+  void TearDown() override { folder_.reset(); }
+
+ private:
+  std::string prefix_;
+  std::filesystem::path inside_;
+  std::optional<TestFolder> folder_;
 };
