@@ -12,6 +12,7 @@
 #include "platform/system.hpp"
 #include "shell/frame_internal.hpp"
 #include "shell/input_edges.hpp"
+#include "shell/options_files.hpp"
 #include "shell/screens.hpp"
 
 // clang-format off
@@ -66,6 +67,8 @@ void FrameHead() {
 void RunScreenBlock(const ScreenEntry& entry) {
   if (entry.head != nullptr) entry.head();
   if (lastScreen != currentScreen) {
+    // The main menu's notice of a failed save ends when the menu is left.
+    if (lastScreen == SCREEN_MAIN_MENU) saveFailureFrames = 0;
     lastScreen = currentScreen;
     ClearMenuHover();
     FlushPressed();

@@ -92,6 +92,38 @@ TEST(SaveFiles, AFailedSaveIsToldCentredOnTheMainMenu) {
   shellharness::StopShell();
 }
 
+TEST(SaveFiles, LeavingTheMainMenuEndsItsNotice) {
+  TestFolder folder("qw2_save_");
+  ASSERT_TRUE(shellharness::StartShell());
+  LoadGameFonts();
+  auto redPixels = [] {
+    int32_t n = 0;
+    for (int32_t y = 780; y < 860; ++y)
+      for (int32_t x = 0; x < 1280; ++x) {
+        const uint32_t p = PresentedPixel(x, y);
+        n += (p >> 16 & 0xff) > 150 && (p >> 8 & 0xff) < 40 && (p & 0xff) < 40 ? 1 : 0;
+      }
+    return n;
+  };
+  RunFrame();
+  // A save failed on another screen is told on the menu it returns to...
+  pendingScreen = SCREEN_GAME_MODE;
+  RunFrame();
+  saveFailureNotice = u"UNABLE TO SAVE THE OPTIONS!";
+  saveFailureFrames = saveFailureShownFrames;
+  pendingScreen = SCREEN_MAIN_MENU;
+  RunFrame();
+  EXPECT_GT(redPixels(), 100);
+  // ...until the menu is left, and not again after a while elsewhere.
+  pendingScreen = SCREEN_OPTIONS;
+  RunFrame();
+  EXPECT_EQ(saveFailureFrames, 0);
+  pendingScreen = SCREEN_MAIN_MENU;
+  RunFrame();
+  EXPECT_EQ(redPixels(), 0);
+  shellharness::StopShell();
+}
+
 TEST(SaveFiles, EverySaveSyncsItsFolderLastAndAFailedSyncStillSaves) {
   TestFolder folder("qw2_save_", "data/replays");
   ResetShell();
