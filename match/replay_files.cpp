@@ -49,8 +49,12 @@ int32_t ListReplayFiles() {
 }
 
 bool CompressToReplay(const Text& source, const Text& destination) {
-  Text target = destination;
-  if (LowerCaseText(PathExtension(target)) != u"rep") target = JoinText(target, u".rep");
+  if (LowerCaseText(PathExtension(destination)) == u"rep")
+    return PackReplayFile(source, destination);
+  return PackReplayFile(source, JoinText(destination, u".rep"));
+}
+
+bool PackReplayFile(const Text& source, const Text& target) {
   std::vector<uint8_t> data;
   if (!ReadFileBounded(source, maxReplayDataSize, data)) return false;
   const int32_t size = static_cast<int32_t>(data.size());

@@ -29,6 +29,8 @@ int32_t ListReplayFiles();
 // replay of that name is only ever replaced complete. False when nothing
 // was written.
 bool CompressToReplay(const Text& source, const Text& destination);
+// CompressToReplay's packing, into exactly the target path.
+bool PackReplayFile(const Text& source, const Text& target);
 // Unpacks a replay file. The destination is removed first, and written only
 // when the file holds the replay magic, a possible size and a stream that
 // unpacks to exactly that size. False when nothing was written.

@@ -1,15 +1,17 @@
 #include "platform/files.hpp"
 
 #include <dirent.h>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
-#include <csignal>
 #include <climits>
+#include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <map>
+#include <utility>
 
 #include "platform/system.hpp"
 
@@ -41,6 +43,18 @@ std::map<Text, EmbeddedFile>& EmbeddedFiles() {
 
 bool HasIncbinPrefix(const Text& url) {
   return url.size() >= kIncbinPrefix.size() && url.compare(0, kIncbinPrefix.size(), kIncbinPrefix) == 0;
+}
+
+FileCallHook& Hook() {
+  static FileCallHook hook;
+  return hook;
+}
+
+// False, with errno set, when the test's hook fails the call.
+bool Allowed(FileCall call, const std::string& path) {
+  if (!Hook() || Hook()(call, path)) return true;
+  errno = EIO;
+  return false;
 }
 
 [[noreturn]] void StreamReadError(const TStream& stream) {
@@ -193,7 +207,7 @@ bool ReadFileBounded(const Text& path, size_t maxSize, std::vector<uint8_t>& byt
   const std::string native = NativePath(path);
   if (::stat(native.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return false;
   if (st.st_size < 0 || static_cast<uint64_t>(st.st_size) > maxSize) return false;
-  std::FILE* file = std::fopen(native.c_str(), "rb");
+  std::FILE* file = Allowed(FileCall::Open, native) ? std::fopen(native.c_str(), "rb") : nullptr;
   if (!file) return false;
   bytes.resize(static_cast<size_t>(st.st_size));
   const bool whole =
@@ -219,12 +233,29 @@ int32_t FileByteSize(const Text& path) {
 
 bool RemoveFile(const Text& path) {
   if (PathKind(path) != PATH_FILE) return false;
-  return ::unlink(NativePath(path).c_str()) == 0;
+  const std::string native = NativePath(path);
+  return Allowed(FileCall::Remove, native) && ::unlink(native.c_str()) == 0;
 }
 
 bool RenameFile(const Text& from, const Text& to) {
-  return std::rename(NativePath(from).c_str(), NativePath(to).c_str()) == 0;
+  const std::string native = NativePath(from);
+  return Allowed(FileCall::Rename, native) &&
+         std::rename(native.c_str(), NativePath(to).c_str()) == 0;
 }
+
+bool SyncFolderOf(const Text& path) {
+  std::string folder = NativePath(path);
+  const size_t slash = folder.find_last_of('/');
+  folder = slash == std::string::npos ? std::string(".") : folder.substr(0, slash + 1);
+  if (!Allowed(FileCall::SyncFolder, folder)) return false;
+  const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY);
+  if (fd < 0) return false;
+  const bool synced = ::fsync(fd) == 0;
+  ::close(fd);
+  return synced;
+}
+
+void SetFileCallHook(FileCallHook hook) { Hook() = std::move(hook); }
 
 bool SaveWholeFile(const Text& path, const uint8_t* bytes, size_t size, std::string* reason) {
   const std::string target = NativePath(path);
@@ -236,23 +267,27 @@ bool SaveWholeFile(const Text& path, const uint8_t* bytes, size_t size, std::str
     if (!ok && error == 0) error = errno != 0 ? errno : EIO;
   };
   errno = 0;
-  std::FILE* file = std::fopen(temporary.c_str(), "wb");
+  std::FILE* file =
+      Allowed(FileCall::Open, temporary) ? std::fopen(temporary.c_str(), "wb") : nullptr;
   check(file != nullptr);
   if (file) {
     errno = 0;
-    check(size == 0 || std::fwrite(bytes, 1, size, file) == size);
+    check(size == 0 ||
+          (Allowed(FileCall::Write, temporary) && std::fwrite(bytes, 1, size, file) == size));
     errno = 0;
-    check(std::fflush(file) == 0);
+    check(Allowed(FileCall::Flush, temporary) && std::fflush(file) == 0);
     // On disk before it takes the old file's place, so that a crash cannot
     // leave an empty file under the real name. Files that cannot be synced
     // (EINVAL) are taken as they are.
     errno = 0;
-    check(::fsync(::fileno(file)) == 0 || errno == EINVAL);
+    check(Allowed(FileCall::Sync, temporary) && (::fsync(::fileno(file)) == 0 || errno == EINVAL));
     errno = 0;
-    check(std::fclose(file) == 0);
+    const bool mayClose = Allowed(FileCall::Close, temporary);
+    check(std::fclose(file) == 0 && mayClose);
     if (error == 0) {
       errno = 0;
-      check(std::rename(temporary.c_str(), target.c_str()) == 0);
+      check(Allowed(FileCall::Rename, temporary) &&
+            std::rename(temporary.c_str(), target.c_str()) == 0);
     }
     if (error != 0) ::unlink(temporary.c_str());
   }

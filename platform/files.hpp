@@ -5,6 +5,7 @@
 // nullptr when it fails.
 #pragma once
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -55,6 +56,9 @@ int32_t PathKind(const Text& path);
 int32_t FileByteSize(const Text& path);
 bool RemoveFile(const Text& path);
 bool RenameFile(const Text& from, const Text& to);
+// Makes the renames and removals in the folder that holds the path lasting,
+// so that a save already told as done survives a power cut.
+bool SyncFolderOf(const Text& path);
 bool MakeDirectory(const Text& path, bool recursive = false);
 // Saves a whole file without ever damaging the one already there: the bytes
 // go to the path followed by ".tmp", every write, the flush and the close are
@@ -65,6 +69,14 @@ bool SaveWholeFile(const Text& path, const uint8_t* bytes, size_t size,
                    std::string* reason = nullptr);
 // What SaveWholeFile adds to a path for its temporary file.
 constexpr const char16_t* saveTemporarySuffix = u".tmp";
+// Tests: every file call a save makes asks the hook first, with the system
+// path it works on (for a rename, the old name). When the hook answers false
+// the call fails as the system's would (an input/output error) without doing
+// anything; a hook may also end the process there, as a kill would. The game
+// sets none.
+enum class FileCall { Open, Write, Flush, Sync, Close, Rename, Remove, SyncFolder };
+using FileCallHook = std::function<bool(FileCall call, const std::string& path)>;
+void SetFileCallHook(FileCallHook hook);
 // A write past the process's file-size limit then fails like one on a full
 // disk, instead of ending the program.
 void KeepRunningPastFileSizeLimit();

@@ -13,6 +13,7 @@
 #include "platform/input.hpp"
 #include "platform/system.hpp"
 #include "shell/frame_internal.hpp"
+#include "shell/options_files.hpp"
 #include "shell/screens.hpp"
 
 // clang-format off
@@ -67,6 +68,8 @@ void FrameHead() {
 void RunScreenBlock(const ScreenEntry& entry) {
   if (entry.head != nullptr) entry.head();
   if (lastScreen != currentScreen) {
+    // The main menu's notice of a failed save ends when the menu is left.
+    if (lastScreen == SCREEN_MAIN_MENU) saveFailureFrames = 0;
     lastScreen = currentScreen;
     ClearMenuHover();
     FlushPressed();

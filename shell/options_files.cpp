@@ -46,11 +46,23 @@ StreamRef OpenValidFile(const Text& path, int32_t size) {
 // the reason goes to the error output.
 bool Save(const Text& path, const std::vector<uint8_t>& bytes, const Text& notice) {
   std::string reason;
-  if (SaveWholeFile(path, bytes.data(), bytes.size(), &reason)) return true;
+  if (SaveWholeFile(path, bytes.data(), bytes.size(), &reason)) {
+    // The file is in its place; the folder's sync only makes that last.
+    SyncFolderOf(path);
+    return true;
+  }
   std::fprintf(stderr, "Could not save %s: %s\n", NativePath(path).c_str(), reason.c_str());
   saveFailureNotice = notice;
   saveFailureFrames = saveFailureShownFrames;
   return false;
+}
+
+template <typename Visit>
+void ForEachReplayEntry(Visit visit) {
+  DirectoryRef dir = ListDirectory(replayFolder);
+  if (!dir) return;
+  for (const Text& entry : dir->entries) visit(entry);
+  CloseDirectory(dir);
 }
 
 }  // namespace
@@ -125,18 +137,25 @@ void RemoveSaveLeftovers() {
     removeFile(JoinText(path, saveTemporarySuffix));
   removeFile(replayTempPath);
   removeFile(playbackData);
-  const Text waiting = JoinText(u".inr", infoWaitingSuffix);
-  const Text endings[] = {waiting, JoinText(waiting, saveTemporarySuffix),
-                          JoinText(u".rep", saveTemporarySuffix)};
-  DirectoryRef dir = ListDirectory(replayFolder);
-  if (!dir) return;
-  for (const Text& entry : dir->entries) {
-    const Text lower = LowerCaseText(entry);
-    for (const Text& ending : endings)
-      if (lower.ends_with(ending)) {
-        removeFile(JoinText(replayFolder, u"\\", entry));
-        break;
+  // The game's own endings, in its own letter case: a replay save cut short
+  // is settled first, then the temporary files go.
+  const Text infoWaiting = JoinText(u".inr", pairWaitingSuffix);
+  const Text replayWaiting = JoinText(u".rep", pairWaitingSuffix);
+  const Text replayKept = JoinText(u".rep", replayKeptSuffix);
+  const Text temporary = saveTemporarySuffix;
+  ForEachReplayEntry([&](const Text& entry) {
+    for (const Text& ending : {infoWaiting, replayWaiting, replayKept})
+      if (entry.ends_with(ending)) {
+        SettleReplayPair(entry.substr(0, entry.size() - ending.size()));
+        return;
       }
-  }
-  CloseDirectory(dir);
+  });
+  ForEachReplayEntry([&](const Text& entry) {
+    // Packing into a name that ends in ".rep" in any case adds no ".rep".
+    const bool leftover = entry.ends_with(JoinText(infoWaiting, temporary)) ||
+                          entry.ends_with(JoinText(replayWaiting, temporary)) ||
+                          (entry.ends_with(temporary) && entry.size() >= 8 &&
+                           LowerCaseText(entry.substr(entry.size() - 8, 4)) == u".rep");
+    if (leftover) removeFile(JoinText(replayFolder, u"\\", entry));
+  });
 }

@@ -29,8 +29,10 @@ extern int32_t saveFailureFrames;
 constexpr int32_t saveFailureShownFrames = 375;
 void ResetOptionsFiles();
 
-// Removes what a save cut short by a crash or a kill left behind, and only
-// the names the game's own saves use: the temporary files of the options,
-// progress and replay files, the replay data files of saving and playback,
-// and information files still waiting for their replay.
+// Clears up after saves cut short by a crash or a kill, touching only the
+// names the game's own saves use, in their own letter case: a replay save
+// that was not done is undone and one that was is finished (the whole old
+// pair or the whole new one stays), then the temporary files of the
+// options, progress and replay files and the replay data files of saving
+// and playback are removed.
 void RemoveSaveLeftovers();

@@ -110,28 +110,93 @@ void DrawCaret() {
   SetBlendMode(BLEND_MASK);
 }
 
+// The files of the replay of one name, and the names they have while it is
+// saved.
+struct ReplayPair {
+  Text info, replay, infoWaiting, replayWaiting, replayKept;
+};
+
+bool ReplayPairOf(const Text& name, ReplayPair& pair) {
+  // A name is a file name: one that would reach outside the replay folder is
+  // none.
+  if (name.find_first_of(u"/\\") != Text::npos) return false;
+  const Text base = JoinText(replayFolder, u"\\", name);
+  pair.info = JoinText(base, u".inr");
+  pair.replay = JoinText(base, u".rep");
+  pair.infoWaiting = JoinText(pair.info, pairWaitingSuffix);
+  pair.replayWaiting = JoinText(pair.replay, pairWaitingSuffix);
+  pair.replayKept = JoinText(pair.replay, replayKeptSuffix);
+  return true;
+}
+
 }  // namespace
 
-bool WriteReplayFiles() {
-  const Text base = JoinText(replayFolder, u"\\", replayInfo[REPLAY_INFO_NAME]);
-  const Text infoPath = JoinText(base, u".inr");
-  const Text replayPath = JoinText(base, u".rep");
-  // A folder of either name would take the replay, but not its partner.
-  if (PathKind(infoPath) == PATH_FOLDER || PathKind(replayPath) == PATH_FOLDER) return false;
-  // The information file waits under a name of its own until the replay is
-  // safely written, so an old pair is never left half replaced.
-  const Text infoWaiting = JoinText(infoPath, infoWaitingSuffix);
-  const std::vector<uint8_t> info = EncodeReplayInfo(InfoOfThisMatch());
-  if (!SaveWholeFile(infoWaiting, info.data(), info.size())) return false;
-  const std::vector<uint8_t> data = ReplayDataOfThisMatch();
-  bool written = SaveWholeFile(replayTempPath, data.data(), data.size());
-  if (written) {
-    PlaySoundOnChannel(snapSound, 0);
-    written = CompressToReplay(replayTempPath, replayPath) && RenameFile(infoWaiting, infoPath);
+bool SettleReplayPair(const Text& name) {
+  ReplayPair pair;
+  if (!ReplayPairOf(name, pair)) return false;
+  auto present = [](const Text& path) { return PathKind(path) == PATH_FILE; };
+  if (present(pair.infoWaiting)) {
+    // Not done: undone step by step, last first, and every state on the way
+    // is one this same rule undoes further. Once NAME.rep.new is gone, the
+    // new replay stands in the replay's place when the old one is kept
+    // aside, or when there is no information file (there was no old pair);
+    // otherwise the replay there is still the old one.
+    if (!present(pair.replayWaiting) && present(pair.replay) &&
+        (present(pair.replayKept) || !present(pair.info)) &&
+        !RenameFile(pair.replay, pair.replayWaiting))
+      return false;
+    if (present(pair.replayKept) && !RenameFile(pair.replayKept, pair.replay)) return false;
+    if (!RemoveFile(pair.infoWaiting)) return false;
   }
+  // Done, or undone: the rest is no longer needed.
+  bool settled = true;
+  for (const Text& path : {pair.replayWaiting, pair.replayKept})
+    if (present(path) && !RemoveFile(path)) settled = false;
+  return settled;
+}
+
+// The old pair stays whole until one rename puts the new information file
+// in its place; that rename is the save. Before it:
+//   1. the replay data is packed into NAME.rep.new (written whole);
+//   2. the information file is written whole as NAME.inr.new;
+//   3. the old replay file steps aside as NAME.rep.old;
+//   4. NAME.rep.new takes the replay file's place;
+//   5. NAME.inr.new takes the information file's place: done.
+// A failure before 5 undoes what was done, and so does the next start after
+// a kill there (SettleReplayPair): while NAME.inr.new is waiting, the files
+// present tell exactly how far the save came. After 5 only NAME.rep.old is
+// left to remove. Each file is on the disk before its rename, and the
+// folder is synced after the last.
+bool WriteReplayFiles() {
+  const Text& name = replayInfo[REPLAY_INFO_NAME];
+  ReplayPair pair;
+  if (!ReplayPairOf(name, pair)) return false;
+  // A folder of either name would take the replay, but not its partner.
+  if (PathKind(pair.info) == PATH_FOLDER || PathKind(pair.replay) == PATH_FOLDER) return false;
+  // What an earlier save of this name left is settled first. An information
+  // file without its replay is half a pair, no replay, and would make the
+  // new replay look like an old one.
+  if (!SettleReplayPair(name)) return false;
+  if (PathKind(pair.replay) != PATH_FILE && PathKind(pair.info) == PATH_FILE &&
+      !RemoveFile(pair.info))
+    return false;
+  const std::vector<uint8_t> data = ReplayDataOfThisMatch();
+  if (!SaveWholeFile(replayTempPath, data.data(), data.size())) return false;
+  PlaySoundOnChannel(snapSound, 0);
+  const std::vector<uint8_t> info = EncodeReplayInfo(InfoOfThisMatch());
+  const bool done =
+      PackReplayFile(replayTempPath, pair.replayWaiting) &&
+      SaveWholeFile(pair.infoWaiting, info.data(), info.size()) &&
+      (PathKind(pair.replay) != PATH_FILE || RenameFile(pair.replay, pair.replayKept)) &&
+      RenameFile(pair.replayWaiting, pair.replay) && RenameFile(pair.infoWaiting, pair.info);
   RemoveFile(replayTempPath);
-  RemoveFile(infoWaiting);
-  return written;
+  if (!done) {
+    SettleReplayPair(name);
+    return false;
+  }
+  RemoveFile(pair.replayKept);
+  SyncFolderOf(pair.info);
+  return true;
 }
 
 void SaveDialogInput() {

@@ -33,9 +33,11 @@ constexpr int32_t maxReplayNameLength = 16;
 
 // Where the replay data is written before it is packed.
 extern const Text replayTempPath;
-// The information file waits under its name followed by this until the
-// replay itself is written.
-constexpr const char16_t* infoWaitingSuffix = u".new";
+// While the replay NAME is saved, the new information file waits as
+// NAME.inr.new, the new replay file as NAME.rep.new, and the old replay file
+// as NAME.rep.old.
+constexpr const char16_t* pairWaitingSuffix = u".new";
+constexpr const char16_t* replayKeptSuffix = u".old";
 
 // One frame of the dialog's input while it is open, in place of the
 // statistics screen's own input.
@@ -44,8 +46,14 @@ void SaveDialogInput();
 void SaveDialogDraw();
 
 // Writes the replay named replayInfo[1]: its information file and its packed
-// replay data, each whole or not at all. True when both were written.
+// replay data. True when both were written; otherwise an old pair of that
+// name is left as it was. A name holding "/" or "\" is refused.
 bool WriteReplayFiles();
+
+// Undoes a save of that name that did not get done, or removes what a done
+// one left, so that a whole pair (or nothing) stands under the name. False
+// when a file call failed and something is still left.
+bool SettleReplayPair(const Text& name);
 
 // The dialog back to its program-start state (tests).
 void ResetReplaySave();

@@ -283,6 +283,14 @@ void ReplaysBlock() {
   if (replayAction == REPLAY_ACTION_PLAY) StartPlayback();
   if (ButtonStep(GLOW_CANCEL, cancelBox) || KeyPressed(KEY_ESCAPE) == 1) {
     replayDeleteFailed = 0;
+    // A playback started in this same frame is given up, leaving nothing.
+    if (replayStream) {
+      CloseDataStream(replayStream);
+      replayStream.reset();
+      RemoveFile(playbackTempPath);
+      playbackMode = 0;
+      shopPlayer = 0;
+    }
     RequestScreen(SCREEN_MAIN_MENU);
   }
   AdvancePulse();

@@ -286,6 +286,26 @@ TEST_F(ReplayBrowser, AMissingOrDamagedInformationFileShowsNothingOfAnotherRepla
   EXPECT_EQ(matchDateTime[2], u"");
 }
 
+TEST_F(ReplayBrowser, EscapeInTheFrameOfAcceptLeavesNoPlaybackBehind) {
+  Save(u"A", Duel(7, CONTROL_COMPUTER, 100));
+  OpenBrowser();
+  Select(IndexOf(u"A"));
+  HeadlessSetMouse(842, 860, 0);
+  RunFrame();
+  HeadlessSetMouse(842, 860, 1);
+  HeadlessSetKey(27, true);
+  RunFrame();
+  HeadlessSetKey(27, false);
+  HeadlessSetMouse(842, 860, 0);
+  EXPECT_EQ(pendingScreen, SCREEN_MAIN_MENU);
+  EXPECT_EQ(replayStream, nullptr);
+  EXPECT_EQ(PathKind(playbackTempPath), PATH_NONE);
+  EXPECT_EQ(playbackMode, 0);
+  EXPECT_EQ(shopPlayer, 0);
+  RunFrame();
+  EXPECT_EQ(currentScreen, SCREEN_MAIN_MENU);
+}
+
 TEST_F(ReplayBrowser, TheListScrollsHoldsTwoHundredAndAcceptNeedsASelection) {
   OpenBrowser();
   EXPECT_EQ(Count(), 0);

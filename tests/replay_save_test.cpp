@@ -5,9 +5,12 @@
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <filesystem>
+#include <functional>
+#include <map>
 #include <set>
 #include <string>
 
@@ -15,6 +18,7 @@
 #include "match/replay_files.hpp"
 #include "match/text_entry.hpp"
 #include "platform/zpack.hpp"
+#include "shell/options_files.hpp"
 #include "shell/screens.hpp"
 #include "shell/startup_tables.hpp"
 #include "tests/match_harness.hpp"
@@ -110,6 +114,38 @@ class DiskFullAfter {
  private:
   rlimit old_{};
 };
+
+// The replay folder's files and their bytes.
+using Folder = std::map<std::string, std::vector<uint8_t>>;
+Folder FolderFiles() {
+  Folder files;
+  for (const auto& entry : fs::directory_iterator("data/replays"))
+    files[entry.path().filename()] = harness::ReadFileBytes(TextFromBytes(entry.path().string()));
+  return files;
+}
+void SetFolderFiles(const Folder& files) {
+  fs::remove_all("data/replays");
+  fs::create_directory("data/replays");
+  for (const auto& [name, bytes] : files)
+    harness::WriteFileBytes(TextFromBytes("data/replays/" + name), bytes);
+}
+// Runs the work in a child process that ends, as if killed, just before its
+// n-th file call; true when it was stopped there.
+bool KilledBeforeCall(size_t n, const std::function<void()>& work) {
+  const pid_t child = fork();
+  if (child == 0) {
+    size_t calls = 0;
+    SetFileCallHook([&](FileCall, const std::string&) {
+      if (++calls == n) _exit(3);
+      return true;
+    });
+    work();
+    _exit(0);
+  }
+  int status = 0;
+  waitpid(child, &status, 0);
+  return WIFEXITED(status) && WEXITSTATUS(status) == 3;
+}
 
 std::vector<uint8_t> Counted(const std::string& bytes) {
   std::vector<uint8_t> out;
@@ -241,6 +277,90 @@ TEST_F(ReplaySave, ASaveThatCannotBeWrittenKeepsTheOldReplayAndSaysSo) {
   EXPECT_EQ(harness::SoundsPlayed(snapSound), 2u);  // the first save and this one
   EXPECT_NE(harness::ReadFileBytes(u"data\\replays\\KEEP.inr"), oldInr);
   EXPECT_EQ(ReplayFolder(), (std::set<std::string>{"KEEP.inr", "KEEP.rep"}));
+}
+
+TEST_F(ReplaySave, EveryFailedOrKilledSaveLeavesOneWholePairOfOneSave) {
+  Record();
+  replayInfo[1] = u"PAIR";
+  replayInfo[2] = u"OLD";
+  ASSERT_TRUE(WriteReplayFiles());
+  const Folder oldPair = FolderFiles();
+  // The new save differs in both files.
+  replayInfo[2] = u"NEW";
+  replayData[0][0][0] += 1;
+  // Over an old pair, under a new name, and beside an information file
+  // without its replay, which is no replay: it may go.
+  const Folder halfPair = {{"PAIR.inr", oldPair.at("PAIR.inr")}};
+  for (const Folder& before : {oldPair, Folder{}, halfPair}) {
+    auto old = [&](const Folder& files) {
+      return files == before || (files.empty() && before == halfPair);
+    };
+    // A whole save from there: its file calls, and the rename that does it.
+    SetFolderFiles(before);
+    std::vector<std::pair<FileCall, std::string>> calls;
+    SetFileCallHook([&](FileCall call, const std::string& path) {
+      calls.emplace_back(call, path);
+      return true;
+    });
+    ASSERT_TRUE(WriteReplayFiles());
+    SetFileCallHook(nullptr);
+    const Folder newPair = FolderFiles();
+    ASSERT_EQ(newPair.size(), 2u);
+    ASSERT_NE(newPair, oldPair);
+    const auto commit =
+        std::find(calls.begin(), calls.end(),
+                  std::pair(FileCall::Rename, std::string("data/replays/PAIR.inr.new")));
+    ASSERT_NE(commit, calls.end());
+    const size_t done = static_cast<size_t>(commit - calls.begin()) + 1;
+    std::set<FileCall> kinds;
+    for (const auto& call : calls) kinds.insert(call.first);
+    EXPECT_EQ(kinds.size(), 8u);  // open, write, flush, sync, close, rename, remove, folder sync
+    // The n-th call fails: a save told as failed left the old pair as it was,
+    // one told as done the new pair; and so does the next start.
+    for (size_t n = 1; n <= calls.size(); ++n) {
+      SetFolderFiles(before);
+      size_t count = 0;
+      SetFileCallHook([&](FileCall, const std::string&) { return ++count != n; });
+      const bool saved = WriteReplayFiles();
+      SetFileCallHook(nullptr);
+      EXPECT_EQ(saved, n > done) << n;
+      if (saved) {
+        for (const auto& [name, bytes] : newPair) EXPECT_EQ(FolderFiles()[name], bytes) << n;
+      } else {
+        EXPECT_TRUE(old(FolderFiles())) << n;
+      }
+      RemoveSaveLeftovers();
+      EXPECT_TRUE(saved ? FolderFiles() == newPair : old(FolderFiles())) << n;
+    }
+    // Killed before the n-th call, then the next start killed before its
+    // m-th, then a whole start: the old pair unless the save was done.
+    for (size_t n = 1; n <= calls.size() + 1; ++n) {
+      SetFolderFiles(before);
+      EXPECT_EQ(KilledBeforeCall(n, [] { WriteReplayFiles(); }), n <= calls.size());
+      const Folder killed = FolderFiles();
+      for (size_t m = 1;; ++m) {
+        SetFolderFiles(killed);
+        const bool stopped = KilledBeforeCall(m, RemoveSaveLeftovers);
+        RemoveSaveLeftovers();
+        EXPECT_TRUE(n > done ? FolderFiles() == newPair : old(FolderFiles())) << n << " " << m;
+        if (!stopped) break;
+      }
+    }
+  }
+}
+
+TEST_F(ReplaySave, ANameThatLeavesTheReplayFolderIsRefused) {
+  Record();
+  OpenDialog();
+  replayInfo[1] = u"../X";
+  Click(842, 720);
+  EXPECT_EQ(saveFailed, 1);
+  EXPECT_EQ(replaySaved, 0);
+  replayInfo[1] = u"..\\X";
+  EXPECT_FALSE(WriteReplayFiles());
+  replayInfo[1] = u"A/B";
+  EXPECT_FALSE(WriteReplayFiles());
+  EXPECT_EQ(std::distance(fs::recursive_directory_iterator("data"), {}), 1);  // data/replays
 }
 
 TEST_F(ReplaySave, TheDialogEditsItsFieldsAndClosesOnlyWhenNotEditing) {

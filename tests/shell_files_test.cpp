@@ -217,3 +217,19 @@ TEST_F(ShellFiles, LeftoversOfSavesCutShortAreRemovedAndNothingElse) {
   for (const std::string& path : kept) EXPECT_TRUE(fs::exists(path)) << path;
   EXPECT_TRUE(fs::is_directory("data/replays/folder.rep.tmp"));
 }
+
+TEST_F(ShellFiles, LeftoversAreKnownByTheGamesOwnEndingsInTheirOwnCase) {
+  fs::create_directories("data/replays");
+  const std::vector<std::string> theirs = {
+      "data/replays/B.INR.NEW", "data/replays/MY.REP.TMP",   "data/replays/Notes.Inr.New.Tmp",
+      "data/replays/P.REP.OLD", "data/replays/P.Rep.New",    "data/replays/QVW2.TMP",
+      "data/OPTIONS.QV2.TMP",   "data/replays/P.rep.new.TMP"};
+  const std::vector<std::string> ours = {
+      "data/replays/B.inr.new", "data/replays/MY.REP.rep.tmp", "data/replays/Notes.inr.new.tmp",
+      "data/replays/P.rep.old", "data/replays/P.rep.new",      "data/replays/P.rep.new.tmp"};
+  for (const auto& list : {theirs, ours})
+    for (const std::string& path : list) WriteInts(path, {1});
+  RemoveSaveLeftovers();
+  for (const std::string& path : theirs) EXPECT_TRUE(fs::exists(path)) << path;
+  for (const std::string& path : ours) EXPECT_FALSE(fs::exists(path)) << path;
+}

@@ -6,13 +6,16 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <string>
+#include <vector>
 
 #include "platform/draw.hpp"
 #include "platform/files.hpp"
 #include "platform/headless.hpp"
+#include "shell/options_files.hpp"
+#include "shell/replay_save.hpp"
 #include "shell/screens.hpp"
 #include "tests/game_pictures.hpp"
-#include "shell/options_files.hpp"
 #include "tests/shell_harness.hpp"
 #include "tests/test_folder.hpp"
 
@@ -87,4 +90,63 @@ TEST(SaveFiles, AFailedSaveIsToldCentredOnTheMainMenu) {
   EXPECT_GE(top, 780);
   EXPECT_GE(bottom - top, 30);
   shellharness::StopShell();
+}
+
+TEST(SaveFiles, LeavingTheMainMenuEndsItsNotice) {
+  TestFolder folder("qw2_save_");
+  ASSERT_TRUE(shellharness::StartShell());
+  LoadGameFonts();
+  auto redPixels = [] {
+    int32_t n = 0;
+    for (int32_t y = 780; y < 860; ++y)
+      for (int32_t x = 0; x < 1280; ++x) {
+        const uint32_t p = PresentedPixel(x, y);
+        n += (p >> 16 & 0xff) > 150 && (p >> 8 & 0xff) < 40 && (p & 0xff) < 40 ? 1 : 0;
+      }
+    return n;
+  };
+  RunFrame();
+  // A save failed on another screen is told on the menu it returns to...
+  pendingScreen = SCREEN_GAME_MODE;
+  RunFrame();
+  saveFailureNotice = u"UNABLE TO SAVE THE OPTIONS!";
+  saveFailureFrames = saveFailureShownFrames;
+  pendingScreen = SCREEN_MAIN_MENU;
+  RunFrame();
+  EXPECT_GT(redPixels(), 100);
+  // ...until the menu is left, and not again after a while elsewhere.
+  pendingScreen = SCREEN_OPTIONS;
+  RunFrame();
+  EXPECT_EQ(saveFailureFrames, 0);
+  pendingScreen = SCREEN_MAIN_MENU;
+  RunFrame();
+  EXPECT_EQ(redPixels(), 0);
+  shellharness::StopShell();
+}
+
+TEST(SaveFiles, EverySaveSyncsItsFolderLastAndAFailedSyncStillSaves) {
+  TestFolder folder("qw2_save_", "data/replays");
+  ResetShell();
+  std::vector<std::string> calls;
+  SetFileCallHook([&](FileCall call, const std::string& path) {
+    calls.push_back(call == FileCall::SyncFolder ? "sync " + path : "other");
+    return call != FileCall::SyncFolder;
+  });
+  replayInfo[1] = u"SYNCED";
+  for (bool (*save)() : {WriteOptionsFile, SaveProgressFile, WriteReplayFiles}) {
+    EXPECT_TRUE(save());
+    calls.push_back("saved");
+  }
+  SetFileCallHook(nullptr);
+  // Each save's last call, after its last rename.
+  std::vector<std::string> ends;
+  for (size_t i = 1; i < calls.size(); ++i)
+    if (calls[i] == "saved") ends.push_back(calls[i - 1]);
+  EXPECT_EQ(ends, (std::vector<std::string>{"sync data/", "sync data/", "sync data/replays/"}));
+  EXPECT_EQ(std::count(calls.begin(), calls.end(), "sync data/replays/"), 1);
+  EXPECT_EQ(saveFailureFrames, 0);
+  for (const char* path :
+       {"data/options.qv2", "data/exp.qv2", "data/replays/SYNCED.inr", "data/replays/SYNCED.rep"})
+    EXPECT_TRUE(fs::exists(path)) << path;
+  ResetShell();
 }
