@@ -24,7 +24,6 @@ using shellharness::PressKey;
 
 namespace {
 
-constexpr int32_t KEY_A = 65;
 // Inside the arrows, the rows and DONE.
 constexpr int32_t leftArrowX = 350, rightArrowX = 930, arrowY = 404;
 constexpr int32_t rowX = 640, doneX = 640, doneY = 740;
