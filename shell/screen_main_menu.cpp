@@ -23,6 +23,7 @@ struct MenuItem {
   int32_t x, y;
 };
 // menuGlow rows 1 to 5.
+constexpr int32_t ITEM_NEW_GAME = 1, ITEM_SHIP_DATABASE = 2, ITEM_REPLAYS = 3, ITEM_OPTIONS = 4;
 const MenuItem menuItems[6] = {{u"", 0, 0},
                                {u"NEW GAME", 640, 383},
                                {u"SHIP DATABASE", 640, 463},
@@ -49,18 +50,18 @@ void MakeFolder(const Text& path) {
 
 void TakeItem(int32_t item) {
   switch (item) {
-    case 1:
+    case ITEM_NEW_GAME:
       RequestScreen(SCREEN_GAME_MODE);
       break;
-    case 2:
+    case ITEM_SHIP_DATABASE:
       ResetShipCarousel();
       RequestFadingScreen(SCREEN_SHIP_DATABASE, false);
       break;
-    case 3:
+    case ITEM_REPLAYS:
       RequestScreen(SCREEN_REPLAYS);
       replayScroll = selectedReplay = loadedInfoMagic = 0;
       break;
-    case 4:
+    case ITEM_OPTIONS:
       RequestScreen(SCREEN_OPTIONS);
       break;
     default:

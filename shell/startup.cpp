@@ -38,7 +38,10 @@ const Text startupTitle = u"Quorvex Wexlor 2 - Startup Menu";
 struct StartupItem {
   int32_t x, y, w, h;
 };
-// RUN GAME, GRAPHICS DRIVER, Quit, the close box.
+// The items, numbered as their startupHover entries.
+constexpr int32_t ITEM_RUN_GAME = 1, ITEM_GRAPHICS_DRIVER = 2, ITEM_QUIT = 3, ITEM_CLOSE_BOX = 4;
+// startupChoice.
+constexpr int32_t CHOICE_OPEN = 0, CHOICE_RUN_GAME = 1, CHOICE_QUIT = 3;
 const StartupItem startupItems[5] = {
     {0, 0, 0, 0}, {65, 174, 350, 37}, {65, 224, 350, 37}, {65, 304, 350, 37}, {457, 6, 17, 17}};
 
@@ -67,7 +70,7 @@ void ItemColour(int32_t item) {
 void StartupWindowPass() {
   PollInput();
   startupHovered = 0;
-  for (int32_t item = 1; item <= 4; ++item) {
+  for (int32_t item = ITEM_RUN_GAME; item <= ITEM_CLOSE_BOX; ++item) {
     const StartupItem& box = startupItems[item];
     if (BoxesOverlap(box.x, box.y, box.w, box.h, PointerX(), PointerY(), 1, 1) == 0) {
       startupHover[item] = 0;
@@ -77,29 +80,29 @@ void StartupWindowPass() {
     startupHover[item] = 1;
     if (MousePressed(1) != 1) continue;
     switch (item) {
-      case 1:
+      case ITEM_RUN_GAME:
         PlaySoundOnChannel(tickSound, 0);
-        startupChoice = 1;
+        startupChoice = CHOICE_RUN_GAME;
         if (DisplayModeAvailable(1280, 1024, 32, 0) == 0) {
-          startupChoice = 0;
+          startupChoice = CHOICE_OPEN;
           screenModeError = 1;
         }
         break;
-      case 2:
+      case ITEM_GRAPHICS_DRIVER:
         PlaySoundOnChannel(tickSound, 0);
         graphicsDriverChoice = graphicsDriverChoice == 0 ? 1 : 0;
         break;
-      case 3:
+      case ITEM_QUIT:
         PlaySoundOnChannel(tickSound, 0);
-        startupChoice = 3;
+        startupChoice = CHOICE_QUIT;
         break;
       default:
-        startupChoice = 3;
+        startupChoice = CHOICE_QUIT;
         break;
     }
   }
-  if (IsKeyHeld(KEY_ENTER)) startupHover[4] = 0;
-  if (KeyDown(KEY_ESCAPE) == 1) startupChoice = 3;
+  if (IsKeyHeld(KEY_ENTER)) startupHover[ITEM_CLOSE_BOX] = 0;
+  if (KeyDown(KEY_ESCAPE) == 1) startupChoice = CHOICE_QUIT;
 
   int32_t screenX = 0, screenY = 0;
   GetCursorPos(screenX, screenY);
@@ -132,13 +135,13 @@ void StartupWindowPass() {
 void DrawStartupWindow() {
   TileViewportWithImage(startBackImage, 0, 0, 0);
   DrawImageFrame(startBorderImage, 0, 0, 0);
-  DrawImageFrame(tickerImage, 457, 6, startupHover[4]);
+  DrawImageFrame(tickerImage, 457, 6, startupHover[ITEM_CLOSE_BOX]);
   DrawImageFrame(startTitleImage, 240, 60, 0);
-  ItemColour(1);
+  ItemColour(ITEM_RUN_GAME);
   DrawTextSmall(240, 182, u"RUN GAME", 1);
-  ItemColour(2);
+  ItemColour(ITEM_GRAPHICS_DRIVER);
   DrawTextSmall(240, 232, u"GRAPHICS DRIVER", 1);
-  ItemColour(3);
+  ItemColour(ITEM_QUIT);
   DrawTextSmall(240, 312, u"Quit", 1);
   SetDrawColour(0, 255, 255);
   DrawTextSmall(240, 262, graphicsDriverChoice == 0 ? u"OpenGL" : u"Direct3D", 1);
@@ -161,12 +164,12 @@ int32_t RunStartupWindow() {
   LoadFontImages();
   LoadStartupWindowMedia();
 
-  startupChoice = 0;
-  while (startupChoice == 0) {
+  startupChoice = CHOICE_OPEN;
+  while (startupChoice == CHOICE_OPEN) {
     StartupWindowPass();
     if (CloseRequested()) return 3;
   }
-  if (startupChoice == 3) return 3;
+  if (startupChoice == CHOICE_QUIT) return 3;
   ReleaseStartupWindowMedia();
   return 1;
 }
