@@ -24,27 +24,22 @@ bool SystemPointerEvent(const void* sdlEvent, int32_t& windowX, int32_t& windowY
   if (!window || !SDL_GetWindowWMInfo(window, &info) || info.subsystem != SDL_SYSWM_X11 ||
       info.info.x11.window != x.xany.window)
     return false;
+  auto take = [&](const auto& pointerEvent) {
+    windowX = pointerEvent.x;
+    windowY = pointerEvent.y;
+    desktopX = pointerEvent.x_root;
+    desktopY = pointerEvent.y_root;
+    return true;
+  };
   switch (x.type) {
     case MotionNotify:
-      windowX = x.xmotion.x;
-      windowY = x.xmotion.y;
-      desktopX = x.xmotion.x_root;
-      desktopY = x.xmotion.y_root;
-      return true;
+      return take(x.xmotion);
     case ButtonPress:
     case ButtonRelease:
-      windowX = x.xbutton.x;
-      windowY = x.xbutton.y;
-      desktopX = x.xbutton.x_root;
-      desktopY = x.xbutton.y_root;
-      return true;
+      return take(x.xbutton);
     case EnterNotify:
     case LeaveNotify:
-      windowX = x.xcrossing.x;
-      windowY = x.xcrossing.y;
-      desktopX = x.xcrossing.x_root;
-      desktopY = x.xcrossing.y_root;
-      return true;
+      return take(x.xcrossing);
     default:
       return false;
   }
