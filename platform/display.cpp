@@ -58,6 +58,8 @@ int32_t headlessWindowX = 0, headlessWindowY = 0;
 bool StartVideo() {
   if (videoStarted) return true;
   if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) return false;
+  // The window system's own pointer events tell where the window stood.
+  SDL_EventState(SDL_SYSWMEVENT, SDL_ENABLE);
   // Drivers that show nothing would leave the game running unseen.
   const char* driver = SDL_GetCurrentVideoDriver();
   if (driver && (std::strcmp(driver, "offscreen") == 0 || std::strcmp(driver, "dummy") == 0)) {
@@ -285,6 +287,17 @@ void HeadlessWindowPosition(int32_t& x, int32_t& y) {
 void SetHeadlessWindowPosition(int32_t x, int32_t y) {
   headlessWindowX = x;
   headlessWindowY = y;
+}
+
+bool MovableWindowPlace(int32_t& x, int32_t& y) {
+  if (!display.open || display.fullScreen) return false;
+  if (display.headless) {
+    HeadlessWindowPosition(x, y);
+    return true;
+  }
+  if (!display.window) return false;
+  SDL_GetWindowPosition(display.window, &x, &y);
+  return true;
 }
 
 }  // namespace platform_detail

@@ -26,7 +26,9 @@ bool WriteFramebufferPng(const std::string& path);
 
 // Scripted input, taking effect at once.
 void HeadlessSetKey(int32_t key, bool held);
-// buttons: bit 0 left, bit 1 right, bit 2 middle.
+// buttons: bit 0 left, bit 1 right, bit 2 middle. (x, y) is the pointer's
+// place in the window as it stands now; the pointer keeps its desktop place
+// when the window is moved (SetWindowPos), so its place in the window changes.
 void HeadlessSetMouse(int32_t x, int32_t y, int32_t buttons);
 // A press and its release back to back, before the next frame (a quick key
 // tap, or a click as a touchpad or a remote desktop sends it); button 1 left,

@@ -26,7 +26,23 @@ std::array<bool, 4> releasedByFocus{};
 std::array<bool, 256> keyWentDown{};
 std::array<bool, 4> buttonWentDown{};
 uint32_t lastButtonCheck = 0;
+// The pointer as last seen: in game pixels, in window pixels, and the
+// window's desktop place it was measured from. When the game moves the
+// window under a pointer that stands still no event comes, yet the
+// pointer's place in the window has changed.
 int32_t pointerX = 0, pointerY = 0;
+int32_t pointerWindowX = 0, pointerWindowY = 0;
+int32_t pointerOriginX = 0, pointerOriginY = 0;
+// The window system's own pointer events tell where the window stood when
+// they were made; SDL's must be taken as measured from where it stands when
+// they are handled, which is wrong for those made before the game's last
+// move. SDL follows each of the former at once with its own event of the
+// same position, which is then passed over. (A moving pointer with no
+// button held reaches SDL by another way; the window moves only while the
+// button is held, so then SDL's events serve.)
+bool pointerFromSystem = false;
+bool systemPointerPending = false;
+int32_t systemPointerX = 0, systemPointerY = 0;
 int32_t wheelPosition = 0;
 bool closeRequested = false;
 
@@ -47,6 +63,38 @@ void InputButtonEvent(int32_t button, bool down) {
 void InputPointerEvent(int32_t gameX, int32_t gameY) {
   pointerX = gameX;
   pointerY = gameY;
+  GameToWindow(gameX, gameY, pointerWindowX, pointerWindowY);
+  MovableWindowPlace(pointerOriginX, pointerOriginY);
+}
+
+// A pointer position in window pixels, measured with the window at its
+// desktop place origin.
+static void WindowPointerEvent(int32_t windowX, int32_t windowY, int32_t originX, int32_t originY) {
+  pointerWindowX = windowX;
+  pointerWindowY = windowY;
+  pointerOriginX = originX;
+  pointerOriginY = originY;
+  WindowToGame(windowX, windowY, pointerX, pointerY);
+}
+
+// Measured with the window where it stands now.
+static void WindowPointerEvent(int32_t windowX, int32_t windowY) {
+  int32_t originX = pointerOriginX, originY = pointerOriginY;
+  MovableWindowPlace(originX, originY);
+  WindowPointerEvent(windowX, windowY, originX, originY);
+}
+
+// The pointer in game pixels in the window as it stands now.
+static void PointerNow(int32_t& x, int32_t& y) {
+  int32_t originX = 0, originY = 0;
+  if (!MovableWindowPlace(originX, originY) ||
+      (originX == pointerOriginX && originY == pointerOriginY)) {
+    x = pointerX;
+    y = pointerY;
+    return;
+  }
+  WindowToGame(pointerWindowX + pointerOriginX - originX, pointerWindowY + pointerOriginY - originY,
+               x, y);
 }
 
 void InputWheelEvent(int32_t rawDelta) {
@@ -100,12 +148,22 @@ void InputHandleSdlEvent(const void* data) {
       InputScancodeEvent(e.key.keysym.scancode, e.type == SDL_KEYDOWN, e.key.repeat != 0,
                          (e.key.keysym.mod & KMOD_NUM) != 0);
       break;
-    case SDL_MOUSEMOTION: {
-      int32_t gx, gy;
-      WindowToGame(e.motion.x, e.motion.y, gx, gy);
-      InputPointerEvent(gx, gy);
+    case SDL_SYSWMEVENT: {
+      int32_t wx, wy, dx, dy;
+      systemPointerPending = SystemPointerEvent(&e, wx, wy, dx, dy);
+      if (systemPointerPending) {
+        pointerFromSystem = true;
+        systemPointerX = wx;
+        systemPointerY = wy;
+        WindowPointerEvent(wx, wy, dx - wx, dy - wy);
+      }
       break;
     }
+    case SDL_MOUSEMOTION:
+      if (!systemPointerPending || e.motion.x != systemPointerX || e.motion.y != systemPointerY)
+        WindowPointerEvent(e.motion.x, e.motion.y);
+      systemPointerPending = false;
+      break;
     case SDL_MOUSEBUTTONDOWN:
     case SDL_MOUSEBUTTONUP: {
       int32_t b = e.button.button == SDL_BUTTON_LEFT    ? 1
@@ -113,9 +171,8 @@ void InputHandleSdlEvent(const void* data) {
                   : e.button.button == SDL_BUTTON_MIDDLE ? 3
                                                          : 0;
       if (b) InputButtonEvent(b, e.type == SDL_MOUSEBUTTONDOWN);
-      int32_t gx, gy;
-      WindowToGame(e.button.x, e.button.y, gx, gy);
-      InputPointerEvent(gx, gy);
+      // SDL gives a button event the position of its last move.
+      if (!pointerFromSystem) WindowPointerEvent(e.button.x, e.button.y);
       break;
     }
     case SDL_MOUSEWHEEL: {
@@ -270,6 +327,9 @@ void ResetInput() {
   ReleaseAllInput();
   releasedByFocus.fill(false);
   closeRequested = false;
+  pointerFromSystem = systemPointerPending = false;
+  // A window just opened: the pointer keeps its place in it until it moves.
+  MovableWindowPlace(pointerOriginX, pointerOriginY);
 }
 
 bool IsKeyHeld(int32_t key) {
@@ -294,12 +354,16 @@ bool TakeMouseButtonWentDown(int32_t button) {
 
 int32_t PointerX() {
   PumpWindowEvents();
-  return pointerX;
+  int32_t x, y;
+  PointerNow(x, y);
+  return x;
 }
 
 int32_t PointerY() {
   PumpWindowEvents();
-  return pointerY;
+  int32_t x, y;
+  PointerNow(x, y);
+  return y;
 }
 
 int32_t WheelPosition() {
@@ -313,8 +377,7 @@ bool CloseRequested() {
 }
 
 void MovePointerTo(int32_t x, int32_t y) {
-  pointerX = x;
-  pointerY = y;
+  InputPointerEvent(x, y);
   if (!RealWindowOpen()) return;
   int32_t wx, wy;
   GameToWindow(x, y, wx, wy);

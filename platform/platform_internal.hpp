@@ -77,6 +77,9 @@ void WindowSizeChanged();
 // Headless window placement.
 void HeadlessWindowPosition(int32_t& x, int32_t& y);
 void SetHeadlessWindowPosition(int32_t x, int32_t y);
+// The desktop position of the open window when it is one the game can move
+// (not full screen); false otherwise.
+bool MovableWindowPlace(int32_t& x, int32_t& y);
 constexpr int32_t HEADLESS_DESKTOP_WIDTH = 1920;
 constexpr int32_t HEADLESS_DESKTOP_HEIGHT = 1080;
 
@@ -102,6 +105,10 @@ void InputCloseEvent();
 void InputScancodeEvent(int32_t scancode, bool down, bool repeat, bool numLock);
 // Handles one SDL event (the argument is an SDL_Event).
 void InputHandleSdlEvent(const void* sdlEvent);
+// A window system event of the pointer (an SDL_Event of type
+// SDL_SYSWMEVENT): its position in the window and on the desktop.
+bool SystemPointerEvent(const void* sdlEvent, int32_t& windowX, int32_t& windowY, int32_t& desktopX,
+                        int32_t& desktopY);
 
 // Sound (sound.cpp).
 void ResetSoundChannels();

@@ -16,7 +16,9 @@
 #include "platform/draw.hpp"
 #include "platform/headless.hpp"
 #include "platform/input.hpp"
+#include "platform/winplace.hpp"
 #include "shell/screens.hpp"
+#include "shell/startup.hpp"
 #include "shell/startup_tables.hpp"
 #include "tests/game_pictures.hpp"
 #include "tests/platform_screen.hpp"
@@ -376,6 +378,67 @@ TEST(PlatformWindow, MenuItemTakenByAClickAtItsScaledPlace) {
     EXPECT_EQ(currentScreen, SCREEN_GAME_MODE) << renderer;
     CloseDisplay();
   }
+  CloseRealScreen();
+  ResetPlatformDisplay();
+  ResetShell();
+  UseHeadlessBackend(true);
+}
+
+// The start-up window dragged by the real pointer: the window system puts
+// the window under the hand, so a pointer moved there afterwards reads the
+// same place in the window, and RUN GAME is taken there.
+TEST(PlatformWindow, StartupWindowFollowsARealDrag) {
+  if (!std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY"))
+    GTEST_SKIP() << "no display to open";
+  if (!RealScreenOpen()) GTEST_SKIP() << "the screen cannot be driven (no X server or XTest)";
+  UseHeadlessBackend(false);
+  ResetPlatformDisplay();
+  ResetShell();
+  windowTitle = u"Quorvex Wexlor 2 - Startup Menu";
+  ASSERT_EQ(OpenDisplay(480, 360, 0, -1, 0), 1);
+  startupWindowHandle = FindWindowA(nullptr, "Quorvex Wexlor 2 - Startup Menu");
+  int32_t x = 0, y = 0, right = 0, bottom = 0;
+  ASSERT_TRUE(GetWindowRect(startupWindowHandle, x, y, right, bottom));
+  startupWindowX = x;
+  startupWindowY = y;
+  auto passes = [](int32_t count) {
+    for (int32_t i = 0; i < count && startupChoice == 0; ++i) {
+      StartupWindowPass();
+      std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    }
+  };
+  // The pointer on the background; the window takes the focus only some
+  // time after the pointer came in. A click there moves nothing (and ends a
+  // press SDL may still hold from an earlier window).
+  RealPointerMoveTo(x + 300, y + 100);
+  passes(150);
+  RealLeftButton(true);
+  passes(10);
+  RealLeftButton(false);
+  passes(10);
+  EXPECT_EQ(startupWindowX, x);
+  EXPECT_EQ(startupWindowY, y);
+  RealLeftButton(true);
+  for (int32_t step = 1; step <= 6; ++step) {
+    passes(10);
+    RealPointerMoveTo(x + 300 + 5 * step, y + 100 + 15 * step / 6);
+  }
+  passes(40);
+  RealLeftButton(false);
+  passes(10);
+  EXPECT_EQ(startupWindowX, x + 30);
+  EXPECT_EQ(startupWindowY, y + 15);
+  // Near RUN GAME's lower edge, below it where the window was.
+  RealPointerMoveTo(x + 30 + 240, y + 15 + 205);
+  passes(20);
+  EXPECT_EQ(PointerX(), 240);
+  EXPECT_EQ(PointerY(), 205);
+  RealLeftButton(true);
+  passes(10);
+  RealLeftButton(false);
+  LetWindowEventsArrive();
+  EXPECT_EQ(startupChoice, 1);
+  CloseDisplay();
   CloseRealScreen();
   ResetPlatformDisplay();
   ResetShell();

@@ -39,6 +39,12 @@ class ShellStartupTest : public ::testing::Test {
     HeadlessAtFrame(pass, [x, y] { HeadlessSetMouse(x, y, 1); });
     HeadlessAtFrame(pass + 1, [x, y] { HeadlessSetMouse(x, y, 0); });
   }
+  // The pointer put at a desktop place, as the user's hand moves it.
+  static void HandAt(int32_t x, int32_t y, int32_t buttons) {
+    int32_t left = 0, top = 0, right = 0, bottom = 0;
+    GetWindowRect(1, left, top, right, bottom);
+    HeadlessSetMouse(x - left, y - top, buttons);
+  }
 };
 
 }  // namespace
@@ -125,6 +131,39 @@ TEST_F(ShellStartupTest, DraggingOutsideTheItemsMovesTheWindow) {
   ASSERT_TRUE(GetWindowRect(1, left, top, right, bottom));
   EXPECT_EQ(left, 740);
   EXPECT_EQ(top, 370);
+}
+
+// Moving the window moves the pointer's place in it, so the window follows
+// the hand one for one and stops when the hand stops.
+TEST_F(ShellStartupTest, TheWindowFollowsTheHandOneForOne) {
+  // The background at (300, 100) in the window at (720, 360).
+  HandAt(1020, 460, 0);
+  HeadlessAtFrame(1, [] { HandAt(1020, 460, 1); });
+  for (int32_t step = 1; step <= 6; ++step) {
+    HeadlessAtFrame(1 + step, [step] {
+      EXPECT_EQ(startupWindowX, 720 + 5 * (step - 1));
+      HandAt(1020 + 5 * step, 460 + 15 * step / 6, 1);
+    });
+  }
+  // Held still for 20 passes, released; then a click that does not move.
+  HeadlessAtFrame(28, [] { HandAt(1050, 475, 0); });
+  HeadlessAtFrame(29, [] { HandAt(1050, 475, 1); });
+  HeadlessAtFrame(30, [] { HandAt(1050, 475, 0); });
+  // A press on RUN GAME at its new place.
+  HeadlessAtFrame(31, [] { HandAt(750 + 240, 375 + 190, 1); });
+  // Ends the window when that press missed.
+  HeadlessAtFrame(33, [] { HeadlessSetKey(27, true); });
+  EXPECT_EQ(RunStartupWindow(), 1);
+  EXPECT_EQ(PresentedFrameCount(), 32);
+  EXPECT_EQ(startupWindowX, 750);
+  EXPECT_EQ(startupWindowY, 375);
+  int32_t left = 0, top = 0, right = 0, bottom = 0;
+  ASSERT_TRUE(GetWindowRect(1, left, top, right, bottom));
+  EXPECT_EQ(left, 750);
+  EXPECT_EQ(top, 375);
+  ASSERT_TRUE(GetCursorPos(left, top));
+  EXPECT_EQ(left, 990);
+  EXPECT_EQ(top, 565);
 }
 
 TEST_F(ShellStartupTest, ADragStartingOnAnItemDoesNotMoveTheWindow) {
