@@ -15,6 +15,7 @@ bool explosionTypesFilled = false;
 // Explosion type, then columns 1 frame count, 2 cell width, 3 cell height,
 // 4 frame delay, 6, 7, 8 flash red, green, blue (column 5 is unused).
 // All three flash columns 0: the default flash colour. Type 19 has no image.
+// clang-format off
 const float explosionRows[explosionTypeCount][8] = {
   //t   1    2    3  4    6    7    8
   { 1,  5,  16,  16, 3,   0,   0,   0},
@@ -47,6 +48,7 @@ const float explosionRows[explosionTypeCount][8] = {
   {28,  5,  16,  14, 3,  50, 255,  50},
   {29,  1,  14,  14, 2, 255,  50, 255},
 };
+// clang-format on
 
 constexpr int32_t explosionColumns[8] = {0, EXPLOSION_FRAME_COUNT, EXPLOSION_CELL_WIDTH, EXPLOSION_CELL_HEIGHT,
                                          EXPLOSION_FRAME_DELAY, EXPLOSION_FLASH_RED, EXPLOSION_FLASH_GREEN,

@@ -8,6 +8,7 @@ namespace {
 // armour (max, start), energy (max, start), recharge ms, recharge amount,
 // cannon/beam/missile resistance %, price, own behaviour, own body drawing,
 // engine points, aim line angle, x, y.
+// clang-format off
 const float hullRows[shipCount][1 + hullValueCount] = {
   //t   1    2   3   4   5   6   7    8  9   10   11   12  13  14  15  16  17  18   19
   { 1, 60,  20, 30, 20, 20, 30, 30, 400, 1,   0,  10,   0,  4,  1,  0,  1,  0,  0, -12},  // Regal
@@ -51,6 +52,7 @@ const float hullRows[shipCount][1 + hullValueCount] = {
   {39, 40,  70, 30, 30, 30, 80, 80, 400, 1,  10,  20,  30, 16,  1,  0,  1,  0,  0, -28},  // Xiapas
   {40, 60,  25, 25, 60, 60, 60, 60, 100, 1,  80,   0,  80, 50,  1,  0,  1,  0,  0, -74},  // Birken
 };
+// clang-format on
 
 }  // namespace
 

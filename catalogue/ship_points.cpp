@@ -37,6 +37,7 @@ void StoreMuzzles(int32_t type, int32_t group, const std::vector<MuzzlePoint>& m
 
 void FillShipPoints() {
   // type, engine points, primary muzzle points, secondary muzzle points
+  // clang-format off
   const PointRow pointRows[shipCount] = {
     { 1, {{0, 15}}, {{0, -4, -16}, {0, 4, -16}}, {{0, -8, -4}}},  // Regal
     { 2, {{1, 24}}, {{0, -20, -6}, {0, -12, 0}, {0, 12, 0}, {0, 20, -6}}, {{0, 0, 0}}},  // Garm
@@ -79,6 +80,7 @@ void FillShipPoints() {
     {39, {{0, 16}}, {{3, -16, -42}, {-3, 16, -42}, {0, 0, -35}}, {{0, 0, 36}}},  // Xiapas
     {40, {{0, 100}}, {{45, -14, -102}, {-45, 14, -102}}, {{4, -86, -26}, {2, -48, -26}, {-2, 48, -26}, {-4, 86, -26}}},  // Birken
   };
+  // clang-format on
   for (const PointRow& row : pointRows) {
     int32_t point = 1;
     for (const EnginePoint& engine : row.engines) {

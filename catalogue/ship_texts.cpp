@@ -16,6 +16,7 @@ struct NameRow {
   const char16_t* secondaryWeaponName;
 };
 
+// clang-format off
 const NameRow nameRows[shipCount] = {
   { 1, u"Regal",    u"Scout",        u"Needle Lasers",     u"Small Homing Missile"},
   { 2, u"Garm",     u"Mauler",       u"Quad Beams",        u"Sticky Bolt"},
@@ -58,6 +59,7 @@ const NameRow nameRows[shipCount] = {
   {39, u"Xiapas",   u"Vaporizer",    u"Toaster Lasers",    u"Energy Station"},
   {40, u"Birken",   u"Fury",         u"Wobbleys",          u"Hellbore Rockets"},
 };
+// clang-format on
 
 struct OverrideRow {
   int32_t type;
@@ -66,6 +68,7 @@ struct OverrideRow {
 };
 
 // Runs of spaces line up the modes of type 4's orb and type 17's two forms.
+// clang-format off
 const OverrideRow overrideRows[] = {
   { 4, TEXT_SECONDARY_DAMAGE,       u"1.5 / 4 (x3) / 1 (x9)"},  // Urbatron
   { 4, TEXT_SECONDARY_DAMAGE_TYPE,  u"Can / Spc    / Spc"},     // Urbatron
@@ -103,6 +106,7 @@ const OverrideRow overrideRows[] = {
   {39, TEXT_PRIMARY_DAMAGE,         u"6 per second (x3)"},      // Xiapas
   {39, TEXT_PRIMARY_ENERGY_DRAIN,   u"22 per second"},          // Xiapas
 };
+// clang-format on
 
 struct DescriptionRow {
   int32_t type;
@@ -123,6 +127,7 @@ void FillShipTexts() {
   }
 
   // At most 11 lines of at most 47 characters: the info panel's plate.
+  // clang-format off
   const DescriptionRow descriptionRows[shipCount] = {
       {1, {u"The regal can launch moderately powerful",  // Regal
            u"missiles with its secondary weapon. They pack",
@@ -374,6 +379,7 @@ void FillShipTexts() {
            u"missile damage. The ship carries only 10",
            u"salvos, so choose your moments well."}},
   };
+  // clang-format on
   for (const DescriptionRow& row : descriptionRows) {
     int32_t slot = TEXT_DESCRIPTION_FIRST;
     for (const Text& line : row.lines) {

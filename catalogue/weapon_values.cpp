@@ -21,6 +21,7 @@ struct WeaponRow {
 // speed change, speed limit, trail, trail offset side, trail offset back,
 // piercing, stationary, fade %, hit points, shot cannon/beam/missile
 // resistance %, destructible, fire sound, image index, size %, lifetime ms.
+// clang-format off
 const WeaponRow weaponRows[shipCount * 2] = {
   //t  w        1  2      3     4      5  6   7   8  9  10  11  12  13  14  15  16  17   18  19  20  21  22  23  24     25  26  27  28  29  30  31  32     33
   { 1, P, { 0.75f, 2,   400,    4,    65, 0,  2,  0, 0,  0,  0,  0,  0,  0,  3,  0,  0,   0,  0,  0,  0,  0,  0,  0,     0,  0,  0,  0,  0,  0,  1,  0,     0}},
@@ -104,6 +105,7 @@ const WeaponRow weaponRows[shipCount * 2] = {
   {40, P, {     4, 4,   600,   10,    35, 0,  2,  0, 0,  0,  0,  1,  0,  0, 12, 12,  0,   0,  0,  0,  0,  0,  0,  0,     0,  0,  0,  0,  0,  0,  1,  0,     0}},
   {40, S, {     6, 3,   600,    8,    10, 0,  4,  0, 0,  0,  0,  0,  0,  0, 11, 11, 75, 100,  1,  0, 16,  0,  0,  0,     0,  0,  0,  0,  0,  0,  1,  0,     0}},
 };
+// clang-format on
 
 }  // namespace
 

@@ -202,6 +202,7 @@ int32_t KeyCodeForScancode(int32_t scancode, bool numLock) {
     static const int32_t moves[10] = {45, 35, 40, 34, 37, 12, 39, 36, 38, 33};
     return moves[digit];
   }
+  // clang-format off
   switch (scancode) {
     case SDL_SCANCODE_0: return 48;
     case SDL_SCANCODE_KP_0: return numLock ? 96 : 45;
@@ -278,6 +279,7 @@ int32_t KeyCodeForScancode(int32_t scancode, bool numLock) {
     case SDL_SCANCODE_NONUSBACKSLASH: return 226;
     default: return 0;
   }
+  // clang-format on
 }
 
 // A button event can be lost when the window it belongs to closes while the

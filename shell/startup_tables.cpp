@@ -14,6 +14,7 @@ void SetKeyNames() {
     int code;
     const char16_t* name;
   };
+  // clang-format off
   static const Name names[] = {
       {8, u"BACKSPACE"},    {9, u"TAB"},          {12, u"NUM 5 OFF"},    {13, u"ENTER"},
       {19, u"PAUSE"},       {20, u"CAPS LOCK"},   {27, u"ESCAPE"},       {32, u"SPACE"},
@@ -28,6 +29,7 @@ void SetKeyNames() {
       {192, u"\u00d6"},     {219, u"^"},          {220, u"\u00bd"},      {221, u"\u00c5"},
       {222, u"\u00c4"},     {226, u">"},
   };
+  // clang-format on
   for (const Name& n : names) keyNames[n.code] = n.name;
   for (int32_t i = 0; i <= 9; ++i) {
     keyNames[48 + i] = Text(1, static_cast<char16_t>(u'0' + i));
@@ -36,11 +38,13 @@ void SetKeyNames() {
   for (int32_t i = 0; i < 26; ++i) keyNames[65 + i] = Text(1, static_cast<char16_t>(u'A' + i));
   for (int32_t i = 1; i <= 12; ++i) keyNames[111 + i] = JoinText(u"F", IntToText(i));
 
+  // clang-format off
   static const Name shifted[] = {
       {48, u"="},  {49, u"!"},      {50, u"\u00a7"}, {51, u"#"},  {52, u"\u00a4"},
       {53, u"%"},  {54, u"&"},      {55, u"/"},      {56, u"("},  {57, u")"},
       {187, u"?"}, {188, u";"},     {189, u"_"},     {190, u":"},
   };
+  // clang-format on
   for (const Name& n : shifted) shiftedKeyNames[n.code] = n.name;
 
   for (int32_t k = 48; k <= 57; ++k) keyClass[k] = 2;
