@@ -19,7 +19,8 @@ int32_t Picture(int32_t w, int32_t h, int32_t cells, int32_t flags, bool alpha, 
       double d = std::hypot(cx - w / 2.0 + 0.5, y - h / 2.0 + 0.5) / (w / 2.0);
       bool inside = d < 0.9;
       if (alpha) {
-        px.insert(px.end(), {uint8_t(200), uint8_t(150 + cx), uint8_t(100 + y), uint8_t(d >= 1 ? 0 : (1 - d) * 255)});
+        px.insert(px.end(), {uint8_t(200), uint8_t(150 + cx), uint8_t(100 + y),
+                             uint8_t(d >= 1 ? 0 : (1 - d) * 255)});
       } else if (inside) {
         px.insert(px.end(), {uint8_t(40 + cx * 6), uint8_t(200 - y * 5), uint8_t(seed * 40), 255});
       } else {
@@ -57,7 +58,8 @@ void BM_MatchFrame(benchmark::State& state) {
     SetBlendMode(BLEND_ADD);
     SetDrawAlpha(0.6);
     SetDrawColour(255, 100, 0);
-    for (int32_t i = 0; i < 300; ++i) DrawImageFrame(glow, 10.5 + (i * 131) % 1260, 10.25 + (i * 71) % 1000);
+    for (int32_t i = 0; i < 300; ++i)
+      DrawImageFrame(glow, 10.5 + (i * 131) % 1260, 10.25 + (i * 71) % 1000);
     SetDrawColour(255, 255, 255);
     SetBlendMode(BLEND_ALPHA);
     for (int32_t i = 0; i < 200; ++i) {
@@ -67,7 +69,8 @@ void BM_MatchFrame(benchmark::State& state) {
     SetDrawAlpha(1);
     SetBlendMode(BLEND_MASK);
     SetDrawColour(255, 200, 100);
-    for (int32_t i = 0; i < 2000; ++i) DrawImageFrame(font, (i % 100) * 12 + 20, (i / 100) * 40 + 100, i % 64);
+    for (int32_t i = 0; i < 2000; ++i)
+      DrawImageFrame(font, (i % 100) * 12 + 20, (i / 100) * 40 + 100, i % 64);
     SetDrawColour(255, 255, 255);
     // The fade: black.png scaled over the whole screen.
     SetBlendMode(BLEND_ALPHA);

@@ -1,7 +1,6 @@
 // Start-up to the first main-menu frame on the headless backend. The loading
 // screens' 100 timer ticks pass on the virtual clock, so they are left out.
 #include <benchmark/benchmark.h>
-
 #include <unistd.h>
 
 #include <filesystem>
@@ -18,7 +17,8 @@ namespace fs = std::filesystem;
 
 static void BM_StartupToFirstMenuFrame(benchmark::State& state) {
   const fs::path old = fs::current_path();
-  const fs::path dir = fs::temp_directory_path() / ("qw2_startup_bench_" + std::to_string(::getpid()));
+  const fs::path dir =
+      fs::temp_directory_path() / ("qw2_startup_bench_" + std::to_string(::getpid()));
   fs::create_directories(dir);
   fs::current_path(dir);
   UseHeadlessBackend(true);

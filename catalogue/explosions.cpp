@@ -50,8 +50,13 @@ const float explosionRows[explosionTypeCount][8] = {
 };
 // clang-format on
 
-constexpr int32_t explosionColumns[8] = {0, EXPLOSION_FRAME_COUNT, EXPLOSION_CELL_WIDTH, EXPLOSION_CELL_HEIGHT,
-                                         EXPLOSION_FRAME_DELAY, EXPLOSION_FLASH_RED, EXPLOSION_FLASH_GREEN,
+constexpr int32_t explosionColumns[8] = {0,
+                                         EXPLOSION_FRAME_COUNT,
+                                         EXPLOSION_CELL_WIDTH,
+                                         EXPLOSION_CELL_HEIGHT,
+                                         EXPLOSION_FRAME_DELAY,
+                                         EXPLOSION_FLASH_RED,
+                                         EXPLOSION_FLASH_GREEN,
                                          EXPLOSION_FLASH_BLUE};
 
 }  // namespace
@@ -68,6 +73,7 @@ void InitExplosionTypes() {
 }
 
 void ClearExplosionTypes() {
-  std::fill(&explosionTypeTable[0][0], &explosionTypeTable[0][0] + sizeof(explosionTypeTable) / sizeof(float), 0.0f);
+  std::fill(&explosionTypeTable[0][0],
+            &explosionTypeTable[0][0] + sizeof(explosionTypeTable) / sizeof(float), 0.0f);
   explosionTypesFilled = false;
 }

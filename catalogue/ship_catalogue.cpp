@@ -15,7 +15,8 @@ bool shipCatalogueFilled = false;
 
 void ClearShipCatalogue() {
   std::fill(&shipValue[0][0][0], &shipValue[0][0][0] + sizeof(shipValue) / sizeof(float), 0.0f);
-  std::fill(&shipPoint[0][0][0][0], &shipPoint[0][0][0][0] + sizeof(shipPoint) / sizeof(float), 0.0f);
+  std::fill(&shipPoint[0][0][0][0], &shipPoint[0][0][0][0] + sizeof(shipPoint) / sizeof(float),
+            0.0f);
   for (auto& texts : shipText) {
     for (Text& text : texts) text.clear();
   }

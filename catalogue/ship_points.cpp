@@ -18,9 +18,9 @@ struct MuzzlePoint {
 
 struct PointRow {
   int32_t type;
-  std::vector<EnginePoint> engines;     // (x, y)
-  std::vector<MuzzlePoint> primary;     // (angle, x, y)
-  std::vector<MuzzlePoint> secondary;   // (angle, x, y)
+  std::vector<EnginePoint> engines;    // (x, y)
+  std::vector<MuzzlePoint> primary;    // (angle, x, y)
+  std::vector<MuzzlePoint> secondary;  // (angle, x, y)
 };
 
 void StoreMuzzles(int32_t type, int32_t group, const std::vector<MuzzlePoint>& muzzles) {

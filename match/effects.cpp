@@ -12,8 +12,8 @@ int32_t SpawnDebris(float x, float y, float heading, int32_t colourSlot, int32_t
   currentDebris = debris;
   debris->x = x;
   debris->y = y;
-  debris->heading =
-      static_cast<float>(static_cast<double>(heading) - 180.0 - 45.0 + RandomRealInRange(90.0, 0.0));
+  debris->heading = static_cast<float>(static_cast<double>(heading) - 180.0 - 45.0 +
+                                       RandomRealInRange(90.0, 0.0));
   debris->life = RandomIntInRange(6, 16);
   debris->colourSlot = colourSlot;
   debris->fadeLeft = fadeLeft;

@@ -41,8 +41,8 @@ int32_t TryFireWeapon(int32_t slot, int32_t shipType, int32_t weapon) {
   return 0;
 }
 
-int32_t FireWeapon(int32_t slot, int32_t shipType, int32_t weapon, float x, float y,
-                   float heading, int32_t memberIndex) {
+int32_t FireWeapon(int32_t slot, int32_t shipType, int32_t weapon, float x, float y, float heading,
+                   int32_t memberIndex) {
   if (!ValidSlot(slot) || weapon < 1 || weapon > 2) return 0;
   const float* v = slotShipValue[slot][weapon + 1];
   const int32_t shots = TruncateToInt(v[WEAPON_SHOT_COUNT]);
@@ -87,7 +87,8 @@ int32_t FireWeapon(int32_t slot, int32_t shipType, int32_t weapon, float x, floa
       s.radius = static_cast<float>(RadiusFromSize(static_cast<float>(ImageFrameWidth(image)),
                                                    static_cast<float>(ImageFrameHeight(image))));
     if (v[WEAPON_SIZE_PERCENT] > 0.0f)
-      s.radius = static_cast<float>(s.radius * (static_cast<double>(v[WEAPON_SIZE_PERCENT]) / 100.0));
+      s.radius =
+          static_cast<float>(s.radius * (static_cast<double>(v[WEAPON_SIZE_PERCENT]) / 100.0));
     s.destructible = TruncateToInt(v[WEAPON_DESTRUCTIBLE]);
     s.homingRate = v[WEAPON_HOMING_RATE];
     s.speedChange = v[WEAPON_SPEED_CHANGE];

@@ -9,8 +9,8 @@ int32_t TryFireWeapon(int32_t slot, int32_t shipType, int32_t weapon);
 // One shot per muzzle with random spread (two reals per shot: direction,
 // then speed). Leaves currentShot on the last shot made and newShotPlain or
 // newShotSpecial on the last of its kind.
-int32_t FireWeapon(int32_t slot, int32_t shipType, int32_t weapon, float x, float y,
-                   float heading, int32_t memberIndex);
+int32_t FireWeapon(int32_t slot, int32_t shipType, int32_t weapon, float x, float y, float heading,
+                   int32_t memberIndex);
 
 // A point of ship coordinates (px, py), y negative toward the nose, placed
 // in the arena for a ship at (x, y) with the heading: two steps, each

@@ -91,7 +91,8 @@ void DrawShipGauges(const TShip& ship, int32_t slotsImage, int32_t armourImage, 
   const float* hull = slotShipValue[s][GROUP_HULL];
   DrawGauge(slotsImage, armourImage, hull[HULL_MAX_ARMOR], ship.armour, s, HUD_ARMOUR);
   DrawGauge(slotsImage, energyImage, hull[HULL_MAX_ENERGY], ship.energy, s, HUD_ENERGY);
-  DrawImageFrame(reloadBackImage, HudX(s, HUD_RELOAD_PRIMARY) + 29, HudY(s, HUD_RELOAD_PRIMARY) + 6, 0);
+  DrawImageFrame(reloadBackImage, HudX(s, HUD_RELOAD_PRIMARY) + 29, HudY(s, HUD_RELOAD_PRIMARY) + 6,
+                 0);
   for (int32_t w = 1; w <= 2; ++w) {
     const float* weapon = slotShipValue[s][w + 1];
     float c = static_cast<float>(ship.reloadCounters[w]);
@@ -100,11 +101,15 @@ void DrawShipGauges(const TShip& ship, int32_t slotsImage, int32_t armourImage, 
       SetDrawColour(255, 0, 0);
     } else {
       c = r;
-      if (ship.energy >= weapon[WEAPON_ENERGY_DRAIN]) SetDrawColour(0, 255, 0);
-      else SetDrawColour(255, 128, 0);
+      if (ship.energy >= weapon[WEAPON_ENERGY_DRAIN])
+        SetDrawColour(0, 255, 0);
+      else
+        SetDrawColour(255, 128, 0);
     }
-    if (r == 0.0f) SetDrawScale(1, 1);
-    else SetDrawScale(static_cast<double>(c) / r, 1);
+    if (r == 0.0f)
+      SetDrawScale(1, 1);
+    else
+      SetDrawScale(static_cast<double>(c) / r, 1);
     const int32_t row = HUD_RELOAD_PRIMARY + w - 1;
     DrawImageFrame(reloadImage, HudX(s, row), HudY(s, row), 0);
   }
@@ -114,8 +119,8 @@ void DrawShipGauges(const TShip& ship, int32_t slotsImage, int32_t armourImage, 
 
 }  // namespace
 
-int32_t DrawHud(int32_t slotsImage, int32_t armourImage, int32_t energyImage, int32_t miniShipsImage,
-                int32_t reloadBackImage, int32_t reloadImage) {
+int32_t DrawHud(int32_t slotsImage, int32_t armourImage, int32_t energyImage,
+                int32_t miniShipsImage, int32_t reloadBackImage, int32_t reloadImage) {
   for (int32_t slot = 1; slot <= 4; ++slot) DrawSlotPanel(slot, miniShipsImage);
   WalkList(*shipList, currentShip, [&] {
     const TShip& ship = *currentShip;

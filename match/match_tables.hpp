@@ -75,7 +75,7 @@ constexpr int32_t QUEUE_COLUMNS = 8;
 // matchStats columns; damage dealt of damage type k (1 to 4) is column k.
 constexpr int32_t STAT_SHIP_TYPE = 0;
 constexpr int32_t STAT_KILLS = 5;
-constexpr int32_t STAT_STATUS = 6;         // 0 no ship, 1 OK, 2 DESTROYED
+constexpr int32_t STAT_STATUS = 6;  // 0 no ship, 1 OK, 2 DESTROYED
 constexpr int32_t STAT_FRAMES_FLOWN = 7;
 constexpr int32_t STAT_KILLER_SLOT = 8;
 constexpr int32_t STAT_KILLER_TYPE = 9;

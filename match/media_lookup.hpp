@@ -4,9 +4,8 @@
 #pragma once
 #include <cstdint>
 
-#include "match/media_tables.hpp"
-
 #include "catalogue/ships.hpp"
+#include "match/media_tables.hpp"
 
 inline bool ValidShipType(int32_t type) { return type >= 1 && type <= shipCount; }
 

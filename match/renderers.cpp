@@ -50,9 +50,7 @@ int32_t ShipImageAt(int32_t type, int32_t variant, double index) {
   return ShipImageHandle(type, variant, TruncateToInt(index));
 }
 
-int32_t ExplosionImage(int32_t type) {
-  return type >= 1 && type <= 50 ? explosionImages[type] : 0;
-}
+int32_t ExplosionImage(int32_t type) { return type >= 1 && type <= 50 ? explosionImages[type] : 0; }
 
 int32_t SparkImage(int32_t kind) { return kind >= 1 && kind <= 5 ? sparkImages[kind] : 0; }
 
@@ -96,8 +94,10 @@ void DrawAimingDots(const TShip& ship) {
   const double h = ship.heading;
   const double a1 = 360.0 - h + 90.0;
   const double a2 = 180.0 - h;
-  const float sx = static_cast<float>(ship.x + (SinDegrees(180.0 + a1) * lx + SinDegrees(180.0 + a2) * ly));
-  const float sy = static_cast<float>(ship.y + (CosDegrees(180.0 + a1) * lx + CosDegrees(180.0 + a2) * ly));
+  const float sx =
+      static_cast<float>(ship.x + (SinDegrees(180.0 + a1) * lx + SinDegrees(180.0 + a2) * ly));
+  const float sy =
+      static_cast<float>(ship.y + (CosDegrees(180.0 + a1) * lx + CosDegrees(180.0 + a2) * ly));
   const int32_t image = targetImages[ship.sniping == 1 ? 2 : 1];
   SetSlotColour(slot);
   SetBlendMode(BLEND_ALPHA);
@@ -133,9 +133,12 @@ void DrawOwnLook(const TShip& ship) {
       break;
     case SHIP_URBATRON: {
       const ModeColour m = ModeComponents(s[4]);
-      if (s[1] == 0.0f) SetDrawColour(m.c, 0, m.inverse);
-      else if (s[1] == 1.0f) SetDrawColour(m.inverse, m.c, 0);
-      else if (s[1] == 2.0f) SetDrawColour(0, m.inverse, m.c);
+      if (s[1] == 0.0f)
+        SetDrawColour(m.c, 0, m.inverse);
+      else if (s[1] == 1.0f)
+        SetDrawColour(m.inverse, m.c, 0);
+      else if (s[1] == 2.0f)
+        SetDrawColour(0, m.inverse, m.c);
       Back(x, y, h, -29.0, px, py);  // forward 29, formed as the game forms it
       SetDrawRotation(h);
       DrawImageFrame(ShipImageHandle(SHIP_URBATRON, 4, 1), px, py, 0);
@@ -229,9 +232,12 @@ void DrawOwnLook(const TShip& ship) {
     }
     case SHIP_KABATA: {
       const ModeColour m = ModeComponents(s[2]);
-      if (s[1] == 0.0f) SetDrawColour(m.c, m.c, m.inverse);
-      else if (s[1] == 1.0f) SetDrawColour(255, m.inverse, 0);
-      else if (s[1] == 2.0f) SetDrawColour(m.inverse, 0, m.c);
+      if (s[1] == 0.0f)
+        SetDrawColour(m.c, m.c, m.inverse);
+      else if (s[1] == 1.0f)
+        SetDrawColour(255, m.inverse, 0);
+      else if (s[1] == 2.0f)
+        SetDrawColour(m.inverse, 0, m.c);
       SetDrawRotation(h);
       DrawImageFrame(ShipImageHandle(SHIP_KABATA, 1, 1), x, y, 0);
       SetWhite();
@@ -391,7 +397,8 @@ int32_t DrawExplosions() {
       if (row[EXPLOSION_FLASH_RED] + row[EXPLOSION_FLASH_GREEN] + row[EXPLOSION_FLASH_BLUE] == 0.0f)
         SetDrawColour(255, 100, 0);
       else
-        SetDrawColour(TruncateToInt(row[EXPLOSION_FLASH_RED]), TruncateToInt(row[EXPLOSION_FLASH_GREEN]),
+        SetDrawColour(TruncateToInt(row[EXPLOSION_FLASH_RED]),
+                      TruncateToInt(row[EXPLOSION_FLASH_GREEN]),
                       TruncateToInt(row[EXPLOSION_FLASH_BLUE]));
       DrawImageFrame(flashImage, e.x, e.y, 0);
       SetWhite();
@@ -417,8 +424,10 @@ int32_t DrawSparks() {
       SetBlendMode(BLEND_ALPHA);
       SetDrawAlpha(0.5 - s.age / 60.0);
       SetDrawScale(0.06, 0.06);
-      if (s.kind == 5) SetDrawColour(50, 255, 50);
-      else SetDrawColour(255, 100, 0);
+      if (s.kind == 5)
+        SetDrawColour(50, 255, 50);
+      else
+        SetDrawColour(255, 100, 0);
       DrawImageFrame(flashImage, s.x, s.y, 0);
       SetWhite();
       SetDrawScale(1, 1);
@@ -446,13 +455,15 @@ int32_t DrawShots() {
         const double p = shot.sizePercent / 100.0;
         SetDrawScale(p, p);
       }
-      DrawImageFrame(ShipImageHandle(shot.shipType, shot.weapon + 1, shot.imageIndex), shot.x, shot.y, 0);
+      DrawImageFrame(ShipImageHandle(shot.shipType, shot.weapon + 1, shot.imageIndex), shot.x,
+                     shot.y, 0);
       SetBlendMode(BLEND_MASK);
       SetDrawAlpha(1);
       SetDrawScale(1, 1);
     }
     if (shot.shipType == SHIP_GROK && shot.weapon == 1) {
-      static const double kGlow[5][2] = {{0.1, 1.0}, {0.2, 0.8}, {0.3, 0.6}, {0.4, 0.4}, {0.5, 0.2}};
+      static const double kGlow[5][2] = {
+          {0.1, 1.0}, {0.2, 0.8}, {0.3, 0.6}, {0.4, 0.4}, {0.5, 0.2}};
       SetBlendMode(BLEND_ALPHA);
       const int32_t glow = ShipImageHandle(SHIP_GROK, 4, 1);
       for (const auto& g : kGlow) {
@@ -471,7 +482,8 @@ int32_t DrawShots() {
         const TShip& ship = *currentShip;
         if (ship.team != shot.team) return;
         if (CirclesOverlap(ship.x, ship.y, ship.radius, shot.x, shot.y, 128.0f) != 1) return;
-        const double dx = static_cast<double>(shot.x) - ship.x, dy = static_cast<double>(shot.y) - ship.y;
+        const double dx = static_cast<double>(shot.x) - ship.x,
+                     dy = static_cast<double>(shot.y) - ship.y;
         const int32_t n = TruncateToInt(SquareRoot(dx * dx + dy * dy) / 10.0);
         const double a = ArcTan2Degrees(dy, dx) - 90.0;
         SetDrawRotation(a);
@@ -494,7 +506,8 @@ int32_t DrawShipLabels() {
     const TShip& ship = *currentShip;
     SetSlotColour(ship.slot);
     const int32_t team = ship.team >= 1 && ship.team <= 5 ? ship.team : 0;
-    DrawTextSmall(ship.x, static_cast<float>(ship.y - ship.radius / 2.0 - 36.0), teamNames[team], 1);
+    DrawTextSmall(ship.x, static_cast<float>(ship.y - ship.radius / 2.0 - 36.0), teamNames[team],
+                  1);
     SetWhite();
   });
   return 0;

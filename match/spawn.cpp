@@ -69,16 +69,25 @@ int32_t NormaliseShipStats(int32_t slot) {
   float* v = slotShipValue[slot][GROUP_HULL];
   for (int32_t k = 1; k <= hullValueCount; ++k) {
     switch (k) {
-      case HULL_MAX_SPEED: v[k] = Divided(v[k], 13.0f); break;
+      case HULL_MAX_SPEED:
+        v[k] = Divided(v[k], 13.0f);
+        break;
       case HULL_ACCELERATION:
         v[k] = static_cast<float>(RaiseToPower(v[k], 1.25) / 1300.0);
         break;
-      case HULL_TURN_RATE: v[k] = Divided(v[k], 14.0f); break;
-      case HULL_RECHARGE_TIME: v[k] = Divided(v[k], MS_PER_TICK); break;
+      case HULL_TURN_RATE:
+        v[k] = Divided(v[k], 14.0f);
+        break;
+      case HULL_RECHARGE_TIME:
+        v[k] = Divided(v[k], MS_PER_TICK);
+        break;
       case HULL_CANNON_RESISTANCE:
       case HULL_BEAM_RESISTANCE:
-      case HULL_MISSILE_RESISTANCE: v[k] = Divided(v[k], 100.0f); break;
-      default: break;
+      case HULL_MISSILE_RESISTANCE:
+        v[k] = Divided(v[k], 100.0f);
+        break;
+      default:
+        break;
     }
   }
   return 0;
@@ -89,20 +98,37 @@ int32_t NormaliseWeaponStats(int32_t slot, int32_t weapon) {
   float* v = slotShipValue[slot][weapon + 1];
   for (int32_t k = 1; k <= weaponValueCount; ++k) {
     switch (k) {
-      case WEAPON_RELOAD_TIME: v[k] = Divided(v[k], MS_PER_TICK); break;
-      case WEAPON_PROJECTILE_SPEED: v[k] = Divided(v[k], 4.5f); break;
-      case WEAPON_HOMING_RATE: v[k] = Divided(v[k], 36.0f); break;
-      case WEAPON_SPEED_SPREAD: v[k] = Divided(v[k], 3.0f); break;
+      case WEAPON_RELOAD_TIME:
+        v[k] = Divided(v[k], MS_PER_TICK);
+        break;
+      case WEAPON_PROJECTILE_SPEED:
+        v[k] = Divided(v[k], 4.5f);
+        break;
+      case WEAPON_HOMING_RATE:
+        v[k] = Divided(v[k], 36.0f);
+        break;
+      case WEAPON_SPEED_SPREAD:
+        v[k] = Divided(v[k], 3.0f);
+        break;
       case WEAPON_SPEED_CHANGE:
         v[k] = static_cast<float>(RaiseToPower(v[k], 1.25) / 600.0);
         break;
-      case WEAPON_SPEED_LIMIT: v[k] = Divided(v[k], 3.0f); break;
-      case WEAPON_FADE: v[k] = Divided(v[k], 100.0f); break;
+      case WEAPON_SPEED_LIMIT:
+        v[k] = Divided(v[k], 3.0f);
+        break;
+      case WEAPON_FADE:
+        v[k] = Divided(v[k], 100.0f);
+        break;
       case WEAPON_SHOT_CANNON_RESISTANCE:
       case WEAPON_SHOT_BEAM_RESISTANCE:
-      case WEAPON_SHOT_MISSILE_RESISTANCE: v[k] = Divided(v[k], 100.0f); break;
-      case WEAPON_LIFETIME: v[k] = Divided(v[k], MS_PER_TICK); break;
-      default: break;
+      case WEAPON_SHOT_MISSILE_RESISTANCE:
+        v[k] = Divided(v[k], 100.0f);
+        break;
+      case WEAPON_LIFETIME:
+        v[k] = Divided(v[k], MS_PER_TICK);
+        break;
+      default:
+        break;
     }
   }
   return 0;

@@ -15,17 +15,17 @@ struct PictureSize {
 };
 
 struct ShipPictureSizes {
-  PictureSize body;          // every body frame has this size
-  int bodyFrames;            // ship{N}_{k}.png, k = 1..bodyFrames
-  int primaryCount;          // ship{N}a_{k}.png
+  PictureSize body;  // every body frame has this size
+  int bodyFrames;    // ship{N}_{k}.png, k = 1..bodyFrames
+  int primaryCount;  // ship{N}a_{k}.png
   PictureSize primary[4];
-  int secondaryCount;        // ship{N}b_{k}.png (type 27: only number 2)
+  int secondaryCount;  // ship{N}b_{k}.png (type 27: only number 2)
   PictureSize secondary[5];
-  int specialCount;          // ship{N}s_{k}.png
+  int specialCount;  // ship{N}s_{k}.png
   PictureSize special[10];
-  bool primarySound;         // ship{N}a.wav
-  bool secondarySound;       // ship{N}b.wav
-  int extraSounds;           // ship{N}s_{k}.wav
+  bool primarySound;    // ship{N}a.wav
+  bool secondarySound;  // ship{N}b.wav
+  int extraSounds;      // ship{N}s_{k}.wav
 };
 
 // Index 0 is unused; types 1 to 40.
@@ -50,7 +50,8 @@ inline constexpr ShipPictureSizes kShipPictures[41] = {
      true,
      true,
      0},
-    /* 8 Faser */ {{42, 42}, 1, 1, {{6, 14}}, 3, {{16, 16}, {16, 16}, {16, 16}}, 0, {}, true, true, 0},
+    /* 8 Faser */
+    {{42, 42}, 1, 1, {{6, 14}}, 3, {{16, 16}, {16, 16}, {16, 16}}, 0, {}, true, true, 0},
     /* 9 Qoul */ {{34, 36}, 1, 1, {{6, 10}}, 1, {{140, 140}}, 0, {}, true, true, 0},
     /* 10 Fedzie */ {{30, 30}, 1, 1, {{10, 10}}, 1, {{10, 10}}, 0, {}, true, true, 0},
     /* 11 Bridew */ {{56, 100}, 1, 1, {{6, 6}}, 1, {{10, 14}}, 0, {}, true, true, 1},
@@ -93,7 +94,17 @@ inline constexpr ShipPictureSizes kShipPictures[41] = {
     /* 35 Serax */ {{96, 152}, 1, 1, {{8, 18}}, 1, {{10, 20}}, 0, {}, true, true, 0},
     /* 36 Anatos */ {{20, 36}, 1, 1, {{4, 6}}, 1, {{160, 160}}, 0, {}, true, true, 0},
     /* 37 Jerboafa */
-    {{38, 70}, 1, 1, {{4, 20}}, 5, {{32, 32}, {32, 32}, {32, 32}, {32, 32}, {32, 32}}, 0, {}, true, true, 1},
+    {{38, 70},
+     1,
+     1,
+     {{4, 20}},
+     5,
+     {{32, 32}, {32, 32}, {32, 32}, {32, 32}, {32, 32}},
+     0,
+     {},
+     true,
+     true,
+     1},
     /* 38 Adapa */ {{40, 72}, 1, 1, {{4, 8}}, 1, {{32, 26}}, 1, {{24, 24}}, true, true, 0},
     /* 39 Xiapas */
     {{48, 88},
@@ -115,8 +126,16 @@ inline constexpr ShipPictureSizes kShipPictures[41] = {
      1,
      {{8, 18}},
      10,
-     {{180, 208}, {180, 208}, {180, 208}, {180, 208}, {180, 208},
-      {180, 208}, {180, 208}, {180, 208}, {180, 208}, {180, 208}},
+     {{180, 208},
+      {180, 208},
+      {180, 208},
+      {180, 208},
+      {180, 208},
+      {180, 208},
+      {180, 208},
+      {180, 208},
+      {180, 208},
+      {180, 208}},
      true,
      true,
      0},

@@ -29,8 +29,8 @@ struct Display {
   int32_t width = 0, height = 0;
   Text title;  // windowTitle when the display opened
   bool fullScreen = false;
-  int32_t hertz = 0;       // pacing rate, 0 unpaced
-  bool vsync = false;      // the monitor keeps the rate itself
+  int32_t hertz = 0;   // pacing rate, 0 unpaced
+  bool vsync = false;  // the monitor keeps the rate itself
   uint32_t clearColour = 0;
   std::vector<uint32_t> backBuffer;  // software renderer
   std::vector<uint32_t> presented;   // headless: the picture last shown
@@ -110,9 +110,7 @@ void ComputeLetterbox() {
     GlSetViewport(ww, wh, display.viewX, display.viewY, display.viewW, display.viewH);
 }
 
-SoftTarget Target() {
-  return SoftTarget{display.backBuffer.data(), display.width, display.height};
-}
+SoftTarget Target() { return SoftTarget{display.backBuffer.data(), display.width, display.height}; }
 
 bool UsesSoftware() { return display.headless || display.renderer == RENDERER_SOFTWARE; }
 
@@ -190,7 +188,8 @@ bool OpenRealWindow(int32_t width, int32_t height, bool fullScreen, int32_t hert
   } else {
     Uint32 rflags = display.vsync ? SDL_RENDERER_PRESENTVSYNC : 0;
     display.sdlRenderer = SDL_CreateRenderer(display.window, -1, rflags);
-    if (!display.sdlRenderer) display.sdlRenderer = SDL_CreateRenderer(display.window, -1, SDL_RENDERER_SOFTWARE);
+    if (!display.sdlRenderer)
+      display.sdlRenderer = SDL_CreateRenderer(display.window, -1, SDL_RENDERER_SOFTWARE);
     if (!display.sdlRenderer) return false;
     SDL_RendererInfo info;
     if (display.vsync && (SDL_GetRendererInfo(display.sdlRenderer, &info) != 0 ||
@@ -344,7 +343,8 @@ int32_t OpenDisplay(int32_t width, int32_t height, int32_t depth, int32_t hertz,
       CloseDisplay();
       // With no window at all the game would run on unseen and could not be
       // ended: say so and stop.
-      if (!triedOpenGL) RaiseRuntimeError(JoinText(u"Unable to open a window: ", TextFromBytes(why)));
+      if (!triedOpenGL)
+        RaiseRuntimeError(JoinText(u"Unable to open a window: ", TextFromBytes(why)));
       // The game does not check the display it asked for: without OpenGL it
       // is shown by the software renderer rather than not at all.
       int32_t chosen = selectedRenderer;
@@ -359,7 +359,8 @@ int32_t OpenDisplay(int32_t width, int32_t height, int32_t depth, int32_t hertz,
     if (display.fullScreen)
       SetHeadlessWindowPosition(0, 0);
     else
-      SetHeadlessWindowPosition((HEADLESS_DESKTOP_WIDTH - width) / 2, (HEADLESS_DESKTOP_HEIGHT - height) / 2);
+      SetHeadlessWindowPosition((HEADLESS_DESKTOP_WIDTH - width) / 2,
+                                (HEADLESS_DESKTOP_HEIGHT - height) / 2);
   }
   ComputeLetterbox();
   ResetDrawState();
@@ -467,7 +468,9 @@ uint32_t FramebufferPixel(int32_t x, int32_t y) {
   return display.backBuffer[size_t(y) * display.width + x];
 }
 
-const uint32_t* FramebufferData() { return display.backBuffer.empty() ? nullptr : display.backBuffer.data(); }
+const uint32_t* FramebufferData() {
+  return display.backBuffer.empty() ? nullptr : display.backBuffer.data();
+}
 
 uint32_t PresentedPixel(int32_t x, int32_t y) {
   if (!display.open || display.presented.empty() || x < 0 || y < 0 || x >= display.width ||

@@ -42,7 +42,8 @@ std::map<Text, EmbeddedFile>& EmbeddedFiles() {
 }
 
 bool HasIncbinPrefix(const Text& url) {
-  return url.size() >= kIncbinPrefix.size() && url.compare(0, kIncbinPrefix.size(), kIncbinPrefix) == 0;
+  return url.size() >= kIncbinPrefix.size() &&
+         url.compare(0, kIncbinPrefix.size(), kIncbinPrefix) == 0;
 }
 
 FileCallHook& Hook() {
@@ -362,7 +363,8 @@ int32_t WriteBankToStream(TBank& bank, TStream& stream, int32_t offset, int32_t 
   return WriteStreamBytes(stream, bank.bytes.data() + offset, count);
 }
 
-bool ReadWholeUrl(const Text& url, std::vector<uint8_t>& storage, const uint8_t*& data, size_t& size) {
+bool ReadWholeUrl(const Text& url, std::vector<uint8_t>& storage, const uint8_t*& data,
+                  size_t& size) {
   if (HasIncbinPrefix(url)) {
     data = EmbeddedFileData(url, &size);
     return data != nullptr;
@@ -371,7 +373,8 @@ bool ReadWholeUrl(const Text& url, std::vector<uint8_t>& storage, const uint8_t*
   if (!f) return false;
   uint8_t buffer[65536];
   size_t n;
-  while ((n = std::fread(buffer, 1, sizeof buffer, f)) > 0) storage.insert(storage.end(), buffer, buffer + n);
+  while ((n = std::fread(buffer, 1, sizeof buffer, f)) > 0)
+    storage.insert(storage.end(), buffer, buffer + n);
   std::fclose(f);
   data = storage.data();
   size = storage.size();

@@ -112,7 +112,8 @@ const uint8_t* EmbeddedFileData(const Text& name, size_t* size);
 
 // The whole content of a file or an embedded file: data points into the
 // embedded bytes or into storage. False when it cannot be read.
-bool ReadWholeUrl(const Text& url, std::vector<uint8_t>& storage, const uint8_t*& data, size_t& size);
+bool ReadWholeUrl(const Text& url, std::vector<uint8_t>& storage, const uint8_t*& data,
+                  size_t& size);
 
 // Makes the folder of the running program the working directory.
 void EnterProgramFolder();

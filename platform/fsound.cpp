@@ -90,7 +90,8 @@ int32_t FSOUND_Stream_Play(int32_t channel, int32_t stream) {
   // A new piece starts at full loudness.
   channelVolume = 255;
   ApplyVolume();
-  if (AudioDeviceOpen() && it->second.music) Mix_PlayMusic(it->second.music, it->second.loop ? -1 : 1);
+  if (AudioDeviceOpen() && it->second.music)
+    Mix_PlayMusic(it->second.music, it->second.loop ? -1 : 1);
   playingStream = stream;
   playingChannel = channel;
   return channel;

@@ -55,8 +55,10 @@ GlTexture& TextureFor(const ImageData& image, int32_t frame) {
   for (size_t i = 0; i < (mipmapped ? levels.size() : 1); ++i)
     glTexImage2D(GL_TEXTURE_2D, GLint(i), GL_RGBA8, levels[i].width, levels[i].height, 0, GL_BGRA,
                  GL_UNSIGNED_INT_8_8_8_8_REV, levels[i].pixels.data());
-  if (mipmapped) glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAX_LEVEL, GLint(levels.size() - 1));
-  else glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAX_LEVEL, 0);
+  if (mipmapped)
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAX_LEVEL, GLint(levels.size() - 1));
+  else
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAX_LEVEL, 0);
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
@@ -66,17 +68,17 @@ GlTexture& TextureFor(const ImageData& image, int32_t frame) {
   return entry;
 }
 
-// Smoothed only when enlarged (shrunk in no direction), or when shrunk and mipmapped, as the software
-// renderer does; at scale 1 the nearest texel shows.
+// Smoothed only when enlarged (shrunk in no direction), or when shrunk and mipmapped, as the
+// software renderer does; at scale 1 the nearest texel shows.
 void ApplyFilter(GlTexture& tex, const ImageData& image, const DrawParams& p) {
   double minScale = std::min(std::fabs(p.scaleX), std::fabs(p.scaleY));
   double maxScale = std::max(std::fabs(p.scaleX), std::fabs(p.scaleY));
   bool filtered = (image.flags & IMAGE_FILTERED) != 0;
   bool mipmapped = filtered && (image.flags & IMAGE_MIPMAPPED) && image.frames[0].size() > 1;
-  int32_t mode = !filtered                                ? 0
-                 : (minScale >= 1.0 && maxScale > 1.0)    ? 1
-                 : (minScale < 1.0 && mipmapped)          ? 2
-                                                          : 0;
+  int32_t mode = !filtered                             ? 0
+                 : (minScale >= 1.0 && maxScale > 1.0) ? 1
+                 : (minScale < 1.0 && mipmapped)       ? 2
+                                                       : 0;
   if (mode == tex.filterMode) return;
   tex.filterMode = mode;
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, mode ? GL_LINEAR : GL_NEAREST);
@@ -117,10 +119,14 @@ void ApplyBlend(int32_t blend) {
 bool LoadFramebufferCalls() {
   // The core names, else those of the older extension (the same calls).
   const char* suffix = nullptr;
-  if (SDL_GL_ExtensionSupported("GL_ARB_framebuffer_object")) suffix = "";
-  else if (SDL_GL_ExtensionSupported("GL_EXT_framebuffer_object")) suffix = "EXT";
+  if (SDL_GL_ExtensionSupported("GL_ARB_framebuffer_object"))
+    suffix = "";
+  else if (SDL_GL_ExtensionSupported("GL_EXT_framebuffer_object"))
+    suffix = "EXT";
   if (!suffix) return false;
-  auto load = [&](const char* name) { return SDL_GL_GetProcAddress((std::string(name) + suffix).c_str()); };
+  auto load = [&](const char* name) {
+    return SDL_GL_GetProcAddress((std::string(name) + suffix).c_str());
+  };
   fb.gen = reinterpret_cast<PFNGLGENFRAMEBUFFERSPROC>(load("glGenFramebuffers"));
   fb.remove = reinterpret_cast<PFNGLDELETEFRAMEBUFFERSPROC>(load("glDeleteFramebuffers"));
   fb.bind = reinterpret_cast<PFNGLBINDFRAMEBUFFERPROC>(load("glBindFramebuffer"));
@@ -145,7 +151,8 @@ bool StartPicture() {
   }
   glGenTextures(1, &pictureTexture);
   glBindTexture(GL_TEXTURE_2D, pictureTexture);
-  glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, logicalW, logicalH, 0, GL_BGRA, GL_UNSIGNED_INT_8_8_8_8_REV, nullptr);
+  glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, logicalW, logicalH, 0, GL_BGRA,
+               GL_UNSIGNED_INT_8_8_8_8_REV, nullptr);
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAX_LEVEL, 0);
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
@@ -230,7 +237,8 @@ void GlClear(uint32_t rgb) {
     glClear(GL_COLOR_BUFFER_BIT);
     glEnable(GL_SCISSOR_TEST);
   }
-  glClearColor(((rgb >> 16) & 0xff) / 255.0f, ((rgb >> 8) & 0xff) / 255.0f, (rgb & 0xff) / 255.0f, 1.0f);
+  glClearColor(((rgb >> 16) & 0xff) / 255.0f, ((rgb >> 8) & 0xff) / 255.0f, (rgb & 0xff) / 255.0f,
+               1.0f);
   glClear(GL_COLOR_BUFFER_BIT);
 }
 
@@ -278,8 +286,10 @@ void GlDraw(const ImageData& image, int32_t frame, double x, double y, const Dra
   if (!context) return;
   if (p.blend < BLEND_MASK || p.blend > BLEND_MULTIPLY) return;
   // What the software renderer leaves out, so no driver draws stray shapes.
-  if (!std::isfinite(x) || !std::isfinite(y) || !std::isfinite(p.cosA) || !std::isfinite(p.sinA)) return;
-  if (!(p.scaleX != 0.0 && p.scaleY != 0.0 && std::isfinite(p.scaleX) && std::isfinite(p.scaleY))) return;
+  if (!std::isfinite(x) || !std::isfinite(y) || !std::isfinite(p.cosA) || !std::isfinite(p.sinA))
+    return;
+  if (!(p.scaleX != 0.0 && p.scaleY != 0.0 && std::isfinite(p.scaleX) && std::isfinite(p.scaleY)))
+    return;
   GlTexture& tex = TextureFor(image, frame);
   glBindTexture(GL_TEXTURE_2D, tex.name);
   ApplyFilter(tex, image, p);
@@ -294,7 +304,8 @@ void GlDraw(const ImageData& image, int32_t frame, double x, double y, const Dra
     double tv = (k >= 2) ? 1.0 : 0.0;
     double px = tu * w - image.anchorX, py = tv * h - image.anchorY;
     glTexCoord2d(tu, tv);
-    glVertex2d(x + px * c * p.scaleX - py * s * p.scaleY, y + px * s * p.scaleX + py * c * p.scaleY);
+    glVertex2d(x + px * c * p.scaleX - py * s * p.scaleY,
+               y + px * s * p.scaleX + py * c * p.scaleY);
   }
   glEnd();
 }
@@ -315,7 +326,8 @@ std::vector<uint32_t> GlReadBack() {
   std::vector<uint32_t> raw(size_t(viewW) * viewH);
   glPixelStorei(GL_PACK_ALIGNMENT, 4);
   glReadBuffer(GL_BACK);
-  glReadPixels(viewX, windowH - viewY - viewH, viewW, viewH, GL_BGRA, GL_UNSIGNED_INT_8_8_8_8_REV, raw.data());
+  glReadPixels(viewX, windowH - viewY - viewH, viewW, viewH, GL_BGRA, GL_UNSIGNED_INT_8_8_8_8_REV,
+               raw.data());
   out.resize(size_t(logicalW) * logicalH);
   for (int32_t y = 0; y < logicalH; ++y) {
     int32_t sy = viewH - 1 - int32_t(int64_t(y) * viewH / logicalH);

@@ -36,7 +36,8 @@ int64_t VirtualClockMicros() { return virtualMicros; }
 
 void NoteFramePresented() {
   ++presentedFrames;
-  for (auto it = frameActions.find(presentedFrames); it != frameActions.end() && it->first == presentedFrames;
+  for (auto it = frameActions.find(presentedFrames);
+       it != frameActions.end() && it->first == presentedFrames;
        it = frameActions.find(presentedFrames)) {
     std::function<void()> action = std::move(it->second);
     frameActions.erase(it);

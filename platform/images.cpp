@@ -74,7 +74,8 @@ void ErrorToJump(png_structp png, png_const_charp) { png_longjmp(png, 1); }
 
 bool DecodePng(const uint8_t* data, size_t size, Picture& out) {
   if (size < 8 || png_sig_cmp(data, 0, 8) != 0) return false;
-  png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, ErrorToJump, QuietWarning);
+  png_structp png =
+      png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, ErrorToJump, QuietWarning);
   if (!png) return false;
   png_infop info = png_create_info_struct(png);
   if (!info) {
@@ -203,8 +204,8 @@ int32_t MakeImage(const Picture& pic, int32_t cellWidth, int32_t cellHeight, int
   image->frameHeight = cellHeight;
   image->flags = flags;
   image->serial = nextSerial++;
-  uint32_t mask = (uint32_t(ClampByte(state.maskRed)) << 16) | (uint32_t(ClampByte(state.maskGreen)) << 8) |
-                  uint32_t(ClampByte(state.maskBlue));
+  uint32_t mask = (uint32_t(ClampByte(state.maskRed)) << 16) |
+                  (uint32_t(ClampByte(state.maskGreen)) << 8) | uint32_t(ClampByte(state.maskBlue));
   for (int32_t cell = firstCell; cell < firstCell + cellCount; ++cell) {
     int32_t ox = (cell % across) * cellWidth;
     int32_t oy = (cell / across) * cellHeight;
@@ -213,9 +214,10 @@ int32_t MakeImage(const Picture& pic, int32_t cellWidth, int32_t cellHeight, int
     level.height = cellHeight;
     level.pixels.resize(size_t(cellWidth) * cellHeight);
     for (int32_t y = 0; y < cellHeight; ++y)
-      std::memcpy(&level.pixels[size_t(y) * cellWidth], &pic.pixels[size_t(oy + y) * pic.width + ox],
-                  size_t(cellWidth) * 4);
-    if ((flags & IMAGE_MASKED) && !pic.hasAlpha) MaskFrame(level.pixels, cellWidth, cellHeight, mask);
+      std::memcpy(&level.pixels[size_t(y) * cellWidth],
+                  &pic.pixels[size_t(oy + y) * pic.width + ox], size_t(cellWidth) * 4);
+    if ((flags & IMAGE_MASKED) && !pic.hasAlpha)
+      MaskFrame(level.pixels, cellWidth, cellHeight, mask);
     std::vector<ImageLevel> levels;
     levels.push_back(std::move(level));
     if (flags & IMAGE_MIPMAPPED) BuildMipmaps(levels);
@@ -263,7 +265,8 @@ const DrawParams& CurrentDrawParams() { return params; }
 bool WritePng(const std::string& path, const uint32_t* xrgb, int32_t width, int32_t height) {
   std::FILE* f = std::fopen(path.c_str(), "wb");
   if (!f) return false;
-  png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, ErrorToJump, QuietWarning);
+  png_structp png =
+      png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, ErrorToJump, QuietWarning);
   png_infop info = png ? png_create_info_struct(png) : nullptr;
   if (!png || !info) {
     if (png) png_destroy_write_struct(&png, nullptr);
@@ -277,8 +280,8 @@ bool WritePng(const std::string& path, const uint32_t* xrgb, int32_t width, int3
     return false;
   }
   png_init_io(png, f);
-  png_set_IHDR(png, info, png_uint_32(width), png_uint_32(height), 8, PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE,
-               PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+  png_set_IHDR(png, info, png_uint_32(width), png_uint_32(height), 8, PNG_COLOR_TYPE_RGB,
+               PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
   png_write_info(png, info);
   for (int32_t y = 0; y < height; ++y) {
     for (int32_t x = 0; x < width; ++x) {
@@ -357,7 +360,9 @@ void ResetDrawState() {
   UpdateParams();
 }
 
-int32_t LoadImageFile(const Text& url, int32_t flags) { return LoadUrl(url, 0, 0, 0, 1, flags, true); }
+int32_t LoadImageFile(const Text& url, int32_t flags) {
+  return LoadUrl(url, 0, 0, 0, 1, flags, true);
+}
 
 int32_t LoadImageStrip(const Text& url, int32_t cellWidth, int32_t cellHeight, int32_t firstCell,
                        int32_t cellCount, int32_t flags) {

@@ -166,8 +166,8 @@ void InputHandleSdlEvent(const void* data) {
       break;
     case SDL_MOUSEBUTTONDOWN:
     case SDL_MOUSEBUTTONUP: {
-      int32_t b = e.button.button == SDL_BUTTON_LEFT    ? 1
-                  : e.button.button == SDL_BUTTON_RIGHT ? 2
+      int32_t b = e.button.button == SDL_BUTTON_LEFT     ? 1
+                  : e.button.button == SDL_BUTTON_RIGHT  ? 2
                   : e.button.button == SDL_BUTTON_MIDDLE ? 3
                                                          : 0;
       if (b) InputButtonEvent(b, e.type == SDL_MOUSEBUTTONDOWN);
@@ -191,10 +191,14 @@ void InputHandleSdlEvent(const void* data) {
 using namespace platform_detail;
 
 int32_t KeyCodeForScancode(int32_t scancode, bool numLock) {
-  if (scancode >= SDL_SCANCODE_A && scancode <= SDL_SCANCODE_Z) return 65 + (scancode - SDL_SCANCODE_A);
-  if (scancode >= SDL_SCANCODE_1 && scancode <= SDL_SCANCODE_9) return 49 + (scancode - SDL_SCANCODE_1);
-  if (scancode >= SDL_SCANCODE_F1 && scancode <= SDL_SCANCODE_F12) return 112 + (scancode - SDL_SCANCODE_F1);
-  if (scancode >= SDL_SCANCODE_F13 && scancode <= SDL_SCANCODE_F24) return 124 + (scancode - SDL_SCANCODE_F13);
+  if (scancode >= SDL_SCANCODE_A && scancode <= SDL_SCANCODE_Z)
+    return 65 + (scancode - SDL_SCANCODE_A);
+  if (scancode >= SDL_SCANCODE_1 && scancode <= SDL_SCANCODE_9)
+    return 49 + (scancode - SDL_SCANCODE_1);
+  if (scancode >= SDL_SCANCODE_F1 && scancode <= SDL_SCANCODE_F12)
+    return 112 + (scancode - SDL_SCANCODE_F1);
+  if (scancode >= SDL_SCANCODE_F13 && scancode <= SDL_SCANCODE_F24)
+    return 124 + (scancode - SDL_SCANCODE_F13);
   // The keypad's digits and point give their second meaning without Num Lock.
   if (scancode >= SDL_SCANCODE_KP_1 && scancode <= SDL_SCANCODE_KP_9) {
     int32_t digit = 1 + (scancode - SDL_SCANCODE_KP_1);

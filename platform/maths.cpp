@@ -5,8 +5,7 @@
 
 int32_t TruncateToInt(double value) {
   // The x86 conversion's "integer indefinite" for everything out of range.
-  if (!(value > -2147483649.0 && value < 2147483648.0))
-    return std::numeric_limits<int32_t>::min();
+  if (!(value > -2147483649.0 && value < 2147483648.0)) return std::numeric_limits<int32_t>::min();
   return static_cast<int32_t>(value);
 }
 

@@ -37,9 +37,9 @@ void ResetHandles();
 
 template <class T>
 struct TListLink {
-  Ref<T> value;                      // nullptr once removed
-  std::shared_ptr<TListLink> succ;   // nullptr: the end of the list
-  TListLink* pred = nullptr;         // nullptr: the first element
+  Ref<T> value;                     // nullptr once removed
+  std::shared_ptr<TListLink> succ;  // nullptr: the end of the list
+  TListLink* pred = nullptr;        // nullptr: the first element
   ~TListLink() {
     // Free a long chain without recursion.
     std::shared_ptr<TListLink> next = std::move(succ);
@@ -103,12 +103,16 @@ bool ListRemoveValue(TList<T>& list, const U* value) {
     link->value.reset();
     TListLink<T>* pred = link->pred;
     std::shared_ptr<TListLink<T>> succ = link->succ;  // the link keeps it too
-    if (succ) succ->pred = pred;
-    else list.last = pred;
+    if (succ)
+      succ->pred = pred;
+    else
+      list.last = pred;
     // Holding 'self' keeps the link alive while it is unlinked from pred.
     std::shared_ptr<TListLink<T>> self = pred ? pred->succ : list.first;
-    if (pred) pred->succ = std::move(succ);
-    else list.first = std::move(succ);
+    if (pred)
+      pred->succ = std::move(succ);
+    else
+      list.first = std::move(succ);
     link->pred = nullptr;
     --list.count;
     return true;

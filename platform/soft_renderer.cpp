@@ -28,7 +28,9 @@ struct Tint {
 
 // Rounded division by 255 of two 16-bit lanes at once (each lane at most
 // 65025 + 128 with the rounding already added).
-inline uint32_t Div255Lanes(uint32_t x) { return ((x + ((x >> 8) & 0x00ff00ff)) >> 8) & 0x00ff00ff; }
+inline uint32_t Div255Lanes(uint32_t x) {
+  return ((x + ((x >> 8) & 0x00ff00ff)) >> 8) & 0x00ff00ff;
+}
 
 template <int Blend, bool Modulate, bool Alpha>
 inline void Put(uint32_t& d, uint32_t t, const Tint& tint) {
@@ -151,7 +153,8 @@ inline bool Bilinear(const Texture& tex, int64_t u, int64_t v, uint32_t& out) {
   // then alpha and green).
   uint32_t w11 = (fu * fv) >> 8, w01 = fu - w11, w10 = fv - w11, w00 = 256 - fu - fv + w11;
   uint32_t rb = ((p00 & 0x00ff00ff) * w00 + (p01 & 0x00ff00ff) * w01 + (p10 & 0x00ff00ff) * w10 +
-                 (p11 & 0x00ff00ff) * w11) >> 8;
+                 (p11 & 0x00ff00ff) * w11) >>
+                8;
   uint32_t ag = ((p00 >> 8) & 0x00ff00ff) * w00 + ((p01 >> 8) & 0x00ff00ff) * w01 +
                 ((p10 >> 8) & 0x00ff00ff) * w10 + ((p11 >> 8) & 0x00ff00ff) * w11;
   out = (rb & 0x00ff00ff) | (ag & 0xff00ff00);
@@ -211,10 +214,12 @@ using CopyFn = void (*)(uint32_t*, int32_t, const uint32_t*, int32_t, int32_t, i
 template <int Blend>
 SpanFn PickSpan(bool modulate, bool alpha, bool filter) {
   if (filter) {
-    if (modulate) return alpha ? DrawSpan<Blend, true, true, true> : DrawSpan<Blend, true, false, true>;
+    if (modulate)
+      return alpha ? DrawSpan<Blend, true, true, true> : DrawSpan<Blend, true, false, true>;
     return alpha ? DrawSpan<Blend, false, true, true> : DrawSpan<Blend, false, false, true>;
   }
-  if (modulate) return alpha ? DrawSpan<Blend, true, true, false> : DrawSpan<Blend, true, false, false>;
+  if (modulate)
+    return alpha ? DrawSpan<Blend, true, true, false> : DrawSpan<Blend, true, false, false>;
   return alpha ? DrawSpan<Blend, false, true, false> : DrawSpan<Blend, false, false, false>;
 }
 
@@ -226,27 +231,35 @@ CopyFn PickCopy(bool modulate, bool alpha) {
 
 SpanFn SpanFor(int32_t blend, bool modulate, bool alpha, bool filter) {
   switch (blend) {
-    case BLEND_MASK: return PickSpan<BLEND_MASK>(modulate, false, filter);
-    case BLEND_SOLID: return PickSpan<BLEND_SOLID>(modulate, false, filter);
-    case BLEND_ALPHA: return PickSpan<BLEND_ALPHA>(modulate, alpha, filter);
+    case BLEND_MASK:
+      return PickSpan<BLEND_MASK>(modulate, false, filter);
+    case BLEND_SOLID:
+      return PickSpan<BLEND_SOLID>(modulate, false, filter);
+    case BLEND_ALPHA:
+      return PickSpan<BLEND_ALPHA>(modulate, alpha, filter);
     case BLEND_ADD:
       return PickSpan<BLEND_ADD>(modulate, alpha, filter);
     case BLEND_MULTIPLY:
       return PickSpan<BLEND_MULTIPLY>(modulate, false, filter);
-    default: return nullptr;
+    default:
+      return nullptr;
   }
 }
 
 CopyFn CopyFor(int32_t blend, bool modulate, bool alpha) {
   switch (blend) {
-    case BLEND_MASK: return PickCopy<BLEND_MASK>(modulate, false);
-    case BLEND_SOLID: return PickCopy<BLEND_SOLID>(modulate, false);
-    case BLEND_ALPHA: return PickCopy<BLEND_ALPHA>(modulate, alpha);
+    case BLEND_MASK:
+      return PickCopy<BLEND_MASK>(modulate, false);
+    case BLEND_SOLID:
+      return PickCopy<BLEND_SOLID>(modulate, false);
+    case BLEND_ALPHA:
+      return PickCopy<BLEND_ALPHA>(modulate, alpha);
     case BLEND_ADD:
       return PickCopy<BLEND_ADD>(modulate, alpha);
     case BLEND_MULTIPLY:
       return PickCopy<BLEND_MULTIPLY>(modulate, false);
-    default: return nullptr;
+    default:
+      return nullptr;
   }
 }
 
@@ -269,7 +282,7 @@ inline int64_t CeilInt(double v) {
 // [lo, hi): the two bounds are linear in Y, so each row costs two
 // multiply-adds and no division.
 struct RowRange {
-  int32_t kind = 0;  // 1 k > 0, -1 k < 0, 0 k == 0
+  int32_t kind = 0;                       // 1 k > 0, -1 k < 0, 0 k == 0
   double p0 = 0, p1 = 0, q0 = 0, q1 = 0;  // -a / k and (limit - a) / k
   double a0 = 0, a1 = 0, limit = 0;
 

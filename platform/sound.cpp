@@ -48,12 +48,15 @@ std::vector<int32_t> mixOwner(kMixChannels, 0);
 int32_t nextSound = 1;
 int32_t nextChannel = 1;
 
-uint32_t Le32(const uint8_t* p) { return p[0] | (p[1] << 8) | (p[2] << 16) | (uint32_t(p[3]) << 24); }
+uint32_t Le32(const uint8_t* p) {
+  return p[0] | (p[1] << 8) | (p[2] << 16) | (uint32_t(p[3]) << 24);
+}
 uint16_t Le16(const uint8_t* p) { return uint16_t(p[0] | (p[1] << 8)); }
 
 // A PCM WAV file: its length in microseconds, or -1 when it is not one.
 int64_t WavDuration(const uint8_t* data, size_t size) {
-  if (size < 12 || std::memcmp(data, "RIFF", 4) != 0 || std::memcmp(data + 8, "WAVE", 4) != 0) return -1;
+  if (size < 12 || std::memcmp(data, "RIFF", 4) != 0 || std::memcmp(data + 8, "WAVE", 4) != 0)
+    return -1;
   size_t at = 12;
   uint32_t rate = 0, blockAlign = 0;
   bool haveFormat = false;
@@ -66,8 +69,8 @@ int64_t WavDuration(const uint8_t* data, size_t size) {
       uint16_t format = Le16(body), channelCount = Le16(body + 2), bits = Le16(body + 14);
       rate = Le32(body + 4);
       blockAlign = Le16(body + 12);
-      if (format != 1 || channelCount < 1 || channelCount > 2 || (bits != 8 && bits != 16) || rate == 0 ||
-          blockAlign == 0)
+      if (format != 1 || channelCount < 1 || channelCount > 2 || (bits != 8 && bits != 16) ||
+          rate == 0 || blockAlign == 0)
         return -1;
       haveFormat = true;
     } else if (std::memcmp(data + at, "data", 4) == 0) {

@@ -60,7 +60,9 @@ int32_t SystemMilliseconds() {
   return static_cast<int32_t>(static_cast<uint32_t>(ms + 1000));
 }
 
-void SetMillisecondSource(std::function<int32_t()> source) { millisecondSource = std::move(source); }
+void SetMillisecondSource(std::function<int32_t()> source) {
+  millisecondSource = std::move(source);
+}
 
 Text FormatDate(int year, int month, int day) {
   char buf[32];

@@ -72,10 +72,14 @@ int32_t TextToInt(const Text& text) {
     for (++i; i < text.size(); ++i) {
       char16_t c = text[i];
       uint32_t digit;
-      if (c >= '0' && c <= '9') digit = c - '0';
-      else if (c >= 'a' && c <= 'f') digit = c - 'a' + 10;
-      else if (c >= 'A' && c <= 'F') digit = c - 'A' + 10;
-      else break;
+      if (c >= '0' && c <= '9')
+        digit = c - '0';
+      else if (c >= 'a' && c <= 'f')
+        digit = c - 'a' + 10;
+      else if (c >= 'A' && c <= 'F')
+        digit = c - 'A' + 10;
+      else
+        break;
       value = value * 16u + digit;
     }
   } else {

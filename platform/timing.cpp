@@ -23,7 +23,9 @@ int32_t nextTimer = 1;
 
 int64_t RealMicros() {
   static const auto origin = std::chrono::steady_clock::now();
-  return std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() - origin).count();
+  return std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() -
+                                                               origin)
+      .count();
 }
 
 }  // namespace

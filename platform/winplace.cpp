@@ -59,8 +59,8 @@ bool GetWindowRect(int32_t window, int32_t& left, int32_t& top, int32_t& right, 
   return true;
 }
 
-bool SetWindowPos(int32_t window, int32_t insertAfter, int32_t x, int32_t y, int32_t width, int32_t height,
-                  int32_t flags) {
+bool SetWindowPos(int32_t window, int32_t insertAfter, int32_t x, int32_t y, int32_t width,
+                  int32_t height, int32_t flags) {
   if (window != kOpenWindow || !DisplayIsOpen()) return false;
   if (Headless()) {
     SetHeadlessWindowPosition(x, y);

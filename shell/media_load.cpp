@@ -114,12 +114,11 @@ void LoadShipImages() {
 
 void LoadEffectImages() {
   for (int32_t i = 1; i <= explosionTypeCount; ++i) {
-    explosionImages[i] =
-        Strip(JoinText(u"exp", Num(i), u".png"),
-              TruncateToInt(explosionTypeTable[i][EXPLOSION_CELL_WIDTH]),
-              TruncateToInt(explosionTypeTable[i][EXPLOSION_CELL_HEIGHT]),
-              TruncateToInt(explosionTypeTable[i][EXPLOSION_FRAME_COUNT]), IMAGE_DEFAULT_FLAGS,
-              CENTRED);
+    explosionImages[i] = Strip(JoinText(u"exp", Num(i), u".png"),
+                               TruncateToInt(explosionTypeTable[i][EXPLOSION_CELL_WIDTH]),
+                               TruncateToInt(explosionTypeTable[i][EXPLOSION_CELL_HEIGHT]),
+                               TruncateToInt(explosionTypeTable[i][EXPLOSION_FRAME_COUNT]),
+                               IMAGE_DEFAULT_FLAGS, CENTRED);
   }
   flashImage = Image(u"Flashes\\mainx.png", IMAGE_MASKED, CENTRED);
   for (int32_t i = 1; i <= 5; ++i) {

@@ -74,10 +74,14 @@ void RequestFadingScreen(int32_t screen, bool fadeMusic) {
 
 Text MusicFile(int32_t track) {
   switch (track) {
-    case TRACK_MENU: return u"data\\music\\menu.ogg";
-    case TRACK_SHIPSHOP: return u"data\\music\\shipshop.ogg";
-    case TRACK_INGAME: return u"data\\music\\ingame.ogg";
-    default: return u"";
+    case TRACK_MENU:
+      return u"data\\music\\menu.ogg";
+    case TRACK_SHIPSHOP:
+      return u"data\\music\\shipshop.ogg";
+    case TRACK_INGAME:
+      return u"data\\music\\ingame.ogg";
+    default:
+      return u"";
   }
 }
 

@@ -22,10 +22,8 @@ struct ModeItem {
   int32_t x, y;
 };
 // menuGlow rows 1 to 3.
-const ModeItem modeItems[4] = {{u"", 0, 0},
-                               {u"CHALLENGE", 640, 463},
-                               {u"MELEE", 640, 543},
-                               {u"CANCEL", 640, 623}};
+const ModeItem modeItems[4] = {
+    {u"", 0, 0}, {u"CHALLENGE", 640, 463}, {u"MELEE", 640, 543}, {u"CANCEL", 640, 623}};
 
 HoverBox ModeItemBox(int32_t item) {
   const int32_t cx = menuGlow[item][1];

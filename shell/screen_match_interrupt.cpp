@@ -1,6 +1,8 @@
 // Screens 12, 13 and 14: the match interrupt, the abort question and the
 // result banner. Screens 13 and 14 keep the match on screen, frozen: they
 // draw it again each frame from the unchanged objects and darken it.
+#include "shell/screen_match_interrupt.hpp"
+
 #include "match/bitmap_text.hpp"
 #include "match/input_edges.hpp"
 #include "match/key_codes.hpp"
@@ -10,7 +12,6 @@
 #include "platform/draw.hpp"
 #include "platform/timing.hpp"
 #include "shell/match_step/match_step.hpp"
-#include "shell/screen_match_interrupt.hpp"
 #include "shell/screens.hpp"
 
 int32_t abortConfirmed = 0;

@@ -1,6 +1,8 @@
 // Screen 9: the options. Page 0 switches music, team indicators and
 // high-detail effects; pages 1 to 4 bind the six keys of each slot. Leaving
 // for the main menu writes the options file.
+#include "shell/screen_options.hpp"
+
 #include "match/bitmap_text.hpp"
 #include "match/input_edges.hpp"
 #include "match/key_codes.hpp"
@@ -12,7 +14,6 @@
 #include "platform/sound.hpp"
 #include "shell/frame_internal.hpp"
 #include "shell/options_files.hpp"
-#include "shell/screen_options.hpp"
 #include "shell/screens.hpp"
 
 int32_t optionsPage = 0;

@@ -1,4 +1,6 @@
 // Screen 17, the replay browser, and screen 18, the delete question.
+#include "shell/screen_replays.hpp"
+
 #include <algorithm>
 #include <vector>
 
@@ -16,7 +18,6 @@
 #include "platform/sound.hpp"
 #include "shell/match_step/match_step.hpp"
 #include "shell/replay_info.hpp"
-#include "shell/screen_replays.hpp"
 #include "shell/screens.hpp"
 #include "shell/time_format.hpp"
 

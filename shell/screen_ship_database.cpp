@@ -15,7 +15,6 @@ namespace {
 constexpr int32_t DATABASE_DONE = 1;
 const HoverBox doneBox = {558, 977, 722, 1019, false};
 
-
 void Leave() {
   RequestFadingScreen(SCREEN_MAIN_MENU, false);
   StopSlideSound();

@@ -31,7 +31,6 @@ constexpr int32_t SHOP_ABORT = 2;
 const HoverBox acceptBox = {711, 977, 969, 1019, false};
 const HoverBox abortBox = {328, 977, 552, 1019, false};
 
-
 // The five whole cards, with the position each shows relative to the centre.
 constexpr int32_t CARD_HOVER_COUNT = 5;
 HoverBox CardBox(int32_t card) {

@@ -1,6 +1,8 @@
 // Screen 8: the statistics of the match just finished, on four pages (game,
 // team, player, ship by ship), with the way to save its replay. Leaving it
 // clears the match away.
+#include "shell/screen_statistics.hpp"
+
 #include "catalogue/ships.hpp"
 #include "match/bitmap_text.hpp"
 #include "match/input_edges.hpp"
@@ -15,7 +17,6 @@
 #include "shell/match_reset.hpp"
 #include "shell/replay_save.hpp"
 #include "shell/screen_match_interrupt.hpp"
-#include "shell/screen_statistics.hpp"
 #include "shell/screens.hpp"
 #include "shell/time_format.hpp"
 

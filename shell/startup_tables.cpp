@@ -62,8 +62,8 @@ void SetColour(int32_t (&row)[4], int32_t r, int32_t g, int32_t b) {
 void SetHudLayout() {
   // Element positions of slots 1 (top left) and 3 (top right); slots 2 and 4
   // are the same 512 pixels lower.
-  static const int32_t left[8][2] = {{0, 0},   {16, 4},  {42, 4},  {7, 320},
-                                     {7, 330}, {4, 342}, {0, 0},   {0, 0}};
+  static const int32_t left[8][2] = {{0, 0},   {16, 4},  {42, 4}, {7, 320},
+                                     {7, 330}, {4, 342}, {0, 0},  {0, 0}};
   static const int32_t right[8][2] = {{0, 0},      {1224, 4},   {1250, 4}, {1215, 320},
                                       {1215, 330}, {1212, 342}, {0, 0},    {1208, 0}};
   for (int32_t element = 1; element <= 7; ++element) {

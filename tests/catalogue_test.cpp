@@ -55,10 +55,14 @@ TEST_F(Catalogue, FractionsAreTheFloatNearestTheDecimal) {
     const char* decimal;
   };
   const Cell cells[] = {
-      {12, GROUP_SECONDARY, WEAPON_DAMAGE, "0.266"}, {31, GROUP_SECONDARY, WEAPON_DAMAGE, "0.333"},
-      {36, GROUP_SECONDARY, WEAPON_DAMAGE, "1.333"}, {37, GROUP_SECONDARY, WEAPON_DAMAGE, "0.025"},
-      {39, GROUP_PRIMARY, WEAPON_DAMAGE, "0.075"},   {39, GROUP_PRIMARY, WEAPON_ENERGY_DRAIN, "0.3"},
-      {31, GROUP_PRIMARY, WEAPON_DAMAGE, "0.8"},     {1, GROUP_PRIMARY, WEAPON_DAMAGE, "0.75"},
+      {12, GROUP_SECONDARY, WEAPON_DAMAGE, "0.266"},
+      {31, GROUP_SECONDARY, WEAPON_DAMAGE, "0.333"},
+      {36, GROUP_SECONDARY, WEAPON_DAMAGE, "1.333"},
+      {37, GROUP_SECONDARY, WEAPON_DAMAGE, "0.025"},
+      {39, GROUP_PRIMARY, WEAPON_DAMAGE, "0.075"},
+      {39, GROUP_PRIMARY, WEAPON_ENERGY_DRAIN, "0.3"},
+      {31, GROUP_PRIMARY, WEAPON_DAMAGE, "0.8"},
+      {1, GROUP_PRIMARY, WEAPON_DAMAGE, "0.75"},
   };
   for (const Cell& c : cells) {
     const float stored = shipValue[c.type][c.group][c.column];
@@ -143,10 +147,10 @@ TEST_F(Catalogue, HullRegularitiesAndRanges) {
     float low, high;
   };
   // The lowest and highest value of each column, both reached.
-  const Range ranges[] = {{HULL_MAX_SPEED, 20, 95},       {HULL_ACCELERATION, 20, 100},
-                          {HULL_TURN_RATE, 10, 85},       {HULL_MAX_ARMOR, 8, 80},
-                          {HULL_MAX_ENERGY, 6, 80},       {HULL_RECHARGE_TIME, 100, 600},
-                          {HULL_CANNON_RESISTANCE, -25, 80}, {HULL_BEAM_RESISTANCE, -25, 75},
+  const Range ranges[] = {{HULL_MAX_SPEED, 20, 95},           {HULL_ACCELERATION, 20, 100},
+                          {HULL_TURN_RATE, 10, 85},           {HULL_MAX_ARMOR, 8, 80},
+                          {HULL_MAX_ENERGY, 6, 80},           {HULL_RECHARGE_TIME, 100, 600},
+                          {HULL_CANNON_RESISTANCE, -25, 80},  {HULL_BEAM_RESISTANCE, -25, 75},
                           {HULL_MISSILE_RESISTANCE, -33, 80}, {HULL_PRICE, 2, 50},
                           {HULL_AIM_LINE_Y, -74, -2}};
   for (int32_t t = 1; t <= shipCount; ++t) {
@@ -182,11 +186,11 @@ TEST_F(Catalogue, HullRegularitiesAndRanges) {
 // Column sums of the printed hull table: plain and weighted by ship type (a
 // weighted sum also catches two rows swapped).
 TEST_F(Catalogue, HullSums) {
-  const double sums[hullValueCount] = {2140, 2013, 1920, 1540, 1540, 1728, 1728, 10640, 40, 315,
+  const double sums[hullValueCount] = {2140, 2013, 1920, 1540, 1540, 1728, 1728, 10640, 40,  315,
                                        383,  342,  703,  25,   1,    51,   0,    0,     -903};
-  const double weighted[hullValueCount] = {46925, 42053, 39510, 30046, 30046, 32496, 32496,
-                                           223510, 820, 9585, 6698, 8743, 14100, 511,
-                                           27, 1042, 0, 0, -20225};
+  const double weighted[hullValueCount] = {46925,  42053, 39510, 30046, 30046, 32496, 32496,
+                                           223510, 820,   9585,  6698,  8743,  14100, 511,
+                                           27,     1042,  0,     0,     -20225};
   for (int32_t column = 1; column <= hullValueCount; ++column) {
     double sum = 0, byType = 0;
     for (int32_t t = 1; t <= shipCount; ++t) {
@@ -322,21 +326,19 @@ TEST_F(Catalogue, WeaponRegularitiesAndRanges) {
 // plain and weighted by ship type. Eleven columns a line.
 TEST_F(Catalogue, WeaponSums) {
   const double primarySums[weaponValueCount] = {
-      79.625, 77, 30050, 230.3, 22370, 2, 103, 90, 13, 23, 1,
-      5, 3, 2, 271, 216, 0, 0, 0, 0, 0, 1,
-      2, 0, 0, 0, 0, 0, 0, 3, 41, 0, 1400};
+      79.625, 77, 30050, 230.3, 22370, 2, 103, 90, 13, 23, 1, 5, 3, 2,  271, 216, 0,
+      0,      0,  0,     0,     1,     2, 0,   0,  0,  0,  0, 0, 3, 41, 0,   1400};
   const double primaryWeighted[weaponValueCount] = {
       1591.975, 1683, 580890, 4314.7, 507970, 52, 1864, 1170, 206, 608, 17,
-      123, 73, 32, 6015, 5319, 0, 0, 0, 0, 0, 10,
-      46, 0, 0, 0, 0, 0, 0, 51, 827, 0, 18200};
+      123,      73,   32,     6015,   5319,   0,  0,    0,    0,   0,   10,
+      46,       0,    0,      0,      0,      0,  0,    51,   827, 0,   18200};
   const double secondarySums[weaponValueCount] = {
-      94.957, 146, 176050, 635, 1272, 27, 45, 130, 8, 18, 14,
-      24, 15, 13, 226, 201, 205, 370, 6, 0, 90, 12,
-      13, 100, 100055, 0, 125, 0, 6, 2, 40, 35, 52350};
+      94.957, 146, 176050, 635, 1272, 27, 45,  130,    8, 18,  14, 24, 15, 13, 226, 201,  205,
+      370,    6,   0,      90,  12,   13, 100, 100055, 0, 125, 0,  6,  2,  40, 35,  52350};
   const double secondaryWeighted[weaponValueCount] = {
-      2093.428, 2951, 4218250, 13520, 30167, 547, 993, 1470, 148, 507, 270,
-      472, 290, 278, 5023, 4683, 4980, 9290, 108, 0, 1520, 272,
-      300, 2050, 901040, 0, 2675, 0, 114, 21, 820, 395, 1752600};
+      2093.428, 2951, 4218250, 13520, 30167, 547,  993,  1470, 148, 507,  270,
+      472,      290,  278,     5023,  4683,  4980, 9290, 108,  0,   1520, 272,
+      300,      2050, 901040,  0,     2675,  0,    114,  21,   820, 395,  1752600};
   for (int32_t column = 1; column <= weaponValueCount; ++column) {
     double sum[4] = {}, byType[4] = {};
     for (int32_t t = 1; t <= shipCount; ++t) {
@@ -349,7 +351,8 @@ TEST_F(Catalogue, WeaponSums) {
     EXPECT_NEAR(sum[GROUP_PRIMARY], primarySums[column - 1], 1e-4) << "column " << column;
     EXPECT_NEAR(byType[GROUP_PRIMARY], primaryWeighted[column - 1], 1e-3) << "column " << column;
     EXPECT_NEAR(sum[GROUP_SECONDARY], secondarySums[column - 1], 1e-4) << "column " << column;
-    EXPECT_NEAR(byType[GROUP_SECONDARY], secondaryWeighted[column - 1], 1e-3) << "column " << column;
+    EXPECT_NEAR(byType[GROUP_SECONDARY], secondaryWeighted[column - 1], 1e-3)
+        << "column " << column;
   }
 }
 
@@ -448,7 +451,8 @@ TEST_F(Catalogue, ExplosionTypes) {
     EXPECT_GE(explosionTypeTable[type][EXPLOSION_CELL_WIDTH], 10.0f) << type;
     EXPECT_GE(explosionTypeTable[type][EXPLOSION_CELL_HEIGHT], 10.0f) << type;
     EXPECT_TRUE(explosionTypeTable[type][EXPLOSION_FRAME_DELAY] == 2 ||
-                explosionTypeTable[type][EXPLOSION_FRAME_DELAY] == 3) << type;
+                explosionTypeTable[type][EXPLOSION_FRAME_DELAY] == 3)
+        << type;
     for (int32_t column = EXPLOSION_FLASH_RED; column <= EXPLOSION_FLASH_BLUE; ++column) {
       EXPECT_TRUE(explosionTypeTable[type][column] >= 0 && explosionTypeTable[type][column] <= 255);
     }
@@ -456,7 +460,8 @@ TEST_F(Catalogue, ExplosionTypes) {
   // Default flash colour exactly for these.
   std::set<int32_t> defaultFlash;
   for (int32_t type = 1; type <= explosionTypeCount; ++type) {
-    const float sum = explosionTypeTable[type][EXPLOSION_FLASH_RED] + explosionTypeTable[type][EXPLOSION_FLASH_GREEN] +
+    const float sum = explosionTypeTable[type][EXPLOSION_FLASH_RED] +
+                      explosionTypeTable[type][EXPLOSION_FLASH_GREEN] +
                       explosionTypeTable[type][EXPLOSION_FLASH_BLUE];
     if (sum == 0 && type != 19) defaultFlash.insert(type);
   }
@@ -469,7 +474,8 @@ TEST_F(Catalogue, ExplosionTypes) {
   EXPECT_EQ(explosionTypeTable[29][EXPLOSION_FRAME_COUNT], 1.0f);
   EXPECT_EQ(explosionTypeTable[29][EXPLOSION_FRAME_DELAY], 2.0f);
   // Ship deaths use 20 to 22; every weapon's hit explosion has an image.
-  for (int32_t type = 20; type <= 22; ++type) EXPECT_EQ(explosionTypeTable[type][EXPLOSION_FRAME_COUNT], 15.0f);
+  for (int32_t type = 20; type <= 22; ++type)
+    EXPECT_EQ(explosionTypeTable[type][EXPLOSION_FRAME_COUNT], 15.0f);
   for (int32_t t = 1; t <= shipCount; ++t) {
     for (int32_t group = GROUP_PRIMARY; group <= GROUP_SECONDARY; ++group) {
       const int32_t hit = static_cast<int32_t>(shipValue[t][group][WEAPON_HIT_EXPLOSION]);

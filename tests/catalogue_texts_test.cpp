@@ -49,11 +49,12 @@ TEST_F(CatalogueTexts, NamesAndWeaponNames) {
 TEST_F(CatalogueTexts, DisplayOverrides) {
   // (type, slot) -> length of the printed text.
   const std::map<std::pair<int32_t, int32_t>, size_t> printed = {
-      {{4, 29}, 21},  {{4, 30}, 18},  {{4, 31}, 19},  {{4, 32}, 17},  {{5, 29}, 9},   {{5, 30}, 6},
-      {{6, 29}, 12},  {{6, 30}, 7},   {{10, 25}, 13}, {{12, 29}, 13}, {{13, 29}, 7},  {{13, 30}, 7},
-      {{17, 16}, 7},  {{17, 17}, 7},  {{17, 18}, 7},  {{17, 25}, 13}, {{17, 26}, 18}, {{17, 27}, 15},
-      {{17, 28}, 13}, {{19, 29}, 11}, {{19, 30}, 7},  {{21, 25}, 16}, {{23, 29}, 5},  {{23, 30}, 5},
-      {{27, 20}, 9},  {{27, 21}, 9},  {{27, 22}, 9},  {{29, 29}, 8},  {{30, 29}, 7},  {{30, 30}, 7},
+      {{4, 29}, 21},  {{4, 30}, 18},  {{4, 31}, 19},  {{4, 32}, 17},  {{5, 29}, 9},
+      {{5, 30}, 6},   {{6, 29}, 12},  {{6, 30}, 7},   {{10, 25}, 13}, {{12, 29}, 13},
+      {{13, 29}, 7},  {{13, 30}, 7},  {{17, 16}, 7},  {{17, 17}, 7},  {{17, 18}, 7},
+      {{17, 25}, 13}, {{17, 26}, 18}, {{17, 27}, 15}, {{17, 28}, 13}, {{19, 29}, 11},
+      {{19, 30}, 7},  {{21, 25}, 16}, {{23, 29}, 5},  {{23, 30}, 5},  {{27, 20}, 9},
+      {{27, 21}, 9},  {{27, 22}, 9},  {{29, 29}, 8},  {{30, 29}, 7},  {{30, 30}, 7},
       {{31, 29}, 13}, {{36, 29}, 14}, {{37, 29}, 12}, {{39, 25}, 17}, {{39, 28}, 13}};
   ASSERT_EQ(printed.size(), 35u);
   size_t total = 0;
@@ -106,7 +107,8 @@ TEST_F(CatalogueTexts, DescriptionLinesFitThePanel) {
       EXPECT_EQ(shipText[t][slot].empty(), blankAllowed) << "slot " << slot;
     }
     // Prose: starts with a capital, ends a sentence.
-    EXPECT_TRUE(shipText[t][TEXT_DESCRIPTION_FIRST][0] >= u'A' && shipText[t][TEXT_DESCRIPTION_FIRST][0] <= u'Z');
+    EXPECT_TRUE(shipText[t][TEXT_DESCRIPTION_FIRST][0] >= u'A' &&
+                shipText[t][TEXT_DESCRIPTION_FIRST][0] <= u'Z');
     if (t != 4 && t != 27) {
       EXPECT_EQ(shipText[t][last].back(), u'.');
     }
@@ -114,8 +116,10 @@ TEST_F(CatalogueTexts, DescriptionLinesFitThePanel) {
 }
 
 TEST_F(CatalogueTexts, PrintedDescriptions) {
-  const Text regal[] = {u"The regal can launch moderately powerful", u"missiles with its secondary weapon. They pack",
-                        u"more punch than the ship's primary lasers, and", u"they also have a limited homing ability."};
+  const Text regal[] = {u"The regal can launch moderately powerful",
+                        u"missiles with its secondary weapon. They pack",
+                        u"more punch than the ship's primary lasers, and",
+                        u"they also have a limited homing ability."};
   for (int32_t i = 0; i < 4; ++i)
     EXPECT_EQ(shipText[SHIP_REGAL][TEXT_DESCRIPTION_FIRST + i], regal[i]);
   EXPECT_TRUE(shipText[SHIP_REGAL][9].empty());

@@ -7,7 +7,6 @@
 // and frames of a computer match with the game's pictures are written by
 //   QW2_MATCH_FRAMES=<folder> <build>/tests/qw2_tests --gtest_filter='ComputerMatchFrames.*'
 #include <gtest/gtest.h>
-
 #include <unistd.h>
 
 #include <cstdlib>
@@ -15,8 +14,6 @@
 #include <set>
 #include <string>
 
-#include "tests/game_pictures.hpp"
-#include "tests/test_folder.hpp"
 #include "catalogue/ships.hpp"
 #include "match/bitmap_text.hpp"
 #include "match/match_tables.hpp"
@@ -28,7 +25,9 @@
 #include "shell/media_load.hpp"
 #include "shell/startup.hpp"
 #include "shell/startup_tables.hpp"
+#include "tests/game_pictures.hpp"
 #include "tests/match_harness.hpp"
+#include "tests/test_folder.hpp"
 
 namespace {
 
@@ -273,9 +272,8 @@ TEST_F(Tactics, DistanceRules) {
     float angle;
   };
   // 5 lined up within 350; 8, 10, 12, 14, 31 evaluated within 150/75/75/175/75.
-  const Case cases[] = {{5, 349, 351, 0},   {8, 149, 151, 40},  {10, 74, 76, 40},
-                        {12, 74, 76, 40},   {14, 174, 176, 40}, {31, 74, 76, 40},
-                        {37, 99, 101, 40}};
+  const Case cases[] = {{5, 349, 351, 0},   {8, 149, 151, 40}, {10, 74, 76, 40}, {12, 74, 76, 40},
+                        {14, 174, 176, 40}, {31, 74, 76, 40},  {37, 99, 101, 40}};
   for (const Case& c : cases) {
     ResetMatchObjects();
     EXPECT_TRUE(Secondary(Duel(c.type, c.near, c.angle))) << c.type;
@@ -435,9 +433,9 @@ TEST_F(Tactics, ShieldsRiseAgainstTheFirstCloseEnemyShotWithoutATarget) {
       s->destructible = destructible;
       ListAppend(*shotList, Ref<TShot>(s));
     };
-    shot(1, 650, 0);   // own team
-    shot(2, 660, 1);   // can be shot down
-    shot(2, 730, 0);   // 90 away: not within
+    shot(1, 650, 0);  // own team
+    shot(2, 660, 1);  // can be shot down
+    shot(2, 730, 0);  // 90 away: not within
     EXPECT_FALSE(Secondary(ship)) << type;
     EXPECT_EQ(ship->aiTarget, 0);
     shot(2, 729.5f, 0);
@@ -513,7 +511,8 @@ class ComputerMatches : public FolderTest {
   ComputerMatches() : FolderTest("qw2_cpu_", "data") {}
 };
 
-harness::MatchSetup Computers(int32_t seed, std::initializer_list<std::pair<int32_t, std::vector<int32_t>>> slots,
+harness::MatchSetup Computers(int32_t seed,
+                              std::initializer_list<std::pair<int32_t, std::vector<int32_t>>> slots,
                               int32_t humans = 0) {
   harness::MatchSetup setup;
   setup.seed = seed;
@@ -585,8 +584,9 @@ TEST_F(ComputerMatches, ComputerMatchesEndAndPlayBackInStep) {
     harness::PlaybackResult played = harness::PlayThroughReplayFile(record);
     ASSERT_TRUE(played.started) << name;
     EXPECT_EQ(played.frames, record.frames) << name;
-    EXPECT_EQ(played.mismatches, 0) << name << ": first difference in frame "
-                                    << (played.mismatchFrames.empty() ? 0 : played.mismatchFrames[0]);
+    EXPECT_EQ(played.mismatches, 0)
+        << name << ": first difference in frame "
+        << (played.mismatchFrames.empty() ? 0 : played.mismatchFrames[0]);
     EXPECT_EQ(played.winner, record.winner) << name;
   }
 }
@@ -644,8 +644,9 @@ TEST_F(ComputerGolden, ComputerGoldenReplaysPlayBackInStep) {
     harness::PlaybackResult played = harness::PlayBackFile(playbackTempPath, last, noteFlying);
     ASSERT_TRUE(played.started) << name;
     EXPECT_EQ(played.frames, last - matchFrameStart) << name;
-    EXPECT_EQ(played.mismatches, 0) << name << ": first difference in frame "
-                                    << (played.mismatchFrames.empty() ? 0 : played.mismatchFrames[0]);
+    EXPECT_EQ(played.mismatches, 0)
+        << name << ": first difference in frame "
+        << (played.mismatchFrames.empty() ? 0 : played.mismatchFrames[0]);
     EXPECT_GE(played.winner, 1) << name;
     EXPECT_EQ(matchOver, 1) << name;
   }
@@ -674,7 +675,8 @@ TEST(ComputerMatchFrames, WritesFramesWhenAsked) {
     SetClearColour(0, 0, 15);
     ClearBackBuffer();
     MatchDraw();
-    const std::string path = std::string(folder) + "/frame_" + std::to_string(100000 + frame).substr(1) + ".png";
+    const std::string path =
+        std::string(folder) + "/frame_" + std::to_string(100000 + frame).substr(1) + ".png";
     ASSERT_TRUE(WriteFramebufferPng(path));
     ++written;
   }

@@ -1,5 +1,6 @@
-#include <gtest/gtest.h>
+#include "platform/files.hpp"
 
+#include <gtest/gtest.h>
 #include <unistd.h>
 
 #include <cstdio>
@@ -7,9 +8,8 @@
 #include <fstream>
 #include <set>
 
-#include "tests/test_folder.hpp"
-#include "platform/files.hpp"
 #include "platform/system.hpp"
+#include "tests/test_folder.hpp"
 
 namespace fs = std::filesystem;
 

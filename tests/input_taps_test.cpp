@@ -86,7 +86,8 @@ TEST(InputTaps, AQuickTapTurnsTheCarouselOneCard) {
   for (int32_t key : {KEY_RIGHT, KEY_LEFT}) {
     HeadlessTapKey(key);
     for (int32_t f = 0; f < 12; ++f) RunFrame();
-    EXPECT_EQ(shipCarousel[CAROUSEL_POSITION], key == KEY_RIGHT ? WrapShipPosition(start + 1) : start);
+    EXPECT_EQ(shipCarousel[CAROUSEL_POSITION],
+              key == KEY_RIGHT ? WrapShipPosition(start + 1) : start);
     EXPECT_EQ(shipCarousel[CAROUSEL_DIRECTION], SLIDE_IDLE);
   }
   shellharness::StopShell();

@@ -7,7 +7,6 @@
 // drawing change on purpose, write them again and look at them:
 //   QW2_REGENERATE_GOLDEN=1 <build>/tests/qw2_tests --gtest_filter='MatchGoldenImages.*'
 #include <gtest/gtest.h>
-
 #include <unistd.h>
 
 #include <cmath>
@@ -55,7 +54,8 @@ std::ostream& operator<<(std::ostream& out, const Rgb& c) {
 
 Rgb Pixel(int32_t x, int32_t y) {
   const uint32_t p = FramebufferPixel(x, y);
-  return {static_cast<int32_t>(p >> 16 & 255), static_cast<int32_t>(p >> 8 & 255), static_cast<int32_t>(p & 255)};
+  return {static_cast<int32_t>(p >> 16 & 255), static_cast<int32_t>(p >> 8 & 255),
+          static_cast<int32_t>(p & 255)};
 }
 
 // A white texel in colour c over a black background at alpha byte a.
@@ -265,8 +265,11 @@ TEST_F(MatchDrawing, NextShipBoxBlinksWhileChoosingAndShowsPlaceAndSeconds) {
 
   // Choosing: the box at half strength for a blink of 18, "12/30" centred on
   // x5 + 22 (starting at x5 - 3), and the seconds in their colour.
-  const std::pair<int32_t, Rgb> seconds[] = {
-      {1, {0, 255, 0}}, {5, {226, 255, 0}}, {6, {255, 226, 0}}, {9, {255, 56, 0}}, {10, {255, 0, 0}}};
+  const std::pair<int32_t, Rgb> seconds[] = {{1, {0, 255, 0}},
+                                             {5, {226, 255, 0}},
+                                             {6, {255, 226, 0}},
+                                             {9, {255, 56, 0}},
+                                             {10, {255, 0, 0}}};
   for (const auto& [l, colour] : seconds) {
     ClearBackBuffer();
     slotTable[1][SLOT_ARENA] = ARENA_CHOOSING;
@@ -312,7 +315,8 @@ TEST_F(MatchDrawing, ShipsAreDrawnLargestFirstWithTheirAimingDots) {
   for (int32_t s = 1; s <= 3; ++s) {
     scenes::FlyingSlot(s, s, types[s]);
     shipImages[types[s]][SHIP_IMAGE_BODY][1] = Solid(30, 30, bodies[s], true);
-    for (int32_t v = HULL_AIM_LINE_ANGLE; v <= HULL_AIM_LINE_Y; ++v) slotShipValue[s][GROUP_HULL][v] = 0;
+    for (int32_t v = HULL_AIM_LINE_ANGLE; v <= HULL_AIM_LINE_Y; ++v)
+      slotShipValue[s][GROUP_HULL][v] = 0;
     scenes::AddShip(s, types[s], 300, 300, 0)->radius = s == 2 ? 45.0f : 30.0f;
   }
   for (int32_t s = 1; s <= 3; ++s) shipSizeOrder[0][s] = s == 2 ? 45 : 30;
@@ -452,7 +456,8 @@ TEST_F(MatchDrawing, ShipTypeLooksFollowTheirStates) {
     shipImages[c.type][c.variant][c.index] = tinted ? white : green;
     if (c.type == SHIP_KABATA) shipImages[SHIP_KABATA][4][1] = 0;
     scenes::FlyingSlot(1, 1, c.type);
-    for (int32_t v = HULL_AIM_LINE_ANGLE; v <= HULL_AIM_LINE_Y; ++v) slotShipValue[1][GROUP_HULL][v] = 0;
+    for (int32_t v = HULL_AIM_LINE_ANGLE; v <= HULL_AIM_LINE_Y; ++v)
+      slotShipValue[1][GROUP_HULL][v] = 0;
     Ref<TShip> ship = scenes::AddShip(1, c.type, 400, 400, 0);
     for (int32_t k = 0; k < 6; ++k) ship->specialState[k] = c.state[k];
     scenes::Ranks(1, 0, 0, 0);
@@ -529,9 +534,12 @@ TEST_F(MatchDrawing, EveryRendererRestoresTheStateAndDrawsNoRandomNumbers) {
       const char* name;
       int32_t (*draw)();
     } routines[] = {
-        {"DrawShotOverlays", DrawShotOverlays}, {"DrawShipGlows", DrawShipGlows},
-        {"DrawShips", DrawShips},               {"DrawExplosions", DrawExplosions},
-        {"DrawSparks", DrawSparks},             {"DrawShots", DrawShots},
+        {"DrawShotOverlays", DrawShotOverlays},
+        {"DrawShipGlows", DrawShipGlows},
+        {"DrawShips", DrawShips},
+        {"DrawExplosions", DrawExplosions},
+        {"DrawSparks", DrawSparks},
+        {"DrawShots", DrawShots},
         {"DrawShipLabels", DrawShipLabels},
     };
     for (const auto& routine : routines) {
@@ -542,7 +550,8 @@ TEST_F(MatchDrawing, EveryRendererRestoresTheStateAndDrawsNoRandomNumbers) {
     ExpectStartState("DrawWarpIns");
     DrawDebris(emissionImage);
     ExpectStartState("DrawDebris");
-    DrawHud(hudSlotsImage, hudArmourImage, hudEnergyImage, hudMiniShipsImage, hudReloadBackImage, hudReloadImage);
+    DrawHud(hudSlotsImage, hudArmourImage, hudEnergyImage, hudMiniShipsImage, hudReloadBackImage,
+            hudReloadImage);
     ExpectStartState("DrawHud");
     MatchDraw();
     ExpectStartState("MatchDraw");
@@ -563,7 +572,8 @@ TEST_F(MatchDrawing, TeamLettersAreSetOnlyWhileTheOptionIsOn) {
   // "C" in slot 2's colour at alpha 0.9 (byte 229), half size, above the ship.
   EXPECT_GT(LitInRow(512 - 10 - 36 + 1, 600, 680), 0);
   bool found = false;
-  for (int32_t x = 600; x <= 680; ++x) found |= Pixel(x, 512 - 10 - 36 + 1) == OverBlack({255, 50, 255}, 229);
+  for (int32_t x = 600; x <= 680; ++x)
+    found |= Pixel(x, 512 - 10 - 36 + 1) == OverBlack({255, 50, 255}, 229);
   EXPECT_TRUE(found);
   ExpectStartState("MatchDraw");
 }
@@ -741,10 +751,11 @@ class MatchGoldenImages : public ::testing::Test {
         if (differing++ == 0) firstX = x, firstY = y;
       }
     if (differing > 0) {
-      const std::string actual = (std::filesystem::temp_directory_path() / (name + "_actual.png")).string();
+      const std::string actual =
+          (std::filesystem::temp_directory_path() / (name + "_actual.png")).string();
       WriteFramebufferPng(actual);
-      ADD_FAILURE() << name << ": " << differing << " pixels differ, the first at (" << firstX << ", "
-                    << firstY << "); this build's picture is " << actual;
+      ADD_FAILURE() << name << ": " << differing << " pixels differ, the first at (" << firstX
+                    << ", " << firstY << "); this build's picture is " << actual;
     }
     ReleaseImage(golden);
   }

@@ -109,7 +109,7 @@ struct MatchSetup {
   int32_t seed = 1;
   std::array<SlotSetup, 5> slots;  // [1] to [4]
   uint32_t scriptSeed = 1;
-  int32_t maxFrames = 20000;       // match frames recorded at most
+  int32_t maxFrames = 20000;  // match frames recorded at most
 };
 
 // Slot s's keys: 65 + 6 (s - 1) + control - 1 ("A" onwards).
@@ -177,11 +177,13 @@ class KeyScript {
       }
       const uint32_t noise = Next();
       if (own && enemy && noise % 11 != 0) {
-        double bearing = std::atan2(enemy->y - own->y, enemy->x - own->x) * 57.29577951308232 + 90.0;
+        double bearing =
+            std::atan2(enemy->y - own->y, enemy->x - own->x) * 57.29577951308232 + 90.0;
         double off = std::fmod(bearing - own->heading + 720.0, 360.0);
         if (off > 3.0 && off < 180.0) held[s][INPUT_TURN_RIGHT] = true;
         if (off >= 180.0 && off < 357.0) held[s][INPUT_TURN_LEFT] = true;
-        held[s][INPUT_THRUST] = (best > 300.0 * 300.0 && (off < 20.0 || off > 340.0)) || noise % 23 == 0;
+        held[s][INPUT_THRUST] =
+            (best > 300.0 * 300.0 && (off < 20.0 || off > 340.0)) || noise % 23 == 0;
       } else {
         held[s][1 + noise % 3] = true;
       }
@@ -220,8 +222,8 @@ struct MatchRecord {
   std::vector<uint8_t> data;  // the replay data file
   int32_t lastFrame = 0;
   int32_t winner = 0;
-  int32_t frames = 0;         // match frames run
-  bool ended = false;         // the match reached its end
+  int32_t frames = 0;                             // match frames run
+  bool ended = false;                             // the match reached its end
   std::vector<std::array<int32_t, 3>> checksums;  // per frame from 36: armour, random, x
 };
 

@@ -259,7 +259,8 @@ Ref<TShip> ShipAt(int32_t slot, int32_t team, float x, float y, float radius) {
 }
 
 Ref<TShot> ShotAt(bool special, int32_t slot, int32_t team, float x, float y) {
-  Ref<TShot> shot = special ? Ref<TShot>(NewRecord<TShotSpecial>()) : Ref<TShot>(NewRecord<TShotPlain>());
+  Ref<TShot> shot =
+      special ? Ref<TShot>(NewRecord<TShotSpecial>()) : Ref<TShot>(NewRecord<TShotPlain>());
   shot->slot = slot;
   shot->team = team;
   shot->x = x;

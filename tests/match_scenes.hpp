@@ -23,7 +23,8 @@ inline void FlyingSlot(int32_t slot, int32_t team, int32_t type, int32_t fleetSi
   slotTable[slot][SLOT_TARGETABLE] = 1;
   fleetTable[slot][1][0] = 1;
   fleetTable[slot][1][1] = fleetSize;
-  for (int32_t m = 1; m <= fleetSize; ++m) fleetTable[slot][2][m] = m == 1 ? type : 1 + (type + m) % 40;
+  for (int32_t m = 1; m <= fleetSize; ++m)
+    fleetTable[slot][2][m] = m == 1 ? type : 1 + (type + m) % 40;
   for (int32_t g = 1; g <= 3; ++g)
     for (int32_t v = 1; v <= 50; ++v) slotShipValue[slot][g][v] = shipValue[type][g][v];
   launchTimer[slot] = 225;
@@ -42,7 +43,8 @@ inline Ref<TShip> AddShip(int32_t slot, int32_t type, float x, float y, float he
   ship->armour = shipValue[type][GROUP_HULL][HULL_MAX_ARMOR] * 0.6f;
   ship->energy = shipValue[type][GROUP_HULL][HULL_MAX_ENERGY] * 0.4f;
   ship->reloadCounters[1] = 1000000;
-  ship->reloadCounters[2] = static_cast<int32_t>(shipValue[type][GROUP_SECONDARY][WEAPON_RELOAD_TIME] / 3);
+  ship->reloadCounters[2] =
+      static_cast<int32_t>(shipValue[type][GROUP_SECONDARY][WEAPON_RELOAD_TIME] / 3);
   ListAppend(*shipList, ship);
   return ship;
 }
@@ -55,7 +57,8 @@ inline void Ranks(int32_t a, int32_t b, int32_t c, int32_t d) {
   shipSizeOrder[4][0] = d;
 }
 
-inline Ref<TShotPlain> AddShot(int32_t slot, int32_t type, int32_t weapon, float x, float y, float heading) {
+inline Ref<TShotPlain> AddShot(int32_t slot, int32_t type, int32_t weapon, float x, float y,
+                               float heading) {
   Ref<TShotPlain> shot = NewRecord<TShotPlain>();
   shot->x = x;
   shot->y = y;
@@ -204,7 +207,8 @@ inline void Looks() {
     ++i;
   }
   // The looks draw from specialState, the body from the slot's chosen member.
-  for (int32_t slot = 1; slot <= 4; ++slot) slotShipValue[slot][GROUP_HULL][HULL_HAS_OWN_BODY_DRAWING] = 0;
+  for (int32_t slot = 1; slot <= 4; ++slot)
+    slotShipValue[slot][GROUP_HULL][HULL_HAS_OWN_BODY_DRAWING] = 0;
   slotEffectState[4][1] = 1;  // slot 4's ships carry the sticky bolt
   Ranks(1, 2, 3, 4);
   optionTable[OPTIONS_GENERAL][OPTION_HIGH_DETAIL] = OPTION_OFF;

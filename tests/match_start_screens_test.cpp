@@ -61,13 +61,15 @@ TEST_F(NextShopperAndMatch, WithNoSlotToShopTheMatchRunsInTheFirstFrame) {
 TEST_F(NextShopperAndMatch, TheRecordingHoldsTheMoneyTheSlotsWereGiven) {
   for (int32_t mode : {MODE_MELEE, MODE_CHALLENGE}) {
     Slots(FLEET_RANDOM, FLEET_RANDOM);
-    for (int32_t slot = 1; slot <= 4; ++slot) fleetTable[slot][FLEET_HEAD][FLEET_START_MONEY] = 200 + slot;
+    for (int32_t slot = 1; slot <= 4; ++slot)
+      fleetTable[slot][FLEET_HEAD][FLEET_START_MONEY] = 200 + slot;
     gameMode = mode;
     bonusShipsUnlocked = 5;
     currentScreen = SCREEN_NEXT_SHOPPER;
     ASSERT_TRUE(RunFrame());
     for (int32_t slot = 1; slot <= 4; ++slot)
-      EXPECT_EQ(replayData[REPLAY_SETUP_FRAME][slot][REPLAY_START_MONEY], mode == MODE_MELEE ? 200 + slot : 25);
+      EXPECT_EQ(replayData[REPLAY_SETUP_FRAME][slot][REPLAY_START_MONEY],
+                mode == MODE_MELEE ? 200 + slot : 25);
   }
 }
 

@@ -6,9 +6,8 @@
 #if defined(QW2_MEDIA_GEN) && defined(QW2_MEDIA_OUT)
 
 #include <png.h>
-#include <vorbis/vorbisfile.h>
-
 #include <unistd.h>
+#include <vorbis/vorbisfile.h>
 
 #include <algorithm>
 #include <cmath>
@@ -52,7 +51,8 @@ const int kExplosionCells[30][3] = {
 // The media the game loads, written out from its loading rules.
 std::map<std::string, Expected> ExpectedPictures() {
   std::map<std::string, Expected> m;
-  auto add = [&](const std::string& name, int w = 0, int h = 0, Transparency k = Transparency::MaskMagenta) {
+  auto add = [&](const std::string& name, int w = 0, int h = 0,
+                 Transparency k = Transparency::MaskMagenta) {
     m["data\\gfx\\" + name] = {w, h, k};
   };
   // Fonts (any number of rows of cells is allowed by the loader; these are one row).
@@ -92,7 +92,8 @@ std::map<std::string, Expected> ExpectedPictures() {
   add("arrow.png", 84, 230);
   add("ss_bigplate.png");
   add("ss_smallplate.png");
-  for (const char* n : {"bord_mainmenu", "bord_gamemode", "bord_teams", "bord_chal", "bord_opt", "bord_stat2"})
+  for (const char* n :
+       {"bord_mainmenu", "bord_gamemode", "bord_teams", "bord_chal", "bord_opt", "bord_stat2"})
     add(std::string(n) + ".png");
   add("light_small.png", 60, 60);
   add("caret.png");
@@ -119,13 +120,14 @@ std::map<std::string, Expected> ExpectedPictures() {
   add("relbg.png");
   add("statborderx.png");
   // Ships: body, primary, secondary and special counts per type.
-  const int counts[41][4] = {{0, 0, 0, 0}, {1, 1, 1, 0}, {1, 1, 2, 0}, {1, 1, 1, 0}, {1, 1, 3, 1}, {1, 1, 2, 0},
-                             {1, 1, 1, 0}, {1, 2, 0, 6}, {1, 1, 3, 0}, {1, 1, 1, 0}, {1, 1, 1, 0}, {1, 1, 1, 0},
-                             {1, 1, 1, 0}, {1, 1, 1, 0}, {1, 1, 1, 0}, {1, 1, 1, 0}, {2, 1, 1, 0}, {7, 2, 0, 7},
-                             {1, 1, 0, 0}, {1, 1, 0, 2}, {1, 1, 2, 0}, {1, 2, 1, 0}, {1, 1, 1, 3}, {1, 1, 2, 0},
-                             {1, 1, 1, 0}, {1, 0, 1, 1}, {5, 1, 0, 0}, {1, 3, -2, 1}, {1, 1, 1, 0}, {1, 1, 2, 0},
-                             {1, 1, 1, 0}, {4, 1, 1, 0}, {1, 1, 1, 0}, {1, 1, 1, 0}, {1, 1, 1, 0}, {1, 1, 1, 0},
-                             {1, 1, 1, 0}, {1, 1, 5, 0}, {1, 1, 1, 1}, {1, 3, 1, 8}, {1, 4, 1, 10}};
+  const int counts[41][4] = {
+      {0, 0, 0, 0}, {1, 1, 1, 0}, {1, 1, 2, 0}, {1, 1, 1, 0},  {1, 1, 3, 1}, {1, 1, 2, 0},
+      {1, 1, 1, 0}, {1, 2, 0, 6}, {1, 1, 3, 0}, {1, 1, 1, 0},  {1, 1, 1, 0}, {1, 1, 1, 0},
+      {1, 1, 1, 0}, {1, 1, 1, 0}, {1, 1, 1, 0}, {1, 1, 1, 0},  {2, 1, 1, 0}, {7, 2, 0, 7},
+      {1, 1, 0, 0}, {1, 1, 0, 2}, {1, 1, 2, 0}, {1, 2, 1, 0},  {1, 1, 1, 3}, {1, 1, 2, 0},
+      {1, 1, 1, 0}, {1, 0, 1, 1}, {5, 1, 0, 0}, {1, 3, -2, 1}, {1, 1, 1, 0}, {1, 1, 2, 0},
+      {1, 1, 1, 0}, {4, 1, 1, 0}, {1, 1, 1, 0}, {1, 1, 1, 0},  {1, 1, 1, 0}, {1, 1, 1, 0},
+      {1, 1, 1, 0}, {1, 1, 5, 0}, {1, 1, 1, 1}, {1, 3, 1, 8},  {1, 4, 1, 10}};
   for (int t = 1; t <= 40; ++t) {
     add("ship" + S(t) + "-b.png");
     for (int k = 1; k <= counts[t][0]; ++k) add("ship" + S(t) + "_" + S(k) + ".png");
@@ -153,7 +155,8 @@ std::set<std::string> ExpectedSounds() {
   }
   for (int n : {1, 2, 4, 6, 7, 8, 9, 11, 12, 13, 14, 15, 16, 17, 20, 21, 22, 23, 25, 26, 27, 28})
     add("exp" + S(n) + ".wav");
-  for (const char* n : {"tick", "warpin", "slide", "victory", "reward", "alarm", "delete", "snap", "cheat"})
+  for (const char* n :
+       {"tick", "warpin", "slide", "victory", "reward", "alarm", "delete", "snap", "cheat"})
     add(std::string(n) + ".wav");
   return s;
 }
@@ -203,7 +206,8 @@ bool Decode(const std::vector<uint8_t>& bytes, Picture& pic) {
   pic.h = static_cast<int>(png_get_image_height(p, info));
   pic.channels = png_get_channels(p, info);
   pic.px.resize(static_cast<size_t>(pic.w) * pic.h * pic.channels);
-  for (int y = 0; y < pic.h; ++y) png_read_row(p, pic.px.data() + static_cast<size_t>(y) * pic.w * pic.channels, nullptr);
+  for (int y = 0; y < pic.h; ++y)
+    png_read_row(p, pic.px.data() + static_cast<size_t>(y) * pic.w * pic.channels, nullptr);
   png_destroy_read_struct(&p, &info, nullptr);
   return true;
 }
@@ -240,12 +244,13 @@ TEST_F(MediaTest, EmbeddedSetIsExactlyTheGamesList) {
 }
 
 TEST_F(MediaTest, NamesTheGameProbesForAreAbsent) {
-  for (const char* n : {"data\\gfx\\exp19.png", "data\\gfx\\ship27b_1.png", "data\\sfx\\ship4b.wav",
-                        "data\\sfx\\ship17a.wav", "data\\sfx\\ship17b.wav", "data\\sfx\\ship39a.wav",
-                        "data\\gfx\\ship1_2.png", "data\\gfx\\ship16_3.png", "data\\gfx\\ship17_8.png",
-                        "data\\gfx\\ship7b_1.png", "data\\gfx\\ship25a_1.png", "data\\gfx\\ship40s_11.png",
-                        "data\\sfx\\exp3.wav", "data\\sfx\\exp19.wav", "data\\sfx\\exp29.wav",
-                        "data\\sfx\\ship4s_4.wav", "data\\gfx\\flashes\\mainx.png", "data\\gfx\\gauge_armor.png"})
+  for (const char* n :
+       {"data\\gfx\\exp19.png", "data\\gfx\\ship27b_1.png", "data\\sfx\\ship4b.wav",
+        "data\\sfx\\ship17a.wav", "data\\sfx\\ship17b.wav", "data\\sfx\\ship39a.wav",
+        "data\\gfx\\ship1_2.png", "data\\gfx\\ship16_3.png", "data\\gfx\\ship17_8.png",
+        "data\\gfx\\ship7b_1.png", "data\\gfx\\ship25a_1.png", "data\\gfx\\ship40s_11.png",
+        "data\\sfx\\exp3.wav", "data\\sfx\\exp19.wav", "data\\sfx\\exp29.wav",
+        "data\\sfx\\ship4s_4.wav", "data\\gfx\\flashes\\mainx.png", "data\\gfx\\gauge_armor.png"})
     EXPECT_FALSE(EmbeddedFileExists(ToText(n))) << n;
 }
 
@@ -316,7 +321,9 @@ TEST_F(MediaTest, StripCellsAllHaveContent) {
     if (i != 19)
       cellsVisible("data\\gfx\\exp" + S(i) + ".png", cell[1], cell[2], cell[0], 255, 0, 255);
   }
-  for (int i = 1; i <= 5; ++i) cellsVisible("data\\gfx\\spark" + S(i) + ".png", i <= 3 ? 16 : 8, i <= 3 ? 16 : 8, 5, 255, 0, 255);
+  for (int i = 1; i <= 5; ++i)
+    cellsVisible("data\\gfx\\spark" + S(i) + ".png", i <= 3 ? 16 : 8, i <= 3 ? 16 : 8, 5, 255, 0,
+                 255);
 }
 
 TEST_F(MediaTest, GaugesFillInStepsOfTheirValue) {
@@ -345,7 +352,8 @@ TEST_F(MediaTest, FontGlyphsFitTheirCellsAndWidths) {
   ASSERT_TRUE(Decode(Embedded("data\\gfx\\medfont.png"), med));
   ASSERT_TRUE(Decode(Embedded("data\\gfx\\bigfont.png"), big));
   ASSERT_TRUE(Decode(Embedded("data\\gfx\\font.png"), fixed));
-  auto inkRange = [](const Picture& p, int cw, int cell, int mr, int mg, int mb, int* minX, int* maxX) {
+  auto inkRange = [](const Picture& p, int cw, int cell, int mr, int mg, int mb, int* minX,
+                     int* maxX) {
     *minX = cw;
     *maxX = -1;
     for (int y = 0; y < p.h; ++y)
@@ -413,7 +421,8 @@ TEST_F(MediaTest, ShipBodiesMatchTheSizeTableAndTheirMountPoints) {
       for (int k = 1; k <= count; ++k) {
         int number = (t == SHIP_KABATA && letter[0] == 'b') ? 2 : k;
         Picture pic;
-        ASSERT_TRUE(Decode(Embedded("data\\gfx\\ship" + S(t) + letter + "_" + S(number) + ".png"), pic));
+        ASSERT_TRUE(
+            Decode(Embedded("data\\gfx\\ship" + S(t) + letter + "_" + S(number) + ".png"), pic));
         EXPECT_EQ(pic.w, sizes[k - 1].width) << t << letter << k;
         EXPECT_EQ(pic.h, sizes[k - 1].height) << t << letter << k;
       }
@@ -445,11 +454,13 @@ TEST_F(MediaTest, EnginesAndMuzzlesSitOnTheHull) {
   ResetCatalogue();
   InitShipCatalogue();
   auto nearHull = [](const Picture& pic, float x, float y, int reach) {
-    int cx = pic.w / 2 + static_cast<int>(std::lround(x)), cy = pic.h / 2 + static_cast<int>(std::lround(y));
+    int cx = pic.w / 2 + static_cast<int>(std::lround(x)),
+        cy = pic.h / 2 + static_cast<int>(std::lround(y));
     for (int dy = -reach; dy <= reach; ++dy)
       for (int dx = -reach; dx <= reach; ++dx) {
         int px = cx + dx, py = cy + dy;
-        if (px >= 0 && py >= 0 && px < pic.w && py < pic.h && !IsMask(pic.at(px, py), 255, 0, 255)) return true;
+        if (px >= 0 && py >= 0 && px < pic.w && py < pic.h && !IsMask(pic.at(px, py), 255, 0, 255))
+          return true;
       }
     return false;
   };
@@ -458,12 +469,14 @@ TEST_F(MediaTest, EnginesAndMuzzlesSitOnTheHull) {
     ASSERT_TRUE(Decode(Embedded("data\\gfx\\ship" + S(t) + "_1.png"), pic));
     int engines = static_cast<int>(shipValue[t][GROUP_HULL][HULL_ENGINE_POINT_COUNT]);
     for (int k = 1; k <= engines; ++k)
-      EXPECT_TRUE(nearHull(pic, shipPoint[t][GROUP_HULL][k][ENGINE_X], shipPoint[t][GROUP_HULL][k][ENGINE_Y], 3))
+      EXPECT_TRUE(nearHull(pic, shipPoint[t][GROUP_HULL][k][ENGINE_X],
+                           shipPoint[t][GROUP_HULL][k][ENGINE_Y], 3))
           << "ship " << t << " engine " << k;
     for (int group : {GROUP_PRIMARY, GROUP_SECONDARY}) {
       int shots = static_cast<int>(shipValue[t][group][WEAPON_SHOT_COUNT]);
       for (int k = 1; k <= shots; ++k)
-        EXPECT_TRUE(nearHull(pic, shipPoint[t][group][k][MUZZLE_X], shipPoint[t][group][k][MUZZLE_Y], 4))
+        EXPECT_TRUE(
+            nearHull(pic, shipPoint[t][group][k][MUZZLE_X], shipPoint[t][group][k][MUZZLE_Y], 4))
             << "ship " << t << " group " << group << " muzzle " << k;
     }
   }
@@ -503,7 +516,8 @@ TEST_F(MediaTest, InfoPanelTextClearsThePlateBrackets) {
 TEST_F(MediaTest, SoundsAreMonoPcmWav) {
   auto le16 = [](const std::vector<uint8_t>& b, size_t i) { return b[i] | (b[i + 1] << 8); };
   auto le32 = [](const std::vector<uint8_t>& b, size_t i) {
-    return static_cast<uint32_t>(b[i] | (b[i + 1] << 8) | (b[i + 2] << 16) | (static_cast<uint32_t>(b[i + 3]) << 24));
+    return static_cast<uint32_t>(b[i] | (b[i + 1] << 8) | (b[i + 2] << 16) |
+                                 (static_cast<uint32_t>(b[i + 3]) << 24));
   };
   for (auto& name : ExpectedSounds()) {
     std::vector<uint8_t> b = Embedded(name);
@@ -519,7 +533,8 @@ TEST_F(MediaTest, SoundsAreMonoPcmWav) {
     EXPECT_GT(data, 1000u) << name;
     // Not silent.
     int peak = 0;
-    for (size_t i = 44; i + 1 < b.size(); i += 2) peak = std::max(peak, std::abs(static_cast<int16_t>(le16(b, i))));
+    for (size_t i = 44; i + 1 < b.size(); i += 2)
+      peak = std::max(peak, std::abs(static_cast<int16_t>(le16(b, i))));
     EXPECT_GT(peak, 8000) << name;
   }
 }
@@ -553,14 +568,15 @@ TEST_F(MediaTest, MusicDecodesAndRunsAtLeastAMinute) {
 
 std::vector<uint8_t> ReadAll(const fs::path& p) {
   std::ifstream in(p, std::ios::binary);
-  return std::vector<uint8_t>((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  return std::vector<uint8_t>((std::istreambuf_iterator<char>(in)),
+                              std::istreambuf_iterator<char>());
 }
 
 TEST_F(MediaTest, GeneratorMakesTheSameBytesEveryRun) {
   fs::path tmp = fs::temp_directory_path() / ("qw2_media_test_" + std::to_string(::getpid()));
   fs::remove_all(tmp);
-  std::string cmd = std::string("\"") + QW2_MEDIA_GEN + "\" --media \"" + (tmp / "media").string() + "\" --music \"" +
-                    (tmp / "music").string() + "\" > /dev/null";
+  std::string cmd = std::string("\"") + QW2_MEDIA_GEN + "\" --media \"" + (tmp / "media").string() +
+                    "\" --music \"" + (tmp / "music").string() + "\" > /dev/null";
   ASSERT_EQ(std::system(cmd.c_str()), 0);
   int compared = 0;
   for (auto& entry : fs::recursive_directory_iterator(tmp / "media")) {
@@ -577,7 +593,8 @@ TEST_F(MediaTest, GeneratorMakesTheSameBytesEveryRun) {
   // The embedded bytes are the generator's bytes.
   EXPECT_EQ(Embedded("data\\gfx\\ship12_1.png"), ReadAll(tmp / "media" / "gfx" / "ship12_1.png"));
   EXPECT_EQ(Embedded("data\\sfx\\exp4.wav"), ReadAll(tmp / "media" / "sfx" / "exp4.wav"));
-  EXPECT_EQ(Embedded("data\\gfx\\Flashes\\mainx.png"), ReadAll(tmp / "media" / "gfx" / "Flashes" / "mainx.png"));
+  EXPECT_EQ(Embedded("data\\gfx\\Flashes\\mainx.png"),
+            ReadAll(tmp / "media" / "gfx" / "Flashes" / "mainx.png"));
   fs::remove_all(tmp);
 }
 

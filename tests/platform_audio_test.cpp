@@ -1,7 +1,6 @@
 // Sound effects and the music calls through the silent, logging headless
 // audio.
 #include <gtest/gtest.h>
-
 #include <unistd.h>
 
 #include <cstdio>
@@ -16,7 +15,8 @@
 namespace {
 
 // A PCM WAV file of the given length.
-std::vector<uint8_t> Wav(int32_t channels, int32_t rate, int32_t bits, int32_t frames, int32_t format = 1) {
+std::vector<uint8_t> Wav(int32_t channels, int32_t rate, int32_t bits, int32_t frames,
+                         int32_t format = 1) {
   std::vector<uint8_t> w;
   auto u32 = [&](uint32_t v) {
     for (int32_t i = 0; i < 4; ++i) w.push_back(uint8_t(v >> (8 * i)));

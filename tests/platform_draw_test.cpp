@@ -1,7 +1,6 @@
 // Drawing rules of the software renderer on small scenes, through the
 // headless backend.
 #include <gtest/gtest.h>
-
 #include <unistd.h>
 
 #include <cmath>
@@ -26,11 +25,12 @@ struct Px {
 };
 
 // An image from a list of pixels given row by row.
-int32_t MakeImage(int32_t w, int32_t h, const std::vector<Px>& px, int32_t flags, bool hasAlpha = true,
-                  int32_t cellW = 0, int32_t cellH = 0, int32_t cells = 1) {
+int32_t MakeImage(int32_t w, int32_t h, const std::vector<Px>& px, int32_t flags,
+                  bool hasAlpha = true, int32_t cellW = 0, int32_t cellH = 0, int32_t cells = 1) {
   std::vector<uint8_t> rgba;
   for (const Px& p : px) rgba.insert(rgba.end(), {p.r, p.g, p.b, p.a});
-  return ImageFromPixels(rgba.data(), w, h, hasAlpha, cellW ? cellW : w, cellH ? cellH : h, cells, flags);
+  return ImageFromPixels(rgba.data(), w, h, hasAlpha, cellW ? cellW : w, cellH ? cellH : h, cells,
+                         flags);
 }
 
 int32_t Solid(int32_t w, int32_t h, Px p, int32_t flags = 0) {
@@ -82,7 +82,8 @@ TEST_F(PlatformDraw, OpeningTheDisplaySetsTheStartState) {
   int32_t img = MakeImage(2, 1, {{0, 0, 0, 255}, {200, 200, 200, 255}}, IMAGE_DEFAULT_FLAGS, false);
   EXPECT_EQ(ImagePixel(img, 0, 0, 0), Rgb(200, 200, 200));  // alpha 0, neighbour's colour
   EXPECT_EQ(ImagePixel(img, 0, 1, 0) >> 24, 255u);
-  int32_t ramp = MakeImage(2, 1, {{0, 0, 10, 255}, {250, 250, 250, 255}}, IMAGE_DEFAULT_FLAGS, false);
+  int32_t ramp =
+      MakeImage(2, 1, {{0, 0, 10, 255}, {250, 250, 250, 255}}, IMAGE_DEFAULT_FLAGS, false);
   SetDrawScale(4, 1);
   DrawImageFrame(ramp, 0, 0);
   EXPECT_EQ(FramebufferPixel(0, 0), Rgb(0, 0, 10));
@@ -240,7 +241,8 @@ TEST_F(PlatformDraw, PositiveRotationTurnsClockwise) {
 }
 
 TEST_F(PlatformDraw, NonUniformScaleAboutTheAnchor) {
-  int32_t img = MakeImage(2, 2, {{255, 0, 0, 255}, {0, 255, 0, 255}, {0, 0, 255, 255}, {255, 255, 0, 255}}, 0);
+  int32_t img = MakeImage(
+      2, 2, {{255, 0, 0, 255}, {0, 255, 0, 255}, {0, 0, 255, 255}, {255, 255, 0, 255}}, 0);
   SetImageAnchor(img, 1, 1);
   Background(0, 0, 0);
   SetDrawScale(3, 2);
@@ -278,7 +280,8 @@ TEST_F(PlatformDraw, EveryPlacementFollowsTheMappingRule) {
   for (int32_t trial = 0; trial < 400; ++trial) {
     const int32_t w = 1 + int32_t(rng() % 9), h = 1 + int32_t(rng() % 9);
     std::vector<Px> px;
-    for (int32_t i = 0; i < w * h; ++i) px.push_back({uint8_t(1 + i), uint8_t(7 * i), uint8_t(100 + i), 255});
+    for (int32_t i = 0; i < w * h; ++i)
+      px.push_back({uint8_t(1 + i), uint8_t(7 * i), uint8_t(100 + i), 255});
     const int32_t img = MakeImage(w, h, px, 0);
     const double ax = rng() % 2 ? unit(rng) * w : (rng() % 2 ? w / 2.0 : 0.0);
     const double ay = rng() % 2 ? unit(rng) * h : (rng() % 2 ? h / 2.0 : 0.0);
@@ -295,7 +298,8 @@ TEST_F(PlatformDraw, EveryPlacementFollowsTheMappingRule) {
     SetDrawRotation(rotation);
     SetDrawScale(sx, sy);
     DrawImageFrame(img, x, y);
-    const double c = std::cos(rotation * 0.017453292519943295), s = std::sin(rotation * 0.017453292519943295);
+    const double c = std::cos(rotation * 0.017453292519943295),
+                 s = std::sin(rotation * 0.017453292519943295);
     for (int32_t py = 0; py < 48; ++py) {
       for (int32_t pxl = 0; pxl < 64; ++pxl) {
         // The inverse of (x + u c sx - v s sy, y + u s sx + v c sy) at the pixel centre.
@@ -309,8 +313,9 @@ TEST_F(PlatformDraw, EveryPlacementFollowsTheMappingRule) {
           want = Rgb(t.r, t.g, t.b);
         }
         ASSERT_EQ(FramebufferPixel(pxl, py), want)
-            << "size " << w << "x" << h << " rotation " << rotation << " scale " << sx << "," << sy << " at "
-            << x << "," << y << " anchor " << ax << "," << ay << " pixel " << pxl << "," << py;
+            << "size " << w << "x" << h << " rotation " << rotation << " scale " << sx << "," << sy
+            << " at " << x << "," << y << " anchor " << ax << "," << ay << " pixel " << pxl << ","
+            << py;
         ++checked;
       }
     }
@@ -349,7 +354,8 @@ TEST_F(PlatformDraw, NearestUnlessFilteredAndEnlarged) {
   EXPECT_EQ(FramebufferPixel(4, 1), Rgb(159, 159, 159));
   EXPECT_EQ(FramebufferPixel(7, 1), Rgb(255, 255, 255));
   // Shrunk and not mipmapped: nearest even when filtered.
-  std::vector<Px> four = {{0, 0, 0, 255}, {255, 255, 255, 255}, {0, 0, 0, 255}, {255, 255, 255, 255}};
+  std::vector<Px> four = {
+      {0, 0, 0, 255}, {255, 255, 255, 255}, {0, 0, 0, 255}, {255, 255, 255, 255}};
   int32_t shrink = MakeImage(4, 1, four, IMAGE_FILTERED);
   SetDrawScale(0.5, 1);
   DrawImageFrame(shrink, 20, 0);
@@ -377,9 +383,15 @@ TEST_F(PlatformDraw, MaskedImagesTakeTheNeighbourMean) {
   const Px m{255, 0, 255, 255};
   // 3 x 3: the centre is mask colour; the corners are mask colour too.
   int32_t img = MakeImage(3, 3,
-                          {m, {10, 20, 30, 255}, m,  //
-                           {40, 50, 60, 255}, m, {70, 80, 91, 255},  //
-                           m, {100, 110, 120, 255}, m},
+                          {m,
+                           {10, 20, 30, 255},
+                           m,  //
+                           {40, 50, 60, 255},
+                           m,
+                           {70, 80, 91, 255},  //
+                           m,
+                           {100, 110, 120, 255},
+                           m},
                           IMAGE_MASKED, false);
   // Centre: mean of the four non-mask neighbours, truncated.
   EXPECT_EQ(ImagePixel(img, 0, 1, 1), Rgb(55, 65, 75));
@@ -482,7 +494,8 @@ TEST_F(PlatformDraw, StripsAreCutRowByRowFromPngFiles) {
   static const uint8_t notPng[] = {'G', 'I', 'F', '8', '9', 'a', 0, 0, 0, 0, 0, 0};
   RegisterEmbeddedFile(u"data\\gfx\\fake.png", notPng, sizeof notPng);
   EXPECT_EQ(LoadImageFile(u"incbin::data\\gfx\\fake.png"), 0);
-  static const uint8_t cutPng[] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1a, '\n', 0, 0, 0, 13, 'I', 'H'};
+  static const uint8_t cutPng[] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1a,
+                                   '\n', 0,   0,   0,   13,   'I',  'H'};
   RegisterEmbeddedFile(u"data\\gfx\\cut.png", cutPng, sizeof cutPng);
   EXPECT_EQ(LoadImageFile(u"incbin::data\\gfx\\cut.png"), 0);
 }

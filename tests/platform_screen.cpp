@@ -37,16 +37,20 @@ void CloseRealScreen() {
   connection = nullptr;
 }
 
-int32_t RealScreenWidth() { return XServer() ? DisplayWidth(connection, DefaultScreen(connection)) : 0; }
-int32_t RealScreenHeight() { return XServer() ? DisplayHeight(connection, DefaultScreen(connection)) : 0; }
+int32_t RealScreenWidth() {
+  return XServer() ? DisplayWidth(connection, DefaultScreen(connection)) : 0;
+}
+int32_t RealScreenHeight() {
+  return XServer() ? DisplayHeight(connection, DefaultScreen(connection)) : 0;
+}
 
 std::vector<uint32_t> RealScreenPixels() {
   std::vector<uint32_t> out;
   if (!XServer()) return out;
   const int32_t w = RealScreenWidth(), h = RealScreenHeight();
   XSync(connection, False);
-  XImage* image = XGetImage(connection, DefaultRootWindow(connection), 0, 0, unsigned(w), unsigned(h), AllPlanes,
-                            ZPixmap);
+  XImage* image = XGetImage(connection, DefaultRootWindow(connection), 0, 0, unsigned(w),
+                            unsigned(h), AllPlanes, ZPixmap);
   if (!image) return out;
   // Channel positions from the masks, so any true-colour layout reads right.
   auto shiftOf = [](unsigned long mask) {
@@ -54,13 +58,15 @@ std::vector<uint32_t> RealScreenPixels() {
     while (mask && !(mask & 1)) mask >>= 1, ++s;
     return s;
   };
-  const int32_t rs = shiftOf(image->red_mask), gs = shiftOf(image->green_mask), bs = shiftOf(image->blue_mask);
+  const int32_t rs = shiftOf(image->red_mask), gs = shiftOf(image->green_mask),
+                bs = shiftOf(image->blue_mask);
   out.resize(size_t(w) * h);
   for (int32_t y = 0; y < h; ++y)
     for (int32_t x = 0; x < w; ++x) {
       unsigned long p = XGetPixel(image, x, y);
-      out[size_t(y) * w + x] = uint32_t(((p & image->red_mask) >> rs) << 16 |
-                                        ((p & image->green_mask) >> gs) << 8 | ((p & image->blue_mask) >> bs));
+      out[size_t(y) * w + x] =
+          uint32_t(((p & image->red_mask) >> rs) << 16 | ((p & image->green_mask) >> gs) << 8 |
+                   ((p & image->blue_mask) >> bs));
     }
   XDestroyImage(image);
   return out;
@@ -78,7 +84,8 @@ void RealPointerPosition(int32_t& x, int32_t& y) {
   ::Window root, child;
   int rx, ry, wx, wy;
   unsigned int mask;
-  if (XQueryPointer(connection, DefaultRootWindow(connection), &root, &child, &rx, &ry, &wx, &wy, &mask)) {
+  if (XQueryPointer(connection, DefaultRootWindow(connection), &root, &child, &rx, &ry, &wx, &wy,
+                    &mask)) {
     x = rx;
     y = ry;
   }

@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstdlib>
 #include <cstdio>
+#include <cstdlib>
 #include <limits>
 #include <thread>
 #include <vector>
@@ -33,7 +33,9 @@ struct SceneImages {
 SceneImages MakeSceneImages() {
   SceneImages s{};
   std::vector<uint8_t> px;
-  auto add = [&](int r, int g, int b, int a) { px.insert(px.end(), {uint8_t(r), uint8_t(g), uint8_t(b), uint8_t(a)}); };
+  auto add = [&](int r, int g, int b, int a) {
+    px.insert(px.end(), {uint8_t(r), uint8_t(g), uint8_t(b), uint8_t(a)});
+  };
   // A 32 x 32 background tile.
   for (int y = 0; y < 32; ++y)
     for (int x = 0; x < 32; ++x) add(x * 4, y * 3, 60 + ((x ^ y) & 8) * 8, 255);
@@ -44,8 +46,10 @@ SceneImages MakeSceneImages() {
   for (int y = 0; y < 16; ++y)
     for (int x = 0; x < 24; ++x) {
       bool inside = std::abs(y - 8) * 3 < x;
-      if (inside) add(200, 80 + x * 5, 40 + y * 10, 255);
-      else add(255, 0, 255, 255);
+      if (inside)
+        add(200, 80 + x * 5, 40 + y * 10, 255);
+      else
+        add(255, 0, 255, 255);
     }
   s.sprite = ImageFromPixels(px.data(), 24, 16, false, 24, 16, 1, 1);
   CentreImageAnchor(s.sprite);
@@ -174,7 +178,8 @@ std::vector<uint32_t> Render(int32_t renderer, const SceneImages& images, const 
 }
 
 TEST(PlatformWindow, OpenGLMatchesTheSoftwareRenderer) {
-  if (!std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY")) GTEST_SKIP() << "no display to open";
+  if (!std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY"))
+    GTEST_SKIP() << "no display to open";
   UseHeadlessBackend(false);
   ResetPlatformDisplay();
   SceneImages images = MakeSceneImages();
@@ -197,7 +202,8 @@ TEST(PlatformWindow, OpenGLMatchesTheSoftwareRenderer) {
   for (size_t i = 0; i < soft.size(); ++i) {
     int32_t worst = 0;
     for (int32_t c = 0; c < 3; ++c) {
-      int32_t d = std::abs(int32_t((soft[i] >> (8 * c)) & 0xff) - int32_t((gl[i] >> (8 * c)) & 0xff));
+      int32_t d =
+          std::abs(int32_t((soft[i] >> (8 * c)) & 0xff) - int32_t((gl[i] >> (8 * c)) & 0xff));
       worst = std::max(worst, d);
       sum += d;
     }
@@ -205,7 +211,8 @@ TEST(PlatformWindow, OpenGLMatchesTheSoftwareRenderer) {
     if (worst > 64) ++far;
   }
   double mean = sum / (3.0 * soft.size());
-  std::printf("pixels off by more than 3: %zu, by more than 64: %zu, mean difference %.3f\n", off, far, mean);
+  std::printf("pixels off by more than 3: %zu, by more than 64: %zu, mean difference %.3f\n", off,
+              far, mean);
   EXPECT_LT(off, soft.size() / 100);
   EXPECT_LT(far, soft.size() / 500);
   EXPECT_LT(mean, 1.0);
@@ -228,7 +235,8 @@ int32_t GamePixelUnder(int32_t screen, int32_t boxStart, int32_t boxSize, int32_
 // pointer on the screen, wherever it is in the letterbox, reads as the game
 // pixel under it.
 TEST(PlatformWindow, PointerInGamePixelsOnAnyMonitor) {
-  if (!std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY")) GTEST_SKIP() << "no display to open";
+  if (!std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY"))
+    GTEST_SKIP() << "no display to open";
   UseHeadlessBackend(false);
   ResetPlatformDisplay();
   const bool screenSeen = RealScreenOpen();
@@ -250,12 +258,15 @@ TEST(PlatformWindow, PointerInGamePixelsOnAnyMonitor) {
     }
     if (screenSeen) {
       // The letterbox's corners and middle, moved to on the screen itself.
-      for (auto [sx, sy] : {std::pair{box.x, box.y}, std::pair{box.x + box.w - 1, box.y + box.h - 1},
-                            std::pair{box.x + box.w / 2, box.y + box.h / 3}}) {
+      for (auto [sx, sy] :
+           {std::pair{box.x, box.y}, std::pair{box.x + box.w - 1, box.y + box.h - 1},
+            std::pair{box.x + box.w / 2, box.y + box.h / 3}}) {
         RealPointerMoveTo(sx, sy);
         LetWindowEventsArrive();
-        EXPECT_EQ(PointerX(), GamePixelUnder(sx, box.x, box.w, 1280)) << renderer << " screen x " << sx;
-        EXPECT_EQ(PointerY(), GamePixelUnder(sy, box.y, box.h, 1024)) << renderer << " screen y " << sy;
+        EXPECT_EQ(PointerX(), GamePixelUnder(sx, box.x, box.w, 1280))
+            << renderer << " screen x " << sx;
+        EXPECT_EQ(PointerY(), GamePixelUnder(sy, box.y, box.h, 1024))
+            << renderer << " screen y " << sy;
       }
     }
     CloseDisplay();
@@ -281,7 +292,8 @@ bool Near(uint32_t a, uint32_t b) {
 // letterbox the screen's size gives, up to the letterbox's edges, and black
 // bars around it. Squares in the picture's corners show where it landed.
 TEST(PlatformWindow, PictureFillsTheScreenLetterboxed) {
-  if (!std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY")) GTEST_SKIP() << "no display to open";
+  if (!std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY"))
+    GTEST_SKIP() << "no display to open";
   if (!RealScreenOpen()) GTEST_SKIP() << "the screen cannot be looked at (no X server or XTest)";
   UseHeadlessBackend(false);
   ResetPlatformDisplay();
@@ -289,8 +301,8 @@ TEST(PlatformWindow, PictureFillsTheScreenLetterboxed) {
   const ScreenLetterbox box = LetterboxOnScreen(sw, sh);
   constexpr uint32_t kGround = 0x5a5a5a, kRed = 0xff0000, kGreen = 0x00ff00, kBlue = 0x0000ff,
                      kYellow = 0xffff00;
-  const int32_t red = SolidSquare(255, 0, 0), green = SolidSquare(0, 255, 0), blue = SolidSquare(0, 0, 255),
-                yellow = SolidSquare(255, 255, 0);
+  const int32_t red = SolidSquare(255, 0, 0), green = SolidSquare(0, 255, 0),
+                blue = SolidSquare(0, 0, 255), yellow = SolidSquare(255, 255, 0);
   for (int32_t renderer : {Direct3D7Renderer(), OpenGLRenderer()}) {
     SelectRenderer(renderer);
     ASSERT_EQ(OpenDisplay(1280, 1024, 32, 75, 0), 1);
@@ -308,7 +320,8 @@ TEST(PlatformWindow, PictureFillsTheScreenLetterboxed) {
       PresentFrame();
       screen = RealScreenPixels();
       ASSERT_EQ(screen.size(), size_t(sw) * sh);
-      if (Near(at(box.x, box.y), kRed) && Near(at(box.x + box.w - 1, box.y + box.h - 1), kYellow)) break;
+      if (Near(at(box.x, box.y), kRed) && Near(at(box.x + box.w - 1, box.y + box.h - 1), kYellow))
+        break;
     }
     EXPECT_TRUE(Near(at(box.x, box.y), kRed)) << renderer << std::hex << " " << at(box.x, box.y);
     EXPECT_TRUE(Near(at(box.x + box.w - 1, box.y), kGreen)) << renderer;
@@ -316,8 +329,9 @@ TEST(PlatformWindow, PictureFillsTheScreenLetterboxed) {
     EXPECT_TRUE(Near(at(box.x + box.w - 1, box.y + box.h - 1), kYellow)) << renderer;
     // The picture reaches every edge of the letterbox, and its middle.
     const int32_t midX = box.x + box.w / 2, midY = box.y + box.h / 2;
-    for (auto [x, y] : {std::pair{box.x, midY}, std::pair{box.x + box.w - 1, midY}, std::pair{midX, box.y},
-                        std::pair{midX, box.y + box.h - 1}, std::pair{midX, midY}})
+    for (auto [x, y] :
+         {std::pair{box.x, midY}, std::pair{box.x + box.w - 1, midY}, std::pair{midX, box.y},
+          std::pair{midX, box.y + box.h - 1}, std::pair{midX, midY}})
       EXPECT_TRUE(Near(at(x, y), kGround)) << renderer << " at " << x << ", " << y;
     // Outside the letterbox the screen is black, all of it.
     int64_t lit = 0;
@@ -328,7 +342,8 @@ TEST(PlatformWindow, PictureFillsTheScreenLetterboxed) {
         if (at(x, y) == 0) continue;
         if (lit++ == 0) firstX = x, firstY = y;
       }
-    EXPECT_EQ(lit, 0) << renderer << ": outside the picture, the first lit pixel at " << firstX << ", " << firstY;
+    EXPECT_EQ(lit, 0) << renderer << ": outside the picture, the first lit pixel at " << firstX
+                      << ", " << firstY;
     CloseDisplay();
   }
   CloseRealScreen();
@@ -341,7 +356,8 @@ TEST(PlatformWindow, PictureFillsTheScreenLetterboxed) {
 // either renderer. What the screen showed is kept as a picture in the
 // temporary folder.
 TEST(PlatformWindow, MenuItemTakenByAClickAtItsScaledPlace) {
-  if (!std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY")) GTEST_SKIP() << "no display to open";
+  if (!std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY"))
+    GTEST_SKIP() << "no display to open";
   if (!RealScreenOpen()) GTEST_SKIP() << "the screen cannot be driven (no X server or XTest)";
   TestFolder folder("qw2_realmenu_");
   const ScreenLetterbox box = LetterboxOnScreen(RealScreenWidth(), RealScreenHeight());
@@ -367,8 +383,9 @@ TEST(PlatformWindow, MenuItemTakenByAClickAtItsScaledPlace) {
     EXPECT_LT(PointerX(), 924) << renderer;
     EXPECT_GT(PointerY(), 383) << renderer;
     EXPECT_LT(PointerY(), 425) << renderer;
-    WriteRealScreenPng(::testing::TempDir() + "qw2_real_screen_main_menu_" + std::to_string(RealScreenWidth()) +
-                       "x" + std::to_string(RealScreenHeight()) +
+    WriteRealScreenPng(::testing::TempDir() + "qw2_real_screen_main_menu_" +
+                       std::to_string(RealScreenWidth()) + "x" +
+                       std::to_string(RealScreenHeight()) +
                        (renderer == OpenGLRenderer() ? "_opengl.png" : "_software.png"));
     // Held for about 100 ms.
     RealLeftButton(true);

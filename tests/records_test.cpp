@@ -1,8 +1,8 @@
+#include "platform/records.hpp"
+
 #include <gtest/gtest.h>
 
 #include <vector>
-
-#include "platform/records.hpp"
 
 namespace {
 struct TItem : TRecord {

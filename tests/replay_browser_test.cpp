@@ -1,8 +1,6 @@
 // The replay browser driven through the real frame loop: saved replays
 // listed, read, played back in step and deleted; damaged files of every kind
 // refused without ending the game; and a bounded fuzz of the two readers.
-#include "shell/screen_replays.hpp"
-
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -23,6 +21,7 @@
 #include "shell/media_load.hpp"
 #include "shell/replay_info.hpp"
 #include "shell/replay_save.hpp"
+#include "shell/screen_replays.hpp"
 #include "shell/screens.hpp"
 #include "shell/startup_tables.hpp"
 #include "tests/game_pictures.hpp"
@@ -312,7 +311,8 @@ TEST_F(ReplayBrowser, TheListScrollsHoldsTwoHundredAndAcceptNeedsASelection) {
   Click(842, 860);
   RunFrame();
   // The tick, then the alarm, and nothing else.
-  EXPECT_EQ(AudioCallLog(), (std::vector<std::string>{"PlaySoundOnChannel 9001 0", "PlaySoundOnChannel 9002 0"}));
+  EXPECT_EQ(AudioCallLog(),
+            (std::vector<std::string>{"PlaySoundOnChannel 9001 0", "PlaySoundOnChannel 9002 0"}));
   EXPECT_EQ(currentScreen, SCREEN_REPLAYS);
   EXPECT_EQ(playbackMode, 0);
 

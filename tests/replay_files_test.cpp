@@ -1,11 +1,12 @@
+#include "match/replay_files.hpp"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <string>
 
-#include "tests/test_folder.hpp"
-#include "match/replay_files.hpp"
 #include "tests/match_harness.hpp"
+#include "tests/test_folder.hpp"
 
 namespace {
 
@@ -17,7 +18,8 @@ class ReplayFiles : public FolderTest {
 std::vector<uint8_t> Bytes(std::initializer_list<int32_t> values) {
   std::vector<uint8_t> out;
   for (int32_t v : values)
-    for (int i = 0; i < 4; ++i) out.push_back(static_cast<uint8_t>(static_cast<uint32_t>(v) >> (8 * i)));
+    for (int i = 0; i < 4; ++i)
+      out.push_back(static_cast<uint8_t>(static_cast<uint32_t>(v) >> (8 * i)));
   return out;
 }
 
@@ -37,7 +39,8 @@ TEST_F(ReplayFiles, ListingTakesEveryFileEndingInDotRep) {
   EXPECT_EQ(files, (std::vector<Text>{u".rep", u"first.rep", u"SECOND.REP"}));
   // Past 200 the alphabetically last are left out, whatever the folder's order.
   for (int32_t i = 300; i >= 100; --i)
-    harness::WriteFileBytes(JoinText(u"data\\replays\\", i % 2 ? u"R" : u"r", IntToText(i), u".rep"), {1});
+    harness::WriteFileBytes(
+        JoinText(u"data\\replays\\", i % 2 ? u"R" : u"r", IntToText(i), u".rep"), {1});
   ListReplayFiles();
   ASSERT_EQ(replayNames[0], u"200");
   EXPECT_EQ(replayNames[1], u"");
@@ -90,7 +93,8 @@ TEST_F(ReplayFiles, ReplayDataIsCheckedBeforePlayback) {
 
   auto with = [&](size_t cell, int32_t value) {
     std::vector<uint8_t> bad = good;
-    for (int i = 0; i < 4; ++i) bad[8 + cell * 4 + i] = static_cast<uint8_t>(static_cast<uint32_t>(value) >> (8 * i));
+    for (int i = 0; i < 4; ++i)
+      bad[8 + cell * 4 + i] = static_cast<uint8_t>(static_cast<uint32_t>(value) >> (8 * i));
     return bad;
   };
   auto cell = [](int32_t frame, int32_t row, int32_t column) {
@@ -105,9 +109,14 @@ TEST_F(ReplayFiles, ReplayDataIsCheckedBeforePlayback) {
   bad = good;
   bad[0] = 0;
   EXPECT_FALSE(ReplayDataBytesValid(bad.data(), bad.size()));  // magic
-  for (auto [c, v] : {std::pair{cell(0, 1, 1), 3}, {cell(0, 2, 2), 0}, {cell(0, 3, 2), 5},
-                      {cell(0, 1, 3), 31}, {cell(0, 2, 3), 0}, {cell(1, 1, 0), 41},
-                      {cell(2, 1, 0), 0}, {cell(3, 1, 0), -1}}) {
+  for (auto [c, v] : {std::pair{cell(0, 1, 1), 3},
+                      {cell(0, 2, 2), 0},
+                      {cell(0, 3, 2), 5},
+                      {cell(0, 1, 3), 31},
+                      {cell(0, 2, 3), 0},
+                      {cell(1, 1, 0), 41},
+                      {cell(2, 1, 0), 0},
+                      {cell(3, 1, 0), -1}}) {
     bad = with(c, v);
     EXPECT_FALSE(ReplayDataBytesValid(bad.data(), bad.size())) << c << " " << v;
   }

@@ -8,9 +8,9 @@
 #include <filesystem>
 #include <string>
 
-#include "tests/test_folder.hpp"
 #include "match/replay_files.hpp"
 #include "tests/match_harness.hpp"
+#include "tests/test_folder.hpp"
 
 namespace {
 
@@ -54,8 +54,7 @@ class ReplayGolden : public FolderTest {
 TEST_F(ReplayGolden, EveryGoldenReplayPlaysBackInStep) {
   const bool regenerate = std::getenv("QW2_REGENERATE_GOLDEN") != nullptr;
   for (const Golden& golden : Goldens()) {
-    const Text path =
-        TextFromBytes(std::string(QW2_TEST_DATA_DIR) + "/" + golden.name + ".rep");
+    const Text path = TextFromBytes(std::string(QW2_TEST_DATA_DIR) + "/" + golden.name + ".rep");
     if (regenerate) {
       harness::MatchRecord record = harness::RecordMatch(golden.setup);
       ASSERT_TRUE(record.ended) << golden.name;

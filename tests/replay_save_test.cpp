@@ -107,9 +107,7 @@ class DiskFullAfter {
     limit.rlim_cur = bytes;
     setrlimit(RLIMIT_FSIZE, &limit);
   }
-  ~DiskFullAfter() {
-    setrlimit(RLIMIT_FSIZE, &old_);
-  }
+  ~DiskFullAfter() { setrlimit(RLIMIT_FSIZE, &old_); }
 
  private:
   rlimit old_{};

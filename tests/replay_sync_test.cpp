@@ -4,9 +4,9 @@
 #include <filesystem>
 #include <string>
 
-#include "tests/test_folder.hpp"
 #include "match/replay_files.hpp"
 #include "tests/match_harness.hpp"
+#include "tests/test_folder.hpp"
 
 namespace {
 
@@ -49,8 +49,8 @@ TEST_F(ReplaySync, RecordedMatchesPlayBackInStepInEveryFrame) {
     harness::PlaybackResult played = harness::PlayThroughReplayFile(record);
     ASSERT_TRUE(played.started);
     EXPECT_EQ(played.frames, record.frames);
-    EXPECT_EQ(played.mismatches, 0) << "first at frame "
-                                    << (played.mismatchFrames.empty() ? 0 : played.mismatchFrames[0]);
+    EXPECT_EQ(played.mismatches, 0)
+        << "first at frame " << (played.mismatchFrames.empty() ? 0 : played.mismatchFrames[0]);
     EXPECT_EQ(played.winner, record.winner);
     // The unpacked file was read and deleted by the match start.
     EXPECT_EQ(PathKind(playbackTempPath), PATH_NONE);

@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-
 #include <unistd.h>
 
 #include <cstdint>
@@ -8,12 +7,12 @@
 #include <string>
 #include <vector>
 
-#include "tests/test_folder.hpp"
 #include "match/key_codes.hpp"
 #include "match/match_tables.hpp"
 #include "match/shell_tables.hpp"
 #include "shell/options_files.hpp"
 #include "shell/screens.hpp"
+#include "tests/test_folder.hpp"
 
 namespace fs = std::filesystem;
 
@@ -31,7 +30,8 @@ class ShellFiles : public ::testing::Test {
   static void WriteInts(const std::string& path, const std::vector<int32_t>& values) {
     std::ofstream out(path, std::ios::binary);
     for (int32_t v : values) {
-      for (int b = 0; b < 4; ++b) out.put(static_cast<char>((static_cast<uint32_t>(v) >> (8 * b)) & 0xff));
+      for (int b = 0; b < 4; ++b)
+        out.put(static_cast<char>((static_cast<uint32_t>(v) >> (8 * b)) & 0xff));
     }
   }
   static std::vector<int32_t> ReadInts(const std::string& path) {
@@ -40,7 +40,8 @@ class ShellFiles : public ::testing::Test {
     std::vector<int32_t> values;
     for (size_t i = 0; i + 4 <= bytes.size(); i += 4) {
       uint32_t v = 0;
-      for (int b = 0; b < 4; ++b) v |= static_cast<uint32_t>(static_cast<uint8_t>(bytes[i + b])) << (8 * b);
+      for (int b = 0; b < 4; ++b)
+        v |= static_cast<uint32_t>(static_cast<uint8_t>(bytes[i + b])) << (8 * b);
       values.push_back(static_cast<int32_t>(v));
     }
     return values;
@@ -63,11 +64,9 @@ TEST_F(ShellFiles, FirstStartWritesTheDefaultOptions) {
   LoadProgressFile();
   EXPECT_EQ(filesLoaded, 2);
   EXPECT_EQ(fs::file_size("data/options.qv2"), 144u);
-  const std::vector<int32_t> expected = {41, 0, 0, 0, 0, 0, 0, 0,
-                                         0, 38, 37, 39, 163, 161, 189,
-                                         0, 87, 65, 68, 81, 9, 49,
-                                         0, 89, 71, 74, 82, 70, 84,
-                                         0, 80, 76, 221, 73, 75, 79};
+  const std::vector<int32_t> expected = {41,  0,   0,   0,  0,  0,  0,  0,  0,   38, 37, 39,
+                                         163, 161, 189, 0,  87, 65, 68, 81, 9,   49, 0,  89,
+                                         71,  74,  82,  70, 84, 0,  80, 76, 221, 73, 75, 79};
   EXPECT_EQ(ReadInts("data/options.qv2"), expected);
   EXPECT_EQ(optionTable[1][INPUT_FIRE_PRIMARY], 163);
   EXPECT_EQ(optionTable[4][INPUT_TURN_RIGHT], 221);
@@ -137,10 +136,10 @@ TEST_F(ShellFiles, ShortWrongOrFolderOptionsFilesGiveTheDefaults) {
 
 TEST_F(ShellFiles, OutOfRangeKeysFallBackToTheSlotsDefault) {
   std::vector<int32_t> file = DefaultFile();
-  file[8 + 1] = 0;           // slot 1 thrust
-  file[8 + 7 + 4] = 251;     // slot 2 fire primary
-  file[8 + 21 + 6] = -1;     // slot 4 sniping
-  file[8 + 14 + 2] = 65;     // slot 3 turn left, a valid key
+  file[8 + 1] = 0;        // slot 1 thrust
+  file[8 + 7 + 4] = 251;  // slot 2 fire primary
+  file[8 + 21 + 6] = -1;  // slot 4 sniping
+  file[8 + 14 + 2] = 65;  // slot 3 turn left, a valid key
   WriteInts("data/options.qv2", file);
   LoadOptionsFile();
   EXPECT_EQ(filesLoaded, 1);
@@ -201,14 +200,20 @@ TEST_F(ShellFiles, ProgressFile) {
 
 TEST_F(ShellFiles, LeftoversOfSavesCutShortAreRemovedAndNothingElse) {
   fs::create_directories("data/replays");
-  const std::vector<std::string> leftovers = {
-      "data/options.qv2.tmp",        "data/exp.qv2.tmp",          "data/qvw2.tmp",
-      "data/qvw2.tmp.tmp",           "data/replays/qvw2.tmp",     "data/replays/qvw2.tmp.tmp",
-      "data/replays/MINE.inr.new",   "data/replays/MINE.inr.new.tmp", "data/replays/MINE.rep.tmp",
-      "data/replays/Old.REP.tmp"};
-  const std::vector<std::string> kept = {
-      "data/options.qv2",       "data/exp.qv2",          "data/notes.tmp",       "data/replays/MINE.rep",
-      "data/replays/MINE.inr",  "data/replays/notes.tmp", "data/replays/x.new",   "data/replays/rep.tmp.txt"};
+  const std::vector<std::string> leftovers = {"data/options.qv2.tmp",
+                                              "data/exp.qv2.tmp",
+                                              "data/qvw2.tmp",
+                                              "data/qvw2.tmp.tmp",
+                                              "data/replays/qvw2.tmp",
+                                              "data/replays/qvw2.tmp.tmp",
+                                              "data/replays/MINE.inr.new",
+                                              "data/replays/MINE.inr.new.tmp",
+                                              "data/replays/MINE.rep.tmp",
+                                              "data/replays/Old.REP.tmp"};
+  const std::vector<std::string> kept = {"data/options.qv2",      "data/exp.qv2",
+                                         "data/notes.tmp",        "data/replays/MINE.rep",
+                                         "data/replays/MINE.inr", "data/replays/notes.tmp",
+                                         "data/replays/x.new",    "data/replays/rep.tmp.txt"};
   for (const auto& list : {leftovers, kept})
     for (const std::string& path : list) WriteInts(path, {1});
   fs::create_directory("data/replays/folder.rep.tmp");

@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-
 #include <unistd.h>
 
 #include <cstdint>
@@ -262,11 +261,11 @@ TEST_F(ShellLoop, PointerFramesTurnInTwentyEightFrames) {
     RunFrame();
     frames.push_back(cursorFrame / 4);
   }
-  EXPECT_EQ(frames[0], 0);  // cursorFrame 1
-  EXPECT_EQ(frames[2], 0);  // 3
-  EXPECT_EQ(frames[3], 1);  // 4
-  EXPECT_EQ(frames[27], 7); // 28, shown once
-  EXPECT_EQ(frames[28], 0); // back to 1
+  EXPECT_EQ(frames[0], 0);   // cursorFrame 1
+  EXPECT_EQ(frames[2], 0);   // 3
+  EXPECT_EQ(frames[3], 1);   // 4
+  EXPECT_EQ(frames[27], 7);  // 28, shown once
+  EXPECT_EQ(frames[28], 0);  // back to 1
 }
 
 TEST_F(ShellLoop, HiddenSpotSwitchesCheatModeOnOnce) {
@@ -356,7 +355,8 @@ TEST_F(ShellLoop, MusicFadeOutVolumes) {
   ClearAudioCallLog();
   RunFrame();
   std::vector<std::string> expected;
-  for (int32_t v = 242; v > 0; v -= 13) expected.push_back("FSOUND_SetVolume 1 " + std::to_string(v));
+  for (int32_t v = 242; v > 0; v -= 13)
+    expected.push_back("FSOUND_SetVolume 1 " + std::to_string(v));
   expected.push_back("FSOUND_SetVolume 1 0");
   EXPECT_EQ(expected.size(), 20u);
   EXPECT_EQ(CallsStartingWith("FSOUND_SetVolume"), expected);
@@ -423,10 +423,10 @@ TEST_F(ShellLoop, DrawOnlyCopiesChangeNoState) {
     s.Add(matchStats, sizeof matchStats);
     s.Add(playerInput, sizeof playerInput);
     s.Add(launchTimer, sizeof launchTimer);
-    const int32_t ints[] = {currentScreen, lastScreen,    pendingScreen, fadePhase,
-                            quitRequested, musicTrack,    musicStream,   musicFadeVolume,
+    const int32_t ints[] = {currentScreen, lastScreen,      pendingScreen,      fadePhase,
+                            quitRequested, musicTrack,      musicStream,        musicFadeVolume,
                             cursorFrame,   cheatModeActive, bonusShipsUnlocked, matchFrame,
-                            matchWinner,   filesLoaded,   GetRandomSeed()};
+                            matchWinner,   filesLoaded,     GetRandomSeed()};
     s.Add(ints, sizeof ints);
     s.Add(&pulseTimer, sizeof pulseTimer);
     return s.bytes;

@@ -91,14 +91,16 @@ TEST_F(ShellMedia, AnchorsAndStrips) {
       continue;
     }
     ASSERT_NE(explosionImages[i], 0) << i;
-    EXPECT_EQ(ImageFrameCount(explosionImages[i]), static_cast<int32_t>(explosionTypeTable[i][1])) << i;
-    EXPECT_EQ(ImageFrameWidth(explosionImages[i]), static_cast<int32_t>(explosionTypeTable[i][2])) << i;
+    EXPECT_EQ(ImageFrameCount(explosionImages[i]), static_cast<int32_t>(explosionTypeTable[i][1]))
+        << i;
+    EXPECT_EQ(ImageFrameWidth(explosionImages[i]), static_cast<int32_t>(explosionTypeTable[i][2]))
+        << i;
   }
 }
 
 TEST_F(ShellMedia, SoundsChannelsAndLists) {
-  const int32_t withSound[] = {1, 2, 4, 6, 7, 8, 9, 11, 12, 13, 14, 15, 16, 17,
-                               20, 21, 22, 23, 25, 26, 27, 28};
+  const int32_t withSound[] = {1,  2,  4,  6,  7,  8,  9,  11, 12, 13, 14,
+                               15, 16, 17, 20, 21, 22, 23, 25, 26, 27, 28};
   int32_t count = 0;
   for (int32_t i = 1; i <= 50; ++i) count += explosionSounds[i] != 0 ? 1 : 0;
   EXPECT_EQ(count, 22);
@@ -115,13 +117,17 @@ TEST_F(ShellMedia, SoundsChannelsAndLists) {
   ASSERT_TRUE(shipList);
   EXPECT_EQ(ListCount(*shipList), 0);
   // Every single image named by the load table exists.
-  for (int32_t image : {mouseImage, miniBorderImage, blackImage, slicerImage, versionBarImage,
-                        tickImages[1], tickImages[2], arrowImages[1], arrowImages[4], trashImage,
-                        tickBorderImage, moneyIconImage, replayPlateImage, textBorder3Image,
-                        secretImage, titleBackImage, shipShopImage, shipBorder3Image, arrowImage,
-                        smallPlateImage, statisticsBorderImage, caretImage, partTwoImage,
-                        flashImage, starImage2, emissionImage, targetImages[1], targetImages[2],
-                        hudEnergyImage, hudReloadImage, hudReloadBackImage, statBorderImage}) {
+  for (int32_t image : {mouseImage,         miniBorderImage,  blackImage,
+                        slicerImage,        versionBarImage,  tickImages[1],
+                        tickImages[2],      arrowImages[1],   arrowImages[4],
+                        trashImage,         tickBorderImage,  moneyIconImage,
+                        replayPlateImage,   textBorder3Image, secretImage,
+                        titleBackImage,     shipShopImage,    shipBorder3Image,
+                        arrowImage,         smallPlateImage,  statisticsBorderImage,
+                        caretImage,         partTwoImage,     flashImage,
+                        starImage2,         emissionImage,    targetImages[1],
+                        targetImages[2],    hudEnergyImage,   hudReloadImage,
+                        hudReloadBackImage, statBorderImage}) {
     EXPECT_NE(image, 0);
   }
   EXPECT_EQ(EmbeddedMediaFileCount(), 456);
@@ -133,46 +139,16 @@ TEST_F(ShellMedia, SoundsChannelsAndLists) {
 // except type 27's one secondary image, which is number 2.
 TEST_F(ShellMedia, EveryShipTypeHasItsOwnMedia) {
   static const int32_t media[shipCount + 1][7] = {
-      {0, 0, 0, 0, 0, 0, 0},
-      {1, 1, 1, 0, 1, 1, 0},
-      {1, 1, 2, 0, 1, 1, 1},
-      {1, 1, 1, 0, 1, 1, 0},
-      {1, 1, 3, 1, 1, 0, 3},
-      {1, 1, 2, 0, 1, 1, 0},
-      {1, 1, 1, 0, 1, 1, 0},
-      {1, 2, 0, 6, 1, 1, 0},
-      {1, 1, 3, 0, 1, 1, 0},
-      {1, 1, 1, 0, 1, 1, 0},
-      {1, 1, 1, 0, 1, 1, 0},
-      {1, 1, 1, 0, 1, 1, 1},
-      {1, 1, 1, 0, 1, 1, 0},
-      {1, 1, 1, 0, 1, 1, 0},
-      {1, 1, 1, 0, 1, 1, 0},
-      {1, 1, 1, 0, 1, 1, 0},
-      {2, 1, 1, 0, 1, 1, 0},
-      {7, 2, 0, 7, 0, 0, 4},
-      {1, 1, 0, 0, 1, 1, 0},
-      {1, 1, 0, 2, 1, 1, 1},
-      {1, 1, 2, 0, 1, 1, 1},
-      {1, 2, 1, 0, 1, 1, 0},
-      {1, 1, 1, 3, 1, 1, 1},
-      {1, 1, 2, 0, 1, 1, 0},
-      {1, 1, 1, 0, 1, 1, 0},
-      {1, 0, 1, 1, 1, 1, 0},
-      {5, 1, 0, 0, 1, 1, 0},
-      {1, 3, 1, 1, 1, 1, 0},
-      {1, 1, 1, 0, 1, 1, 0},
-      {1, 1, 2, 0, 1, 1, 1},
-      {1, 1, 1, 0, 1, 1, 0},
-      {4, 1, 1, 0, 1, 1, 0},
-      {1, 1, 1, 0, 1, 1, 0},
-      {1, 1, 1, 0, 1, 1, 0},
-      {1, 1, 1, 0, 1, 1, 0},
-      {1, 1, 1, 0, 1, 1, 0},
-      {1, 1, 1, 0, 1, 1, 0},
-      {1, 1, 5, 0, 1, 1, 1},
-      {1, 1, 1, 1, 1, 1, 0},
-      {1, 3, 1, 8, 0, 1, 2},
+      {0, 0, 0, 0, 0, 0, 0},  {1, 1, 1, 0, 1, 1, 0}, {1, 1, 2, 0, 1, 1, 1}, {1, 1, 1, 0, 1, 1, 0},
+      {1, 1, 3, 1, 1, 0, 3},  {1, 1, 2, 0, 1, 1, 0}, {1, 1, 1, 0, 1, 1, 0}, {1, 2, 0, 6, 1, 1, 0},
+      {1, 1, 3, 0, 1, 1, 0},  {1, 1, 1, 0, 1, 1, 0}, {1, 1, 1, 0, 1, 1, 0}, {1, 1, 1, 0, 1, 1, 1},
+      {1, 1, 1, 0, 1, 1, 0},  {1, 1, 1, 0, 1, 1, 0}, {1, 1, 1, 0, 1, 1, 0}, {1, 1, 1, 0, 1, 1, 0},
+      {2, 1, 1, 0, 1, 1, 0},  {7, 2, 0, 7, 0, 0, 4}, {1, 1, 0, 0, 1, 1, 0}, {1, 1, 0, 2, 1, 1, 1},
+      {1, 1, 2, 0, 1, 1, 1},  {1, 2, 1, 0, 1, 1, 0}, {1, 1, 1, 3, 1, 1, 1}, {1, 1, 2, 0, 1, 1, 0},
+      {1, 1, 1, 0, 1, 1, 0},  {1, 0, 1, 1, 1, 1, 0}, {5, 1, 0, 0, 1, 1, 0}, {1, 3, 1, 1, 1, 1, 0},
+      {1, 1, 1, 0, 1, 1, 0},  {1, 1, 2, 0, 1, 1, 1}, {1, 1, 1, 0, 1, 1, 0}, {4, 1, 1, 0, 1, 1, 0},
+      {1, 1, 1, 0, 1, 1, 0},  {1, 1, 1, 0, 1, 1, 0}, {1, 1, 1, 0, 1, 1, 0}, {1, 1, 1, 0, 1, 1, 0},
+      {1, 1, 1, 0, 1, 1, 0},  {1, 1, 5, 0, 1, 1, 1}, {1, 1, 1, 1, 1, 1, 0}, {1, 3, 1, 8, 0, 1, 2},
       {1, 4, 1, 10, 1, 1, 0},
   };
   for (int32_t n = 1; n <= shipCount; ++n) {
@@ -192,6 +168,7 @@ TEST_F(ShellMedia, EveryShipTypeHasItsOwnMedia) {
     }
     EXPECT_EQ(weaponSounds[n][1][1] != 0, m[4] == 1);
     EXPECT_EQ(weaponSounds[n][1][2] != 0, m[5] == 1);
-    for (int32_t k = 1; k <= 5; ++k) EXPECT_EQ(weaponSounds[n][2][k] != 0, k <= m[6]) << "sound " << k;
+    for (int32_t k = 1; k <= 5; ++k)
+      EXPECT_EQ(weaponSounds[n][2][k] != 0, k <= m[6]) << "sound " << k;
   }
 }

@@ -1,7 +1,6 @@
 // The game mode, challenge and melee set-up screens driven through the real
 // frame loop with scripted clicks and keys, and the random fleet purchase.
 #include <gtest/gtest.h>
-
 #include <unistd.h>
 
 #include <cstdint>
@@ -106,9 +105,11 @@ TEST_F(SetupScreens, GameModeItemsAndTheirBoxes) {
   EXPECT_EQ(musicTrack, TRACK_MENU);
 
   // Strict box: cx - 284 < x < cx + 284, cy < y < cy + 42.
-  const struct { int32_t x, y; bool in; } probes[] = {
-      {356, 480, false}, {357, 480, true}, {923, 480, true}, {924, 480, false},
-      {640, 463, false}, {640, 464, true}, {640, 504, true}, {640, 505, false}};
+  const struct {
+    int32_t x, y;
+    bool in;
+  } probes[] = {{356, 480, false}, {357, 480, true}, {923, 480, true}, {924, 480, false},
+                {640, 463, false}, {640, 464, true}, {640, 504, true}, {640, 505, false}};
   for (const auto& p : probes) {
     menuGlow[1][0] = 0;
     HeadlessSetMouse(p.x, p.y, 0);
@@ -190,12 +191,15 @@ TEST_F(SetupScreens, ChallengeChoicesStartAtOneAndAreKeptForTheRun) {
 
 TEST_F(SetupScreens, ChallengeBoxesTakeLeftAndTopEdgesIn) {
   OpenChallenge();
-  const struct { int32_t row, x, y; bool in; } probes[] = {
-      {1, 707, 720, true},  {1, 706, 720, false}, {1, 977, 720, true},  {1, 978, 720, false},
-      {1, 842, 704, true},  {1, 842, 703, false}, {1, 842, 744, true},  {1, 842, 745, false},
-      {2, 308, 720, true},  {2, 307, 720, false}, {2, 572, 720, true},  {2, 573, 720, false},
-      {3, 301, 464, true},  {3, 300, 464, false}, {3, 979, 504, true},  {3, 979, 505, false},
-      {4, 301, 544, true},  {4, 640, 543, false}, {4, 979, 584, true},  {4, 980, 584, false}};
+  const struct {
+    int32_t row, x, y;
+    bool in;
+  } probes[] = {
+      {1, 707, 720, true}, {1, 706, 720, false}, {1, 977, 720, true}, {1, 978, 720, false},
+      {1, 842, 704, true}, {1, 842, 703, false}, {1, 842, 744, true}, {1, 842, 745, false},
+      {2, 308, 720, true}, {2, 307, 720, false}, {2, 572, 720, true}, {2, 573, 720, false},
+      {3, 301, 464, true}, {3, 300, 464, false}, {3, 979, 504, true}, {3, 979, 505, false},
+      {4, 301, 544, true}, {4, 640, 543, false}, {4, 979, 584, true}, {4, 980, 584, false}};
   for (const auto& p : probes) {
     for (int32_t row = 1; row <= 4; ++row) menuGlow[row][0] = 0;
     HeadlessSetMouse(p.x, p.y, 0);
@@ -407,8 +411,8 @@ TEST(RandomFleet, FleetsStayWithinMoneySizeAndTheAvailableShips) {
         BuyRandomFleet(1);
         const int32_t size = fleetTable[1][1][1];
         const int32_t left = fleetTable[1][1][2];
-        SCOPED_TRACE(testing::Message() << "bonus " << bonus << " budget " << budget << " seed "
-                                        << fixedSeed);
+        SCOPED_TRACE(testing::Message()
+                     << "bonus " << bonus << " budget " << budget << " seed " << fixedSeed);
         ASSERT_GE(size, 1);
         ASSERT_LE(size, 30);
         EXPECT_GE(left, 0);
@@ -434,7 +438,8 @@ TEST(RandomFleet, FleetsStayWithinMoneySizeAndTheAvailableShips) {
         if (size < 30) {
           for (int32_t p = 1; p <= n; ++p) {
             const float price = Price(shipOrder[p]);
-            EXPECT_FALSE(static_cast<float>(left - reserve) <= price * static_cast<float>(30 - size) &&
+            EXPECT_FALSE(static_cast<float>(left - reserve) <=
+                             price * static_cast<float>(30 - size) &&
                          price <= static_cast<float>(left))
                 << "position " << p << " still fitted";
           }
@@ -539,13 +544,17 @@ TEST_F(SetupScreens, MeleeFirstVisitAndRememberedColumns) {
 }
 
 TEST_F(SetupScreens, MeleeMoneyRuleStepsAndBounds) {
-  const struct { int32_t money; bool down, coarse; int32_t next; } steps[] = {
-      {200, true, false, 195}, {10, true, false, 5},   {9, true, false, 5},   {6, true, false, 5},
-      {5, true, false, 5},     {595, false, false, 600}, {596, false, false, 600},
-      {599, false, false, 600}, {600, false, false, 600}, {5, false, false, 10},
-      {55, true, true, 5},     {56, true, true, 6},    {54, true, true, 5},   {6, true, true, 5},
-      {5, true, true, 5},      {550, false, true, 600}, {551, false, true, 600},
-      {549, false, true, 599}, {600, false, true, 600}, {5, false, true, 55}};
+  const struct {
+    int32_t money;
+    bool down, coarse;
+    int32_t next;
+  } steps[] = {{200, true, false, 195},  {10, true, false, 5},     {9, true, false, 5},
+               {6, true, false, 5},      {5, true, false, 5},      {595, false, false, 600},
+               {596, false, false, 600}, {599, false, false, 600}, {600, false, false, 600},
+               {5, false, false, 10},    {55, true, true, 5},      {56, true, true, 6},
+               {54, true, true, 5},      {6, true, true, 5},       {5, true, true, 5},
+               {550, false, true, 600},  {551, false, true, 600},  {549, false, true, 599},
+               {600, false, true, 600},  {5, false, true, 55}};
   for (const auto& s : steps) {
     EXPECT_EQ(MeleeMoneyStep(s.money, s.down, s.coarse), s.next)
         << s.money << (s.down ? " down" : " up") << (s.coarse ? " right" : " left");
@@ -592,9 +601,11 @@ TEST_F(SetupScreens, MeleeMoneyRuleStepsAndBounds) {
 TEST_F(SetupScreens, MeleeButtonBoxesAndTheHighlight) {
   OpenMelee();
   // bx - 22 < x < bx + 21, by - 21 < y < by + 21.
-  const struct { int32_t x, y; bool in; } probes[] = {
-      {427, 484, false}, {428, 484, true}, {469, 484, true}, {470, 484, false},
-      {449, 463, false}, {449, 464, true}, {449, 504, true}, {449, 505, false}};
+  const struct {
+    int32_t x, y;
+    bool in;
+  } probes[] = {{427, 484, false}, {428, 484, true}, {469, 484, true}, {470, 484, false},
+                {449, 463, false}, {449, 464, true}, {449, 504, true}, {449, 505, false}};
   for (const auto& p : probes) {
     HeadlessSetMouse(p.x, p.y, 0);
     RunFrame();
@@ -616,8 +627,11 @@ TEST_F(SetupScreens, MeleeButtonBoxesAndTheHighlight) {
 
 TEST_F(SetupScreens, MeleeHeaderButtons) {
   OpenMelee();
-  const struct { int32_t x; const char16_t* tip; } headers[] = {
-      {449, u"PLAYER DISABLED"}, {491, u"HUMAN PLAYER"}, {533, u"AI PLAYER"}, {659, u"TEAM"},
+  const struct {
+    int32_t x;
+    const char16_t* tip;
+  } headers[] = {
+      {449, u"PLAYER DISABLED"}, {491, u"HUMAN PLAYER"},  {533, u"AI PLAYER"},       {659, u"TEAM"},
       {785, u"CUSTOM WEXLOR"},   {827, u"RANDOM WEXLOR"}, {1037, u"AMOUNT OF MONEY"}};
   for (const auto& h : headers) {
     HeadlessSetMouse(h.x, 400, 0);
@@ -833,8 +847,8 @@ class SetupPictures : public SetupScreens {
         const uint32_t p = a[static_cast<size_t>(y) * 1280 + x];
         const uint32_t q = b[static_cast<size_t>(y) * 1280 + x];
         for (int32_t shift = 0; shift <= 16; shift += 8) {
-          const int32_t d = static_cast<int32_t>((p >> shift) & 0xff) -
-                            static_cast<int32_t>((q >> shift) & 0xff);
+          const int32_t d =
+              static_cast<int32_t>((p >> shift) & 0xff) - static_cast<int32_t>((q >> shift) & 0xff);
           most = std::max(most, d < 0 ? -d : d);
         }
       }

@@ -1,10 +1,11 @@
+#include "match/shell_tables.hpp"
+
 #include <gtest/gtest.h>
 
 #include <set>
 
 #include "catalogue/ships.hpp"
 #include "match/match_tables.hpp"
-#include "match/shell_tables.hpp"
 #include "shell/screens.hpp"
 #include "shell/startup_tables.hpp"
 

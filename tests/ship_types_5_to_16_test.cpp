@@ -75,7 +75,7 @@ TEST_F(Types5To16, DarberBombEatsAThirdOfTheFirstShipOrDestructibleShotItTouches
   EXPECT_TRUE(ShotsOf(SHIP_DARBER, 2).empty());
   // 1, then 0.33 of 30 with 0.33 the nearest 32-bit real, summed in double.
   EXPECT_EQ(Queued(2, 1, QUEUE_SPECIAL_NEXT), 10.9000006f);
-  EXPECT_EQ(Queued(3, 1, QUEUE_SPECIAL_NEXT), 0.0f);   // a single hit
+  EXPECT_EQ(Queued(3, 1, QUEUE_SPECIAL_NEXT), 0.0f);  // a single hit
   EXPECT_EQ(shield->hitPoints, static_cast<float>(19.0 - static_cast<double>(0.33f) * 19.0));
   const std::vector<Ref<TExplosion>> explosions = All(*explosionList);
   ASSERT_EQ(explosions.size(), 2u);

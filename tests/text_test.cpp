@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include "platform/text.hpp"
+
+#include <gtest/gtest.h>
 
 TEST(Text, BytesMapOneToOneAndLowByteGoesOut) {
   Text t = TextFromBytes(std::string("A\xc5\xff", 3));

@@ -48,7 +48,7 @@ float Coef(float hz, int rate);  // one-pole coefficient for a cutoff
 float Env(float t, float attack, float decay);
 float Adsr(float t, float a, float d, float s, float len, float r);
 
-float Saw(float phase);     // phase in cycles
+float Saw(float phase);  // phase in cycles
 float Square(float phase, float duty = 0.5f);
 float Tri(float phase);
 

@@ -119,9 +119,9 @@ const int kBigWidths[30] = {
 
 struct PropStyle {
   int cellW, cellH;
-  int capTop;      // y of the capital letters' top
-  int baseline;    // y of the baseline
-  int sidePad;     // empty columns kept at the glyph's right inside its advance
+  int capTop;    // y of the capital letters' top
+  int baseline;  // y of the baseline
+  int sidePad;   // empty columns kept at the glyph's right inside its advance
   const char* font;
 };
 

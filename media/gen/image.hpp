@@ -122,12 +122,12 @@ std::vector<float> InnerDistance(const Mask& m);
 
 struct Material {
   Col base;
-  float bevel = 3.0f;       // pixels of rounded edge
+  float bevel = 3.0f;  // pixels of rounded edge
   float ambient = 0.45f;
   float diffuse = 0.75f;
   float specular = 0.45f;
   float shininess = 18.0f;
-  float dome = 0.0f;        // >0: the whole part bulges like a dome
+  float dome = 0.0f;  // >0: the whole part bulges like a dome
 };
 
 // Paints a mask as a lit, bevelled solid. Light comes from the upper left.

@@ -158,8 +158,8 @@ struct Note {
 };
 
 struct Bar {
-  std::vector<int> chord;   // semitones from the root, lowest first
-  std::vector<Note> tune;   // empty: no melody in this bar
+  std::vector<int> chord;  // semitones from the root, lowest first
+  std::vector<Note> tune;  // empty: no melody in this bar
   bool drums;
   bool bass;
   bool arp;

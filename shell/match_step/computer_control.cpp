@@ -37,7 +37,8 @@ bool EnemyShotClose(const TShip& ship) {
     if (!currentShot) continue;
     const TShot& shot = *currentShot;
     if (shot.destructible != 0 || shot.team == ship.team) continue;
-    const double dx = static_cast<double>(shot.x) - ship.x, dy = static_cast<double>(shot.y) - ship.y;
+    const double dx = static_cast<double>(shot.x) - ship.x,
+                 dy = static_cast<double>(shot.y) - ship.y;
     if (SquareRoot(dx * dx + dy * dy) < 90.0) return true;
   }
   return false;
@@ -67,7 +68,8 @@ void ComputerControl() {
 
   // Target: kept while its slot flies; otherwise one of the targetable enemy
   // slots at random (no draw when there is none).
-  if (ship.aiTarget < 0 || ship.aiTarget > 4 || slotTable[ship.aiTarget][SLOT_ARENA] != ARENA_FLYING)
+  if (ship.aiTarget < 0 || ship.aiTarget > 4 ||
+      slotTable[ship.aiTarget][SLOT_ARENA] != ARENA_FLYING)
     ship.aiTarget = 0;
   if (ship.aiTarget == 0) {
     int32_t n = 0;
@@ -89,7 +91,8 @@ void ComputerControl() {
     if (v == ship.aiTarget || !EnemyTargetable(v, ship.team)) continue;
     AimAtTarget(ship.x, ship.y, ship.heading, shotSpeed, turnRate, v, 0);
   }
-  const int32_t r = AimAtTarget(ship.x, ship.y, ship.heading, shotSpeed, turnRate, ship.aiTarget, ship.aimOption);
+  const int32_t r =
+      AimAtTarget(ship.x, ship.y, ship.heading, shotSpeed, turnRate, ship.aiTarget, ship.aimOption);
   if (r == 1) input[INPUT_TURN_LEFT] = 1;
   if (r == -1) input[INPUT_TURN_RIGHT] = 1;
   if (r == 2) input[INPUT_SNAP_HEADING] = 1;
@@ -97,8 +100,10 @@ void ComputerControl() {
   // Any enemy lined up fires, not only the target. Weapons marked as
   // abilities are left to the tactics.
   if (ship.aiTarget >= 1) {
-    const bool primaryGeneric = TruncateToInt(slotShipValue[s][GROUP_PRIMARY][WEAPON_ABILITY_MARKER]) == 0;
-    const bool secondaryGeneric = TruncateToInt(slotShipValue[s][GROUP_SECONDARY][WEAPON_ABILITY_MARKER]) == 0;
+    const bool primaryGeneric =
+        TruncateToInt(slotShipValue[s][GROUP_PRIMARY][WEAPON_ABILITY_MARKER]) == 0;
+    const bool secondaryGeneric =
+        TruncateToInt(slotShipValue[s][GROUP_SECONDARY][WEAPON_ABILITY_MARKER]) == 0;
     for (int32_t v = 1; v <= 4; ++v) {
       if (!LinedUp(v)) continue;
       if (primaryGeneric) input[INPUT_FIRE_PRIMARY] = 1;
@@ -166,7 +171,8 @@ void AiSpecialTactics() {
     case SHIP_SPETH:
       if (!target) break;
       for (int32_t v = 1; v <= 4; ++v)
-        if (Evaluated(v) && AngleOff(v) > 100.0 && Distance(v) <= 250.0f) input[INPUT_FIRE_SECONDARY] = 1;
+        if (Evaluated(v) && AngleOff(v) > 100.0 && Distance(v) <= 250.0f)
+          input[INPUT_FIRE_SECONDARY] = 1;
       break;
     case SHIP_IWOR:
       // Badly hit, it changes into the turret mode and stays there (nothing
@@ -228,12 +234,14 @@ void AiSpecialTactics() {
     case SHIP_SHEVAL:
       if (!target) break;
       for (int32_t v = 1; v <= 4; ++v)
-        if (LinedUp(v) && slotShipValue[v][GROUP_HULL][HULL_PRICE] >= 20.0f) input[INPUT_FIRE_SECONDARY] = 1;
+        if (LinedUp(v) && slotShipValue[v][GROUP_HULL][HULL_PRICE] >= 20.0f)
+          input[INPUT_FIRE_SECONDARY] = 1;
       break;
     case SHIP_SERAX:
       if (!target) break;
       for (int32_t v = 1; v <= 4; ++v)
-        if (Evaluated(v) && AngleOff(v) > 80.0 && AngleOff(v) < 100.0) input[INPUT_FIRE_SECONDARY] = 1;
+        if (Evaluated(v) && AngleOff(v) > 80.0 && AngleOff(v) < 100.0)
+          input[INPUT_FIRE_SECONDARY] = 1;
       break;
     case SHIP_ANATOS:
       if (!target) break;

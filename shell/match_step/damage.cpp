@@ -20,8 +20,8 @@ static void CreditKill(TShip& ship, int32_t target, int32_t attacker, int32_t me
   ship.armour = 0.0f;
 }
 
-static void ApplyBlow(TShip& ship, int32_t target, int32_t attacker, int32_t member,
-                      int32_t column, float amount) {
+static void ApplyBlow(TShip& ship, int32_t target, int32_t attacker, int32_t member, int32_t column,
+                      float amount) {
   if (ship.armour > amount) {
     float& dealt = matchStats[attacker][member][column];
     dealt = static_cast<float>(static_cast<double>(dealt) + amount);

@@ -73,7 +73,8 @@ static void RecordMatchSetup() {
     // A challenge leaves the melee's starting money alone; it records the
     // budget its slots were given.
     replayData[REPLAY_SETUP_FRAME][slot][REPLAY_START_MONEY] =
-        gameMode == MODE_CHALLENGE ? ChallengeBudget() : fleetTable[slot][FLEET_HEAD][FLEET_START_MONEY];
+        gameMode == MODE_CHALLENGE ? ChallengeBudget()
+                                   : fleetTable[slot][FLEET_HEAD][FLEET_START_MONEY];
   }
   for (int32_t slot = 1; slot <= 4; ++slot)
     for (int32_t member = 1; member <= maxFleetSize; ++member)

@@ -11,8 +11,8 @@
 #include "platform/sound.hpp"
 #include "shell/match_step/match_step.hpp"
 
-constexpr int32_t LAUNCH_LOCK = 75;       // choice controls work above this
-constexpr int32_t LAUNCH_FORCED = 750;    // launch forced from here
+constexpr int32_t LAUNCH_LOCK = 75;     // choice controls work above this
+constexpr int32_t LAUNCH_FORCED = 750;  // launch forced from here
 constexpr int32_t CPU_CHOICE_DELAY = 150;
 constexpr int32_t WARP_PEAK = 34;
 

@@ -26,8 +26,8 @@ static void ShotStep() {
     }
     if (shot.trail == 1) {
       float px, py;
-      ShipPointToArena(shot.x, shot.y, shot.heading, shot.trailOffsetSide, shot.trailOffsetBack,
-                       px, py);
+      ShipPointToArena(shot.x, shot.y, shot.heading, shot.trailOffsetSide, shot.trailOffsetBack, px,
+                       py);
       SpawnDebris(px, py, shot.heading, shot.slot, 100);
     }
     if (shot.homingRate > 0.0f && shot.targetChosen == 0) {
@@ -38,10 +38,12 @@ static void ShotStep() {
     if (shot.homingRate != 0.0f && shot.target > 0) {
       const float leadSpeed =
           shot.speedChange == 0.0f ? shot.speed : static_cast<float>(shot.speedLimit / 2.0);
-      const int32_t r = AimShotAtTarget(shot.x, shot.y, shot.heading, leadSpeed, shot.homingRate,
-                                        shot.target, 0);
-      if (r == 1) shot.heading = static_cast<float>(static_cast<double>(shot.heading) - shot.homingRate);
-      if (r == -1) shot.heading = static_cast<float>(static_cast<double>(shot.heading) + shot.homingRate);
+      const int32_t r =
+          AimShotAtTarget(shot.x, shot.y, shot.heading, leadSpeed, shot.homingRate, shot.target, 0);
+      if (r == 1)
+        shot.heading = static_cast<float>(static_cast<double>(shot.heading) - shot.homingRate);
+      if (r == -1)
+        shot.heading = static_cast<float>(static_cast<double>(shot.heading) + shot.homingRate);
       if (r == 2) shot.heading = aimHeading;
     }
     if (shot.speedChange != 0.0f) {

@@ -8,7 +8,7 @@
 namespace {
 // The 32-bit real nearest to 0.33, used in double-precision sums.
 constexpr double SHARE_EATEN = static_cast<double>(0.33f);
-}
+}  // namespace
 
 void DarberShotKind(TShot& bomb) {
   bomb.singleHit = 1;

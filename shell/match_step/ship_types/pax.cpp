@@ -82,8 +82,8 @@ void PaxShotKind(TShot& curse) {
     if (ship.team == curse.team || !ValidSlot(s)) return;
     if (cursed[s] != 0.0f || slotEffectState[s][EFFECT_CURSES] >= CURSE_LIMIT) return;
     // The share is formed in double precision; the queue rounds the sum.
-    QueueSpecialDamage(s, curse,
-                       static_cast<double>(CURSE_SHARE) * slotShipValue[s][GROUP_HULL][HULL_MAX_ARMOR]);
+    QueueSpecialDamage(
+        s, curse, static_cast<double>(CURSE_SHARE) * slotShipValue[s][GROUP_HULL][HULL_MAX_ARMOR]);
     cursed[s] = 1.0f;
     slotEffectState[s][EFFECT_CURSES] += 1;
   });
