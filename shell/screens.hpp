@@ -1,9 +1,6 @@
 // The screens of the frame loop and what they share.
-//
-// A screen is one file: its buttons as a table of hover boxes, an on-enter
-// function, a block function (one frame of logic and drawing) and a
-// draw-only function (the same picture, no input, no state changes) that the
-// fade redraws. The frame loop walks kScreens in chain order; see
+// How a screen is made (its hover boxes, enter, block and draw-only
+// functions): HACKING.md. The frame loop walks kScreens in chain order; see
 // frame_loop.cpp for the order of a frame.
 //
 // Before a screen's enter function runs, the loop has already set lastScreen,

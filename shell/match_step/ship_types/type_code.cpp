@@ -1,35 +1,6 @@
 // The frame of the ship types' own code: the table that selects a ship
 // type's special weapon and shot kind, and the two dispatchers.
-//
-// Adding a ship type's code:
-// - The type's file is shell/match_step/ship_types/<ship name>.cpp (the
-//   ship's name in lower case), holding <Name>SpecialWeapon and/or
-//   <Name>ShotKind. Both are declared in type_code.hpp and entered in the
-//   table below at the type's constant (SHIP_<NAME>, catalogue/ships.hpp);
-//   the build takes every .cpp of the folder.
-// - <Name>SpecialWeapon(ship) runs in the ship pass for the ship being
-//   stepped (currentShip), after the generic firing (weaponFired[1], [2] say
-//   what fired this frame) and before the death test, only while the slot's
-//   HULL_HAS_OWN_BEHAVIOUR is 1. It may walk shots (WalkShots), not ships.
-// - <Name>ShotKind(shot) runs in the shot pass for the shot being stepped
-//   (currentShot), after the common step (movement, hit tests, trail,
-//   homing, speed change, ageing) and before the removal test, only while
-//   the shot's hasKindCode is 1, and also when the shot is already dead or
-//   its ship gone. It may walk ships (WalkShips) and destructible shots
-//   (WalkSpecialShots), never with currentShot.
-// - helpers.hpp has what the cases share: walks by the list rules, contact
-//   tests, queued and special damage, damage to destructible shots,
-//   sub-munitions, firing from a ship, muzzle mirroring, speed limits, hit
-//   explosions, sparks, extra and explosion sounds, points ahead and right.
-// - Replays repeat only if the code draws from the generator exactly in the
-//   game's order, unused draws included; Float state accumulates in single
-//   precision (write 0.05f, not 0.05: a double constant rounds differently);
-//   sub-munitions keep every field 0 that the case does not set (their team
-//   too); slots, members and image numbers taken from match state are
-//   checked before they index a table.
-// - Tests: tests/ship_type_fixture.hpp puts ships and shots into the lists,
-//   holds controls, steps the passes a frame at a time, and counts the
-//   generator's steps so that a missing or extra draw fails.
+// How a type's code is added, when it runs and what it may touch: HACKING.md.
 #include "shell/match_step/ship_types/type_code.hpp"
 
 #include <array>
