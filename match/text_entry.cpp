@@ -40,7 +40,7 @@ int32_t TextEntry(int32_t firstLine, int32_t lastLine, int32_t maxLength) {
     if (!replayInfo[i].empty()) textEntryLine = i;
     if (textEntryLine == 0) textEntryLine = firstLine;
   }
-  for (int32_t k = 1; k <= 250; ++k) {
+  for (int32_t k = 1; k <= KEY_LAST_POLLED; ++k) {
     if (keyClass[k] == KEY_IGNORED) continue;
     const bool pressed = KeyPressed(k) == 1;
     if (pressed) {

@@ -111,7 +111,7 @@ void BindingRows() {
 // click that began the wait, so a key held while clicking binds at once.
 void KeyWait() {
   if (awaitedBinding == 0) return;
-  for (int32_t key = 1; key <= 250; ++key) {
+  for (int32_t key = 1; key <= KEY_LAST_POLLED; ++key) {
     if (!Bindable(key) || KeyDown(key) != 1) continue;
     optionTable[optionsPage][awaitedBinding] = key;
     awaitedBinding = 0;
