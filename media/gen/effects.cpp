@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "catalogue/explosions.hpp"
 #include "media/gen/media.hpp"
 
 namespace gen {
@@ -66,6 +67,11 @@ Col FireRamp(float heat, Col tint, bool fire) {
   return mix(scaled(tint, 0.35f), tint, heat / 0.4f);
 }
 
+// Explosion types drawn with a look of their own.
+constexpr int EXPLOSION_BLAST_COLUMN = 10;  // a tall column
+constexpr int EXPLOSION_VORTEX = 24;        // a blue vortex that winds up
+constexpr int EXPLOSION_HOT_FLASH = 29;     // stays hot to its edge
+
 Image ExplosionFrame(int type, int f) {
   const ExplosionType& e = kExplosions[type];
   Image img(e.w, e.h);
@@ -76,7 +82,7 @@ Image ExplosionFrame(int type, int f) {
   float cx = e.w / 2.0f, cy = e.h / 2.0f;
   float rmax = std::min(e.w, e.h) / 2.0f - 0.5f;
   bool big = e.w >= 40;
-  if (!fire && type != 24) {
+  if (!fire && type != EXPLOSION_VORTEX) {
     // Energy blasts: a white-hot core that fades while a shock ring of the
     // blast's colour races outward, with wisps torn from it.
     float ringR = rmax * (0.25f + 0.75f * std::sqrt(t));
@@ -85,7 +91,7 @@ Image ExplosionFrame(int type, int f) {
     for (int y = 0; y < e.h; ++y)
       for (int x = 0; x < e.w; ++x) {
         float dx = x + 0.5f - cx, dy = y + 0.5f - cy;
-        if (type == 10) dy *= 0.55f;
+        if (type == EXPLOSION_BLAST_COLUMN) dy *= 0.55f;
         float d = std::sqrt(dx * dx + dy * dy);
         float a = std::atan2(dy, dx);
         float n = Fbm(std::cos(a) * 2.5f + t * 3, std::sin(a) * 2.5f + d / rmax * 2, seed, 3);
@@ -118,7 +124,7 @@ Image ExplosionFrame(int type, int f) {
   for (int y = 0; y < e.h; ++y)
     for (int x = 0; x < e.w; ++x) {
       float dx = (x + 0.5f - cx), dy = (y + 0.5f - cy);
-      if (type == 10) dy *= 0.55f;  // a tall blast column
+      if (type == EXPLOSION_BLAST_COLUMN) dy *= 0.55f;
       float n = Fbm(dx * scale + t * 1.7f, dy * scale - t * 1.3f, seed, 4);
       float density = -1, heatBoost = 0;
       for (auto& b : balls) {
@@ -137,12 +143,12 @@ Image ExplosionFrame(int type, int f) {
       float cut = 0.02f + smooth(0.35f, 1.0f, t) * 0.55f;
       if (density <= cut) continue;
       float heat = density * 1.3f - t * 1.1f + 0.2f + heatBoost;
-      if (type == 29) heat = density + 0.3f;
+      if (type == EXPLOSION_HOT_FLASH) heat = density + 0.3f;
       Col c = FireRamp(heat, tint, fire);
       float a = smooth(cut, cut + 0.1f, density);
       img.blend(x, y, c, a);
     }
-  if (big && type >= 20 && type <= 22) {
+  if (big && type >= EXPLOSION_SHIP_DEATH_FIRST && type <= EXPLOSION_SHIP_DEATH_LAST) {
     // Flying debris of the destroyed ship.
     Rng rng(static_cast<uint64_t>(type) * 31);
     for (int i = 0; i < 14; ++i) {
@@ -156,7 +162,7 @@ Image ExplosionFrame(int type, int f) {
       }
     }
   }
-  if (type == 24) {
+  if (type == EXPLOSION_VORTEX) {
     // The hyper jump: a blue vortex that winds up.
     Image v(e.w, e.h);
     for (int y = 0; y < e.h; ++y)
