@@ -106,6 +106,7 @@ StreamRef OpenStreamByUrl(const Text& url, bool readable, bool writable) {
   std::string path = NativePath(url);
   struct stat st;
   if (::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode)) return nullptr;
+  if (!Allowed(FileCall::Open, path)) return nullptr;
   const char* mode = writable ? (readable ? "r+b" : "wb") : "rb";
   stream->file = std::fopen(path.c_str(), mode);
   if (!stream->file) return nullptr;
@@ -135,7 +136,7 @@ int32_t ReadStreamBytes(TStream& stream, uint8_t* into, int32_t count) {
     stream.memoryPos += n;
     return static_cast<int32_t>(n);
   }
-  if (!stream.file) return 0;
+  if (!stream.file || !Allowed(FileCall::Read, NativePath(stream.name))) return 0;
   return static_cast<int32_t>(std::fread(into, 1, static_cast<size_t>(count), stream.file));
 }
 
@@ -202,20 +203,45 @@ int32_t Int32At(const uint8_t* bytes) {
       static_cast<uint32_t>(bytes[2]) << 16 | static_cast<uint32_t>(bytes[3]) << 24);
 }
 
+FileRead ReadFileStart(const Text& path, size_t maxSize, std::vector<uint8_t>& bytes) {
+  bytes.clear();
+  const std::string native = NativePath(path);
+  struct stat st;
+  if (::stat(native.c_str(), &st) != 0)
+    return errno == ENOENT || errno == ENOTDIR ? FileRead::Absent : FileRead::Failed;
+  if (!S_ISREG(st.st_mode)) return FileRead::Absent;
+  if (!Allowed(FileCall::Open, native)) return FileRead::Failed;
+  const int fd = ::open(native.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return errno == ENOENT ? FileRead::Absent : FileRead::Failed;
+  const size_t size = st.st_size > 0 ? static_cast<size_t>(st.st_size) : 0u;
+  bytes.resize(size < maxSize ? size : maxSize);
+  size_t got = 0;
+  bool failed = false;
+  while (got < bytes.size()) {
+    if (!Allowed(FileCall::Read, native)) {
+      failed = true;
+      break;
+    }
+    const ssize_t n = ::read(fd, bytes.data() + got, bytes.size() - got);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) failed = true;
+    if (n <= 0) break;
+    got += static_cast<size_t>(n);
+  }
+  ::close(fd);
+  bytes.resize(failed ? 0u : got);
+  return failed ? FileRead::Failed : FileRead::Whole;
+}
+
 bool ReadFileBounded(const Text& path, size_t maxSize, std::vector<uint8_t>& bytes) {
   bytes.clear();
-  struct stat st;
-  const std::string native = NativePath(path);
-  if (::stat(native.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return false;
-  if (st.st_size < 0 || static_cast<uint64_t>(st.st_size) > maxSize) return false;
-  std::FILE* file = Allowed(FileCall::Open, native) ? std::fopen(native.c_str(), "rb") : nullptr;
-  if (!file) return false;
-  bytes.resize(static_cast<size_t>(st.st_size));
-  const bool whole =
-      bytes.empty() || std::fread(bytes.data(), 1, bytes.size(), file) == bytes.size();
-  std::fclose(file);
-  if (!whole) bytes.clear();
-  return whole;
+  const int32_t size = FileByteSize(path);
+  if (size < 0 || static_cast<uint64_t>(size) > maxSize) return false;
+  if (ReadFileStart(path, maxSize, bytes) == FileRead::Whole &&
+      bytes.size() == static_cast<size_t>(size))
+    return true;
+  bytes.clear();
+  return false;
 }
 
 int32_t PathKind(const Text& path) {
@@ -268,8 +294,16 @@ bool SaveWholeFile(const Text& path, const uint8_t* bytes, size_t size, std::str
     if (!ok && error == 0) error = errno != 0 ? errno : EIO;
   };
   errno = 0;
-  std::FILE* file =
-      Allowed(FileCall::Open, temporary) ? std::fopen(temporary.c_str(), "wb") : nullptr;
+  std::FILE* file = nullptr;
+  if (Allowed(FileCall::Open, temporary)) {
+    // Made afresh: whatever a crash, or anybody else, left under the
+    // temporary name (a link to a file elsewhere too) is not written into.
+    if (::unlink(temporary.c_str()) != 0 && errno == ENOENT) errno = 0;
+    const int fd =
+        ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+    file = fd >= 0 ? ::fdopen(fd, "wb") : nullptr;
+    if (fd >= 0 && !file) ::close(fd);
+  }
   check(file != nullptr);
   if (file) {
     errno = 0;

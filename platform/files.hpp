@@ -50,6 +50,14 @@ int32_t Int32At(const uint8_t* bytes);
 // The whole of a file of at most maxSize bytes; false when the path is not
 // a file, is larger, or cannot be read in full.
 bool ReadFileBounded(const Text& path, size_t maxSize, std::vector<uint8_t>& bytes);
+// What a read of one of the player's files found. A file that is there but
+// cannot be read (an input/output or permission error, too many open files)
+// is not a missing one: it must not be written over as if it were.
+enum class FileRead { Whole, Absent, Failed };
+// The first maxSize bytes of a file (all of a shorter one). Absent when
+// nothing, or something that is not a file, stands under the name; Failed
+// when the file could not be opened or read; bytes is then empty.
+FileRead ReadFileStart(const Text& path, size_t maxSize, std::vector<uint8_t>& bytes);
 
 int32_t PathKind(const Text& path);
 // -1 when the path is not a file.
@@ -61,7 +69,8 @@ bool RenameFile(const Text& from, const Text& to);
 bool SyncFolderOf(const Text& path);
 bool MakeDirectory(const Text& path, bool recursive = false);
 // Saves a whole file without ever damaging the one already there: the bytes
-// go to the path followed by ".tmp", every write, the flush and the close are
+// go to the path followed by ".tmp", made afresh whatever stood under that
+// name (a link is never followed), every write, the flush and the close are
 // checked, and only then does it take the place of the old file. On failure
 // the old file is left as it was, the temporary file is removed, false is
 // returned and reason (when given) tells why.
@@ -69,12 +78,12 @@ bool SaveWholeFile(const Text& path, const uint8_t* bytes, size_t size,
                    std::string* reason = nullptr);
 // What SaveWholeFile adds to a path for its temporary file.
 constexpr const char16_t* saveTemporarySuffix = u".tmp";
-// Tests: every file call a save makes asks the hook first, with the system
-// path it works on (for a rename, the old name). When the hook answers false
-// the call fails as the system's would (an input/output error) without doing
-// anything; a hook may also end the process there, as a kill would. The game
-// sets none.
-enum class FileCall { Open, Write, Flush, Sync, Close, Rename, Remove, SyncFolder };
+// Tests: every file call a save makes, and every open and read of a file on
+// disk, asks the hook first, with the system path it works on (for a rename,
+// the old name). When the hook answers false the call fails as the system's
+// would (an input/output error) without doing anything; a hook may also end
+// the process there, as a kill would. The game sets none.
+enum class FileCall { Open, Write, Flush, Sync, Close, Rename, Remove, SyncFolder, Read };
 using FileCallHook = std::function<bool(FileCall call, const std::string& path)>;
 void SetFileCallHook(FileCallHook hook);
 // A write past the process's file-size limit then fails like one on a full

@@ -29,20 +29,20 @@ TEST(SaveFiles, AFullDiskOrASizeLimitKeepsTheOldFiles) {
   const std::string progress("\x29\0\0\0\x04\0\0\0", 8);
   std::ofstream("data/options.qv2", std::ios::binary) << options;
   std::ofstream("data/exp.qv2", std::ios::binary) << progress;
-  // Writes to the temporary files land on a full device: the flush fails.
-  fs::create_symlink("/dev/full", "data/options.qv2.tmp");
-  fs::create_symlink("/dev/full", "data/exp.qv2.tmp");
+  // The disk fills up: every flush of a temporary file fails.
+  SetFileCallHook([](FileCall call, const std::string&) { return call != FileCall::Flush; });
   optionTable[1][INPUT_THRUST] = 65;
   bonusShipsUnlocked = 5;
   EXPECT_FALSE(WriteOptionsFile());
   EXPECT_EQ(saveFailureNotice, Text(u"UNABLE TO SAVE THE OPTIONS!"));
   EXPECT_FALSE(SaveProgressFile());
+  SetFileCallHook(nullptr);
   EXPECT_EQ(saveFailureNotice, Text(u"UNABLE TO SAVE THE PROGRESS!"));
   EXPECT_EQ(saveFailureFrames, saveFailureShownFrames);
   EXPECT_EQ(FileBytes("data/options.qv2"), options);
   EXPECT_EQ(FileBytes("data/exp.qv2"), progress);
-  EXPECT_FALSE(fs::exists(fs::symlink_status("data/options.qv2.tmp")));
-  EXPECT_FALSE(fs::exists(fs::symlink_status("data/exp.qv2.tmp")));
+  EXPECT_FALSE(fs::exists("data/options.qv2.tmp"));
+  EXPECT_FALSE(fs::exists("data/exp.qv2.tmp"));
 
   // Room for 100 bytes a file: the 144 of the options fail, the 8 of the
   // progress fit. The game's own set-up ignores the signal that would end
@@ -68,10 +68,27 @@ TEST(SaveFiles, AFullDiskOrASizeLimitKeepsTheOldFiles) {
   ResetShell();
 }
 
+TEST(SaveFiles, ATemporaryNameIsMadeAfreshNeverWrittenThroughALink) {
+  TestFolder folder("qw2_save_", "data/replays");
+  ResetShell();
+  std::ofstream("outside.txt") << "the player's own";
+  fs::create_symlink("../../outside.txt", "data/replays/qvw2.tmp.tmp");
+  fs::create_symlink("../outside.txt", "data/options.qv2.tmp");
+  const uint8_t bytes[3] = {1, 2, 3};
+  EXPECT_TRUE(SaveWholeFile(replayTempPath, bytes, sizeof bytes));
+  EXPECT_TRUE(WriteOptionsFile());
+  EXPECT_EQ(FileBytes("outside.txt"), "the player's own");
+  EXPECT_EQ(FileBytes("data/replays/qvw2.tmp"), std::string("\x01\x02\x03"));
+  EXPECT_EQ(fs::file_size("data/options.qv2"), 144u);
+  EXPECT_FALSE(fs::exists(fs::symlink_status("data/options.qv2.tmp")));
+  ResetShell();
+}
+
 TEST(SaveFiles, AFailedSaveIsToldCentredOnTheMainMenu) {
   ASSERT_TRUE(shellharness::StartShell());
   LoadGameFonts();
   saveFailureNotice = u"UNABLE TO SAVE THE OPTIONS!";
+  saveFailureAdvice = u"CHECK THE DATA FOLDER AND THE SPACE ON THE DISK";
   saveFailureFrames = saveFailureShownFrames;
   ClearBackBuffer();
   MainMenuDraw();
