@@ -17,6 +17,7 @@
 const Text optionsFilePath = u"data\\options.qv2";
 const Text progressFilePath = u"data\\exp.qv2";
 Text saveFailureNotice;
+Text saveFailureAdvice;
 int32_t saveFailureFrames = 0;
 
 const int32_t defaultKeys[5][7] = {
@@ -29,17 +30,34 @@ const int32_t defaultKeys[5][7] = {
 
 namespace {
 
-// A file is read only when it is at least as long as its layout and begins
-// with the version; anything else counts as missing.
-StreamRef OpenValidFile(const Text& path, int32_t size) {
-  if (PathKind(path) != PATH_FILE || FileByteSize(path) < size) return nullptr;
-  StreamRef stream = OpenFileForRead(path);
-  if (!stream) return nullptr;
-  if (ReadInt32(*stream) != progressFileVersion) {
-    CloseDataStream(stream);
-    return nullptr;
-  }
-  return stream;
+// What could not be read at start, for the main menu's notice.
+constexpr int32_t UNREAD_OPTIONS = 1;
+constexpr int32_t UNREAD_PROGRESS = 2;
+int32_t unreadFiles = 0;
+
+// The player's file is kept as it is, the game goes on with the defaults and
+// the main menu tells why.
+void TellUnread(int32_t file) {
+  unreadFiles |= file;
+  static const Text headlines[4] = {u"", u"UNABLE TO READ THE OPTIONS!",
+                                    u"UNABLE TO READ THE PROGRESS!",
+                                    u"UNABLE TO READ THE OPTIONS AND THE PROGRESS!"};
+  saveFailureNotice = headlines[unreadFiles];
+  saveFailureAdvice = unreadFiles == UNREAD_OPTIONS + UNREAD_PROGRESS
+                          ? u"THE FILES ARE KEPT AS THEY ARE, CHECK THE DATA FOLDER AND THE DISK"
+                          : u"THE FILE IS KEPT AS IT IS, CHECK THE DATA FOLDER AND THE DISK";
+  saveFailureFrames = saveFailureShownFrames;
+  std::fprintf(stderr, "Could not read %s\n",
+               NativePath(file == UNREAD_OPTIONS ? optionsFilePath : progressFilePath).c_str());
+}
+
+// A file counts as the game's own only when it is at least as long as its
+// layout and begins with the version.
+FileRead ReadValidFile(const Text& path, int32_t size, std::vector<uint8_t>& bytes, bool& valid) {
+  const FileRead read = ReadFileStart(path, static_cast<size_t>(size), bytes);
+  valid = read == FileRead::Whole && bytes.size() == static_cast<size_t>(size) &&
+          Int32At(bytes.data()) == progressFileVersion;
+  return read;
 }
 
 // A failed save keeps the old file; the player is told on the main menu and
@@ -53,6 +71,7 @@ bool Save(const Text& path, const std::vector<uint8_t>& bytes, const Text& notic
   }
   std::fprintf(stderr, "Could not save %s: %s\n", NativePath(path).c_str(), reason.c_str());
   saveFailureNotice = notice;
+  saveFailureAdvice = u"CHECK THE DATA FOLDER AND THE SPACE ON THE DISK";
   saveFailureFrames = saveFailureShownFrames;
   return false;
 }
@@ -68,12 +87,14 @@ void ForEachReplayEntry(Visit visit) {
 }  // namespace
 
 void LoadOptionsFile() {
-  StreamRef stream = OpenValidFile(optionsFilePath, optionsFileSize);
-  if (stream) {
+  std::vector<uint8_t> bytes;
+  bool valid = false;
+  const FileRead read = ReadValidFile(optionsFilePath, optionsFileSize, bytes, valid);
+  if (valid) {
     for (int32_t row = 0; row <= 4; ++row) {
-      for (int32_t column = 0; column <= 6; ++column) optionTable[row][column] = ReadInt32(*stream);
+      for (int32_t column = 0; column <= 6; ++column)
+        optionTable[row][column] = Int32At(bytes.data() + 4 + 4 * (7 * row + column));
     }
-    CloseDataStream(stream);
     // A key outside the key tables would index past them: that key goes back
     // to its default.
     for (int32_t slot = 1; slot <= 4; ++slot) {
@@ -94,17 +115,23 @@ void LoadOptionsFile() {
       optionTable[slot][control] = defaultKeys[slot][control];
     }
   }
-  WriteOptionsFile();
+  // A file that is there but could not be read may hold the player's keys:
+  // only leaving the options screen writes over it.
+  if (read == FileRead::Failed)
+    TellUnread(UNREAD_OPTIONS);
+  else
+    WriteOptionsFile();
   filesLoaded = 2;
 }
 
 void LoadProgressFile() {
   bonusShipsUnlocked = 0;
-  StreamRef stream = OpenValidFile(progressFilePath, progressFileSize);
-  if (!stream) return;
+  std::vector<uint8_t> bytes;
+  bool valid = false;
+  if (ReadValidFile(progressFilePath, progressFileSize, bytes, valid) == FileRead::Failed)
+    TellUnread(UNREAD_PROGRESS);
   // A count outside 0 to 30 would reach past shipOrder.
-  bonusShipsUnlocked = std::clamp(ReadInt32(*stream), 0, maxBonusShips);
-  CloseDataStream(stream);
+  if (valid) bonusShipsUnlocked = std::clamp(Int32At(bytes.data() + 4), 0, maxBonusShips);
 }
 
 bool WriteOptionsFile() {
@@ -118,13 +145,29 @@ bool WriteOptionsFile() {
 
 bool SaveProgressFile() {
   std::vector<uint8_t> bytes;
+  bool valid = false;
+  // Never lower what the file holds: this start may not have read it, or
+  // another has raised it since. One that cannot be read is not written over.
+  if (ReadValidFile(progressFilePath, progressFileSize, bytes, valid) == FileRead::Failed) {
+    std::fprintf(stderr, "Could not read %s\n", NativePath(progressFilePath).c_str());
+    saveFailureNotice = u"UNABLE TO SAVE THE PROGRESS!";
+    saveFailureAdvice = u"CHECK THE DATA FOLDER AND THE DISK";
+    saveFailureFrames = saveFailureShownFrames;
+    return false;
+  }
+  if (valid)
+    bonusShipsUnlocked =
+        std::max(bonusShipsUnlocked, std::clamp(Int32At(bytes.data() + 4), 0, maxBonusShips));
+  bytes.clear();
   AppendInt32(bytes, progressFileVersion);
   AppendInt32(bytes, bonusShipsUnlocked);
   return Save(progressFilePath, bytes, u"UNABLE TO SAVE THE PROGRESS!");
 }
 
 void ResetOptionsFiles() {
+  unreadFiles = 0;
   saveFailureNotice.clear();
+  saveFailureAdvice.clear();
   saveFailureFrames = 0;
 }
 
@@ -146,16 +189,17 @@ void RemoveSaveLeftovers() {
   ForEachReplayEntry([&](const Text& entry) {
     for (const Text& ending : {infoWaiting, replayWaiting, replayKept})
       if (entry.ends_with(ending)) {
-        SettleReplayPair(entry.substr(0, entry.size() - ending.size()));
+        SettleReplayPair(entry.substr(0, entry.size() - ending.size()), SETTLE_AT_START);
         return;
       }
   });
+  // NAME.rep.tmp is what an earlier release packed a replay into.
   ForEachReplayEntry([&](const Text& entry) {
-    // Packing into a name that ends in ".rep" in any case adds no ".rep".
-    const bool leftover = entry.ends_with(JoinText(infoWaiting, temporary)) ||
-                          entry.ends_with(JoinText(replayWaiting, temporary)) ||
-                          (entry.ends_with(temporary) && entry.size() >= 8 &&
-                           LowerCaseText(entry.substr(entry.size() - 8, 4)) == u".rep");
-    if (leftover) removeFile(JoinText(replayFolder, u"\\", entry));
+    for (const Text& ending : {JoinText(infoWaiting, temporary), JoinText(replayWaiting, temporary),
+                               JoinText(u".rep", temporary)})
+      if (entry.ends_with(ending)) {
+        removeFile(JoinText(replayFolder, u"\\", entry));
+        return;
+      }
   });
 }

@@ -14,16 +14,22 @@ constexpr int32_t progressFileSize = 8;
 extern const int32_t defaultKeys[5][7];
 
 // Fills optionTable from the file, or sets the defaults and writes them;
-// filesLoaded becomes 1 or 2.
+// filesLoaded becomes 1 or 2. A file that is there but cannot be read is
+// left as it is: the defaults are used and saveFailureNotice tells so.
 void LoadOptionsFile();
+// The same for bonusShipsUnlocked, which is 0 without a readable file.
 void LoadProgressFile();
 // Both save without damaging the file already there; false when the save
-// failed (the old file stays and saveFailureNotice is set).
+// failed (the old file stays and saveFailureNotice is set). The progress
+// saved is never lower than the file's (bonusShipsUnlocked takes the
+// higher), and a progress file that cannot be read is not written over.
 bool WriteOptionsFile();
 bool SaveProgressFile();
 
-// What the main menu shows after a save failed, and for how many more frames.
+// What the main menu shows after a save failed, or a file could not be read
+// at start, and for how many more frames.
 extern Text saveFailureNotice;
+extern Text saveFailureAdvice;
 extern int32_t saveFailureFrames;
 // Five seconds.
 constexpr int32_t saveFailureShownFrames = 375;

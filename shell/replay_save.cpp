@@ -131,11 +131,45 @@ bool ReplayPairOf(const Text& name, ReplayPair& pair) {
 
 }  // namespace
 
-bool SettleReplayPair(const Text& name) {
+namespace {
+
+// Whether the information file waiting as NAME.inr.new was written for the
+// replay file NAME.rep: its last frame gives the replay's unpacked length.
+FileRead InfoBelongsToReplay(const ReplayPair& pair, bool& belongs) {
+  belongs = false;
+  std::vector<uint8_t> info, replay;
+  const FileRead infoRead = ReadFileStart(pair.infoWaiting, maxReplayInfoSize, info);
+  const FileRead replayRead = ReadFileStart(pair.replay, 8, replay);
+  if (infoRead == FileRead::Failed || replayRead == FileRead::Failed) return FileRead::Failed;
+  TReplayInfoFile decoded;
+  belongs = DecodeReplayInfo(info.data(), info.size(), decoded) && replay.size() == 8 &&
+            Int32At(replay.data()) == replayMagic && decoded.lastFrame >= 0 &&
+            decoded.lastFrame <= maxReplayFrames &&
+            Int32At(replay.data() + 4) == 8 + 160 * (decoded.lastFrame + 1);
+  return FileRead::Whole;
+}
+
+}  // namespace
+
+bool SettleReplayPair(const Text& name, SettleMode mode) {
   ReplayPair pair;
   if (!ReplayPairOf(name, pair)) return false;
   auto present = [](const Text& path) { return PathKind(path) == PATH_FILE; };
   if (present(pair.infoWaiting)) {
+    const bool lone = !present(pair.replayWaiting) && present(pair.replay) &&
+                      !present(pair.replayKept) && !present(pair.info);
+    // A replay file alone beside the waiting information file: this game's
+    // save under a new name cut short before its last rename, or an earlier
+    // release's, whose replay may be the player's only copy of an older one.
+    // It is never removed at start: the pair is completed when the waiting
+    // file belongs to it. Only a save of this run, which knows the replay is
+    // its own new one, undoes it.
+    if (lone && mode == SETTLE_AT_START) {
+      bool belongs = false;
+      if (InfoBelongsToReplay(pair, belongs) == FileRead::Failed) return false;
+      if (belongs) return RenameFile(pair.infoWaiting, pair.info);
+      return RemoveFile(pair.infoWaiting);
+    }
     // Not done: undone step by step, last first, and every state on the way
     // is one this same rule undoes further. Once NAME.rep.new is gone, the
     // new replay stands in the replay's place when the old one is kept
@@ -164,8 +198,9 @@ bool SettleReplayPair(const Text& name) {
 //   5. NAME.inr.new takes the information file's place: done.
 // A failure before 5 undoes what was done, and so does the next start after
 // a kill there (SettleReplayPair): while NAME.inr.new is waiting, the files
-// present tell exactly how far the save came. After 5 only NAME.rep.old is
-// left to remove. Each file is on the disk before its rename, and the
+// present tell exactly how far the save came; only a save under a new name
+// killed between 4 and 5 is completed instead, its replay being kept. After
+// 5 only NAME.rep.old is left to remove. Each file is on the disk before its rename, and the
 // folder is synced after the last.
 bool WriteReplayFiles() {
   const Text& name = replayInfo[REPLAY_INFO_NAME];
@@ -176,7 +211,7 @@ bool WriteReplayFiles() {
   // What an earlier save of this name left is settled first. An information
   // file without its replay is half a pair, no replay, and would make the
   // new replay look like an old one.
-  if (!SettleReplayPair(name)) return false;
+  if (!SettleReplayPair(name, SETTLE_AT_START)) return false;
   if (PathKind(pair.replay) != PATH_FILE && PathKind(pair.info) == PATH_FILE &&
       !RemoveFile(pair.info))
     return false;
@@ -191,7 +226,7 @@ bool WriteReplayFiles() {
       RenameFile(pair.replayWaiting, pair.replay) && RenameFile(pair.infoWaiting, pair.info);
   RemoveFile(replayTempPath);
   if (!done) {
-    SettleReplayPair(name);
+    SettleReplayPair(name, SETTLE_OWN_SAVE);
     return false;
   }
   RemoveFile(pair.replayKept);

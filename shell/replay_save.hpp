@@ -51,9 +51,13 @@ void SaveDialogDraw();
 bool WriteReplayFiles();
 
 // Undoes a save of that name that did not get done, or removes what a done
-// one left, so that a whole pair (or nothing) stands under the name. False
-// when a file call failed and something is still left.
-bool SettleReplayPair(const Text& name);
+// one left, so that a whole pair (or nothing) stands under the name. At
+// start, a replay file alone beside a waiting information file is kept, and
+// made a pair with it when that file was written for it; after this run's
+// own failed save it is that save's new replay and is undone. False when a
+// file call failed and something is still left.
+enum SettleMode { SETTLE_AT_START, SETTLE_OWN_SAVE };
+bool SettleReplayPair(const Text& name, SettleMode mode);
 
 // The dialog back to its program-start state (tests).
 void ResetReplaySave();

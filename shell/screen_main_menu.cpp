@@ -119,10 +119,8 @@ void MainMenuDraw() {
   SetDrawColour(255, 255, 255);
   DrawImageFrame(secretImage, secretX, secretY, 0);
   DrawCheatModeText();
-  if (saveFailureFrames > 0) {
-    static const Text advice = u"CHECK THE DATA FOLDER AND THE SPACE ON THE DISK";
-    DrawFailureNotice(failureNoticeY, saveFailureNotice, advice);
-  }
+  if (saveFailureFrames > 0)
+    DrawFailureNotice(failureNoticeY, saveFailureNotice, saveFailureAdvice);
   SetDrawColour(255, 255, 255);
 }
 

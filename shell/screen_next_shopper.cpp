@@ -4,6 +4,7 @@
 #include "match/media_tables.hpp"
 #include "match/shell_tables.hpp"
 #include "platform/draw.hpp"
+#include "platform/sound.hpp"
 #include "shell/match_step/match_step.hpp"
 #include "shell/screens.hpp"
 
@@ -39,7 +40,12 @@ void NextShopperBlock() {
         shopPlayer += 1;
     }
   }
-  if (shopPlayer >= 5) StartMatch();
+  if (shopPlayer >= 5 && !StartMatch()) {
+    // The disk failed the replay between the browser and here.
+    playbackMode = 0;
+    PlaySoundOnChannel(alarmSound, 0);
+    RequestScreen(SCREEN_REPLAYS);
+  }
   if (shopPlayer >= 1 && shopPlayer <= 4) {
     DrawAnnouncement();
     announceTimer += 1;

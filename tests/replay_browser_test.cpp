@@ -266,6 +266,36 @@ TEST_F(ReplayBrowser, DamagedReplaysAreRefusedAndTheGameGoesOn) {
   }
 }
 
+TEST_F(ReplayBrowser, FilesTheDiskFailsToReadAreRefusedAndTheGameGoesOn) {
+  Save(u"A", Duel(7, CONTROL_COMPUTER, 100));
+  OpenBrowser();
+  auto failReadsOf = [](const char* path) {
+    SetFileCallHook([path](FileCall call, const std::string& on) {
+      return call != FileCall::Read || on != path;
+    });
+  };
+  failReadsOf("data/replays/A.inr");
+  Select(IndexOf(u"A"));
+  EXPECT_EQ(loadedInfoMagic, 0);
+  const size_t alarms = harness::SoundsPlayed(alarmSound);
+  failReadsOf("data/replays/A.rep");
+  Click(842, 860);
+  EXPECT_EQ(harness::SoundsPlayed(alarmSound), alarms + 1);
+  EXPECT_EQ(playbackMode, 0);
+  // The playback data read well in the browser and fails at the match start.
+  SetFileCallHook(nullptr);
+  Click(842, 860);
+  ASSERT_EQ(pendingScreen, SCREEN_NEXT_SHOPPER);
+  failReadsOf("data/qvw2.tmp");
+  for (int32_t i = 0; i < 5; ++i) RunFrame();
+  SetFileCallHook(nullptr);
+  EXPECT_EQ(currentScreen, SCREEN_REPLAYS);
+  EXPECT_EQ(harness::SoundsPlayed(alarmSound), alarms + 2);
+  EXPECT_EQ(playbackMode, 0);
+  EXPECT_EQ(replayStream, nullptr);
+  EXPECT_EQ(PathKind(playbackTempPath), PATH_NONE);
+}
+
 TEST_F(ReplayBrowser, AMissingOrDamagedInformationFileShowsNothingOfAnotherReplay) {
   Save(u"A", Duel(7, CONTROL_COMPUTER, 100), MODE_CHALLENGE, u"01 Jan 2001");
   Save(u"B", Duel(8, CONTROL_COMPUTER, 100));

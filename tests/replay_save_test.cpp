@@ -305,14 +305,22 @@ TEST_F(ReplaySave, EveryFailedOrKilledSaveLeavesOneWholePairOfOneSave) {
     const Folder newPair = FolderFiles();
     ASSERT_EQ(newPair.size(), 2u);
     ASSERT_NE(newPair, oldPair);
-    const auto commit =
-        std::find(calls.begin(), calls.end(),
-                  std::pair(FileCall::Rename, std::string("data/replays/PAIR.inr.new")));
-    ASSERT_NE(commit, calls.end());
-    const size_t done = static_cast<size_t>(commit - calls.begin()) + 1;
+    // Which call renames that file, counted from 1.
+    auto renameOf = [&calls](const char* path) {
+      const auto at =
+          std::find(calls.begin(), calls.end(), std::pair(FileCall::Rename, std::string(path)));
+      EXPECT_NE(at, calls.end()) << path;
+      return static_cast<size_t>(at - calls.begin()) + 1;
+    };
+    const size_t done = renameOf("data/replays/PAIR.inr.new");
+    // Under a new name, a kill once the new replay stands in its place
+    // leaves it beside its waiting information file: the next start keeps
+    // it and completes the pair.
+    const size_t kept = before == oldPair ? done : renameOf("data/replays/PAIR.rep.new");
     std::set<FileCall> kinds;
     for (const auto& call : calls) kinds.insert(call.first);
-    EXPECT_EQ(kinds.size(), 8u);  // open, write, flush, sync, close, rename, remove, folder sync
+    // open, read, write, flush, sync, close, rename, remove, folder sync
+    EXPECT_EQ(kinds.size(), 9u);
     // The n-th call fails: a save told as failed left the old pair as it was,
     // one told as done the new pair; and so does the next start.
     for (size_t n = 1; n <= calls.size(); ++n) {
@@ -331,7 +339,8 @@ TEST_F(ReplaySave, EveryFailedOrKilledSaveLeavesOneWholePairOfOneSave) {
       EXPECT_TRUE(saved ? FolderFiles() == newPair : old(FolderFiles())) << n;
     }
     // Killed before the n-th call, then the next start killed before its
-    // m-th, then a whole start: the old pair unless the save was done.
+    // m-th, then a whole start: the old pair unless the save was done or
+    // its replay kept.
     for (size_t n = 1; n <= calls.size() + 1; ++n) {
       SetFolderFiles(before);
       EXPECT_EQ(KilledBeforeCall(n, [] { WriteReplayFiles(); }), n <= calls.size());
@@ -340,11 +349,39 @@ TEST_F(ReplaySave, EveryFailedOrKilledSaveLeavesOneWholePairOfOneSave) {
         SetFolderFiles(killed);
         const bool stopped = KilledBeforeCall(m, RemoveSaveLeftovers);
         RemoveSaveLeftovers();
-        EXPECT_TRUE(n > done ? FolderFiles() == newPair : old(FolderFiles())) << n << " " << m;
+        EXPECT_TRUE(n > kept ? FolderFiles() == newPair : old(FolderFiles())) << n << " " << m;
         if (!stopped) break;
       }
     }
   }
+}
+
+TEST_F(ReplaySave, AStartNeverRemovesAReplayBesideAWaitingInformationFile) {
+  Record(200);
+  replayInfo[1] = u"SHORT";
+  ASSERT_TRUE(WriteReplayFiles());
+  Record(300);
+  replayInfo[1] = u"OLD";
+  ASSERT_TRUE(WriteReplayFiles());
+  const Folder saved = FolderFiles();
+  const std::vector<uint8_t>& replay = saved.at("OLD.rep");
+  const std::vector<uint8_t>& itsInfo = saved.at("OLD.inr");
+  // As an earlier release's save, or this one's under a new name, cut short
+  // before its last rename: the information file written for this replay...
+  SetFolderFiles({{"OLD.rep", replay}, {"OLD.inr.new", itsInfo}});
+  RemoveSaveLeftovers();
+  EXPECT_EQ(FolderFiles(), (Folder{{"OLD.rep", replay}, {"OLD.inr", itsInfo}}));
+  // ...or for another one: the replay stays, alone.
+  SetFolderFiles({{"OLD.rep", replay}, {"OLD.inr.new", saved.at("SHORT.inr")}});
+  RemoveSaveLeftovers();
+  EXPECT_EQ(FolderFiles(), (Folder{{"OLD.rep", replay}}));
+  // A disk that cannot read them leaves both for a later start.
+  const Folder unread = {{"OLD.rep", replay}, {"OLD.inr.new", itsInfo}};
+  SetFolderFiles(unread);
+  SetFileCallHook([](FileCall call, const std::string&) { return call != FileCall::Read; });
+  RemoveSaveLeftovers();
+  SetFileCallHook(nullptr);
+  EXPECT_EQ(FolderFiles(), unread);
 }
 
 TEST_F(ReplaySave, ANameThatLeavesTheReplayFolderIsRefused) {

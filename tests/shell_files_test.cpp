@@ -10,6 +10,7 @@
 #include "match/key_codes.hpp"
 #include "match/match_tables.hpp"
 #include "match/shell_tables.hpp"
+#include "platform/files.hpp"
 #include "shell/options_files.hpp"
 #include "shell/screens.hpp"
 #include "tests/test_folder.hpp"
@@ -208,8 +209,7 @@ TEST_F(ShellFiles, LeftoversOfSavesCutShortAreRemovedAndNothingElse) {
                                               "data/replays/qvw2.tmp.tmp",
                                               "data/replays/MINE.inr.new",
                                               "data/replays/MINE.inr.new.tmp",
-                                              "data/replays/MINE.rep.tmp",
-                                              "data/replays/Old.REP.tmp"};
+                                              "data/replays/MINE.rep.tmp"};
   const std::vector<std::string> kept = {"data/options.qv2",      "data/exp.qv2",
                                          "data/notes.tmp",        "data/replays/MINE.rep",
                                          "data/replays/MINE.inr", "data/replays/notes.tmp",
@@ -226,9 +226,10 @@ TEST_F(ShellFiles, LeftoversOfSavesCutShortAreRemovedAndNothingElse) {
 TEST_F(ShellFiles, LeftoversAreKnownByTheGamesOwnEndingsInTheirOwnCase) {
   fs::create_directories("data/replays");
   const std::vector<std::string> theirs = {
-      "data/replays/B.INR.NEW", "data/replays/MY.REP.TMP",   "data/replays/Notes.Inr.New.Tmp",
-      "data/replays/P.REP.OLD", "data/replays/P.Rep.New",    "data/replays/QVW2.TMP",
-      "data/OPTIONS.QV2.TMP",   "data/replays/P.rep.new.TMP"};
+      "data/replays/B.INR.NEW", "data/replays/MY.REP.TMP",    "data/replays/Notes.Inr.New.Tmp",
+      "data/replays/P.REP.OLD", "data/replays/P.Rep.New",     "data/replays/QVW2.TMP",
+      "data/OPTIONS.QV2.TMP",   "data/replays/P.rep.new.TMP", "data/replays/NOTES.REP.tmp",
+      "data/replays/X.Rep.tmp"};
   const std::vector<std::string> ours = {
       "data/replays/B.inr.new", "data/replays/MY.REP.rep.tmp", "data/replays/Notes.inr.new.tmp",
       "data/replays/P.rep.old", "data/replays/P.rep.new",      "data/replays/P.rep.new.tmp"};
@@ -237,4 +238,43 @@ TEST_F(ShellFiles, LeftoversAreKnownByTheGamesOwnEndingsInTheirOwnCase) {
   RemoveSaveLeftovers();
   for (const std::string& path : theirs) EXPECT_TRUE(fs::exists(path)) << path;
   for (const std::string& path : ours) EXPECT_FALSE(fs::exists(path)) << path;
+}
+
+TEST_F(ShellFiles, FilesThatCannotBeReadAreKeptAsTheyAreAndTold) {
+  std::vector<int32_t> options = DefaultFile();
+  options[2] = OPTION_OFF;
+  WriteInts("data/options.qv2", options);
+  WriteInts("data/exp.qv2", {41, 12});
+  // The open of each fails once, then every read of each.
+  for (const FileCall failed : {FileCall::Open, FileCall::Read}) {
+    ResetShell();
+    SetFileCallHook([failed](FileCall call, const std::string&) { return call != failed; });
+    LoadOptionsFile();
+    LoadProgressFile();
+    SetFileCallHook(nullptr);
+    EXPECT_EQ(optionTable[OPTIONS_GENERAL][OPTION_MUSIC], OPTION_ON);
+    EXPECT_EQ(optionTable[1][INPUT_THRUST], KEY_UP);
+    EXPECT_EQ(filesLoaded, 2);
+    EXPECT_EQ(bonusShipsUnlocked, 0);
+    EXPECT_EQ(saveFailureNotice, Text(u"UNABLE TO READ THE OPTIONS AND THE PROGRESS!"));
+    EXPECT_EQ(saveFailureFrames, saveFailureShownFrames);
+    EXPECT_EQ(ReadInts("data/options.qv2"), options);
+    EXPECT_EQ(ReadInts("data/exp.qv2"), (std::vector<int32_t>{41, 12}));
+  }
+}
+
+TEST_F(ShellFiles, AProgressSaveNeverLowersTheFileNorWritesOverOneItCannotRead) {
+  WriteInts("data/exp.qv2", {41, 12});
+  bonusShipsUnlocked = 1;
+  SetFileCallHook([](FileCall call, const std::string&) { return call != FileCall::Read; });
+  EXPECT_FALSE(SaveProgressFile());
+  SetFileCallHook(nullptr);
+  EXPECT_EQ(saveFailureNotice, Text(u"UNABLE TO SAVE THE PROGRESS!"));
+  EXPECT_EQ(ReadInts("data/exp.qv2"), (std::vector<int32_t>{41, 12}));
+  EXPECT_TRUE(SaveProgressFile());
+  EXPECT_EQ(ReadInts("data/exp.qv2"), (std::vector<int32_t>{41, 12}));
+  EXPECT_EQ(bonusShipsUnlocked, 12);
+  bonusShipsUnlocked = 13;
+  EXPECT_TRUE(SaveProgressFile());
+  EXPECT_EQ(ReadInts("data/exp.qv2"), (std::vector<int32_t>{41, 13}));
 }

@@ -84,9 +84,10 @@ static void RecordMatchSetup() {
 }
 
 // The rest of the unpacked replay after its magic. The file was checked
-// before playback began; whatever it lacks reads as 0 and nothing is read
-// past its end or written past the buffer.
-static void LoadReplayForPlayback() {
+// before playback began; nothing is read past its end or written past the
+// buffer. False, with nothing set up, when it cannot be read in full now.
+// Without a stream the replay data already in memory is played.
+static bool LoadReplayForPlayback() {
   if (replayStream) {
     uint8_t head[4] = {};
     int32_t last = 0;
@@ -102,12 +103,13 @@ static void LoadReplayForPlayback() {
       if (read <= 0) break;
       got += static_cast<size_t>(read);
     }
-    int32_t* data = &replayData[0][0][0];
-    for (size_t i = 0; i < cells; ++i) data[i] = i * 4 + 4 <= got ? CellAt(bytes.data(), i) : 0;
     CloseDataStream(replayStream);
     replayStream.reset();
+    RemoveFile(playbackTempPath);
+    if (last < 0 || got < bytes.size()) return false;
+    int32_t* data = &replayData[0][0][0];
+    for (size_t i = 0; i < cells; ++i) data[i] = CellAt(bytes.data(), i);
   }
-  RemoveFile(playbackTempPath);
   matchSeed = replayData[REPLAY_SETUP_FRAME][REPLAY_MATCH_ROW][REPLAY_SEED];
   SetRandomSeed(matchSeed);
   for (int32_t slot = 1; slot <= 4; ++slot) {
@@ -122,16 +124,17 @@ static void LoadReplayForPlayback() {
   for (int32_t slot = 1; slot <= 4; ++slot)
     slotTable[slot][SLOT_ARENA] =
         slotTable[slot][SLOT_CONTROL] != CONTROL_DISABLED ? ARENA_CHOOSING : ARENA_OUT;
+  return true;
 }
 
-void StartMatch() {
+bool StartMatch() {
   shopPlayer = 0;
   announceTimer = 0;
   shopperChosen = 0;
   if (playbackMode == 0)
     RecordMatchSetup();
-  else
-    LoadReplayForPlayback();
+  else if (!LoadReplayForPlayback())
+    return false;
   // The whole queue, special damage included: a match, and so its replay,
   // must not depend on the match before it.
   std::memset(damageQueue, 0, sizeof damageQueue);
@@ -147,4 +150,5 @@ void StartMatch() {
   for (int32_t slot = 1; slot <= 4; ++slot) launchTimer[slot] = 75;
   matchFrame = matchFrameStart;
   currentScreen = SCREEN_MATCH;
+  return true;
 }

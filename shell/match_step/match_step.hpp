@@ -43,8 +43,10 @@ void MatchDraw();
 
 // Screen 4's match start: records (live) or reads back (playback) the seed,
 // the slot set-up and the fleets, resets the statistics and the launch
-// timers and switches to the match in the same frame.
-void StartMatch();
+// timers and switches to the match in the same frame. False when a replay
+// to play back could not be read in full: its stream is closed, playback
+// data removed and nothing else changed.
+bool StartMatch();
 // The unpacked replay being prepared for playback, open just after its magic.
 // It lives in the game's data folder, where the game may write.
 extern StreamRef replayStream;
