@@ -28,6 +28,7 @@ struct TShip : TRecord {
   int32_t memberIndex = 0;
   int32_t bodyFrame = 0;
   float resistGlow[3] = {};  // [1] start strength, [2] current strength
+  // The ship type's own cells, named in match/state_cells.hpp.
   float specialState[6] = {};
   int32_t launchTicks = 0;
   int32_t aiDecisionTimer = 0;
@@ -78,6 +79,7 @@ struct TShot : TRecord {
   int32_t lifetime = 0;
   int32_t imageIndex = 0;
   int32_t dead = 0;
+  // The ship type's own cells, named in match/state_cells.hpp.
   float kindState[6] = {};
 
   const int32_t shotKind;

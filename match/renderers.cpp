@@ -16,6 +16,7 @@
 #include "match/media_tables.hpp"
 #include "match/records.hpp"
 #include "match/shell_tables.hpp"
+#include "match/state_cells.hpp"
 #include "platform/draw.hpp"
 #include "platform/maths.hpp"
 
@@ -66,7 +67,8 @@ ModeColour ModeComponents(float step) {
 // The looks drawn under the body.
 void DrawUnderlay(const TShip& ship) {
   const float* s = ship.specialState;
-  if (ship.shipType == SHIP_ARUBAWI && s[1] == 1.0f && s[2] < 190.0f) {
+  if (ship.shipType == SHIP_ARUBAWI && s[ARUBAWI_JUMPING] == 1.0f &&
+      s[ARUBAWI_FRAMES_JUMPED] < 190.0f) {
     SetDrawScale(0.5, 0.5);
     SetBlendMode(BLEND_ALPHA);
     SetDrawAlpha(0.2);
@@ -76,12 +78,12 @@ void DrawUnderlay(const TShip& ship) {
     SetDrawAlpha(1);
     SetBlendMode(BLEND_MASK);
     SetDrawScale(1.5, 1.5);
-    DrawImageFrame(ExplosionImage(24), ship.x, ship.y, TruncateToInt(s[3]));
+    DrawImageFrame(ExplosionImage(24), ship.x, ship.y, TruncateToInt(s[ARUBAWI_JUMP_ANIMATION]));
     SetDrawScale(1, 1);
-  } else if (ship.shipType == SHIP_SJUOG && s[1] == 1.0f) {
+  } else if (ship.shipType == SHIP_SJUOG && s[SJUOG_CHARGING] == 1.0f) {
     float px, py;
     Back(ship.x, ship.y, ship.heading, -56.0, px, py);  // forward 56, as the game forms it
-    DrawImageFrame(ShipImageAt(SHIP_SJUOG, 4, s[3]), px, py, 0);
+    DrawImageFrame(ShipImageAt(SHIP_SJUOG, 4, s[SJUOG_FLICKER]), px, py, 0);
   }
 }
 
@@ -120,11 +122,11 @@ void DrawOwnLook(const TShip& ship) {
   float px, py;
   switch (ship.shipType) {
     case SHIP_COBOTH:
-      if (s[0] == 1.0f) {
+      if (s[COBOTH_SHIELD_UP] == 1.0f) {
         Forward(x, y, h, 64.0, px, py);
         SetDrawRotation(h);
         SetBlendMode(BLEND_ALPHA);
-        SetDrawAlpha(1.0 - s[4]);
+        SetDrawAlpha(1.0 - s[COBOTH_SHIELD_FADE]);
         DrawImageFrame(ShipImageHandle(SHIP_COBOTH, 3, 1), px, py, 0);
         SetDrawAlpha(1);
         SetBlendMode(BLEND_MASK);
@@ -132,12 +134,12 @@ void DrawOwnLook(const TShip& ship) {
       }
       break;
     case SHIP_URBATRON: {
-      const ModeColour m = ModeComponents(s[4]);
-      if (s[1] == 0.0f)
+      const ModeColour m = ModeComponents(s[URBATRON_CHANGE_ANIMATION]);
+      if (s[URBATRON_MODE] == 0.0f)
         SetDrawColour(m.c, 0, m.inverse);
-      else if (s[1] == 1.0f)
+      else if (s[URBATRON_MODE] == 1.0f)
         SetDrawColour(m.inverse, m.c, 0);
-      else if (s[1] == 2.0f)
+      else if (s[URBATRON_MODE] == 2.0f)
         SetDrawColour(0, m.inverse, m.c);
       Back(x, y, h, -29.0, px, py);  // forward 29, formed as the game forms it
       SetDrawRotation(h);
@@ -147,7 +149,9 @@ void DrawOwnLook(const TShip& ship) {
       break;
     }
     case SHIP_AVRAX: {
-      int32_t n = s[1] > 0.0f ? TruncateToInt(s[1] / 4.0 + 0.5) : 1;
+      int32_t n = s[AVRAX_REPAIR_ANIMATION] > 0.0f
+                      ? TruncateToInt(s[AVRAX_REPAIR_ANIMATION] / 4.0 + 0.5)
+                      : 1;
       if (n < 1) n = 1;
       Back(x, y, h, 16.0, px, py);
       SetDrawRotation(h);
@@ -156,8 +160,8 @@ void DrawOwnLook(const TShip& ship) {
       break;
     }
     case SHIP_QOUL:
-      if (s[0] == 1.0f) {
-        const double k = s[4] / 100.0 * 2.0;
+      if (s[QOUL_SHIELD_UP] == 1.0f) {
+        const double k = s[QOUL_SHIELD_SIZE] / 100.0 * 2.0;
         SetDrawScale(k, k);
         SetBlendMode(BLEND_ALPHA);
         SetDrawAlpha(0.5);
@@ -168,14 +172,15 @@ void DrawOwnLook(const TShip& ship) {
       }
       break;
     case SHIP_EREBOS:
-      if (s[0] == 1.0f) {
-        SetDrawRotation(s[3]);
-        DrawImageFrame(ShipImageHandle(SHIP_EREBOS, 3, 1), s[1], s[2], 0);
+      if (s[EREBOS_SPINNER_OUT] == 1.0f) {
+        SetDrawRotation(s[EREBOS_SPINNER_HEADING]);
+        DrawImageFrame(ShipImageHandle(SHIP_EREBOS, 3, 1), s[EREBOS_SPINNER_X], s[EREBOS_SPINNER_Y],
+                       0);
         SetDrawRotation(0);
       }
       break;
     case SHIP_GRATES: {
-      const double k = s[1] / 100.0;
+      const double k = s[GRATES_CHARGE] / 100.0;
       Back(x, y, h, 24.0, px, py);
       SetDrawRotation(h);
       SetDrawScale(k, k);
@@ -185,8 +190,8 @@ void DrawOwnLook(const TShip& ship) {
       break;
     }
     case SHIP_SCALUS:
-      if (s[1] == 1.0f) {
-        const double k = s[2] / 100.0 * 3.0;
+      if (s[SCALUS_RING_SHOWN] == 1.0f) {
+        const double k = s[SCALUS_RING_SIZE] / 100.0 * 3.0;
         SetDrawScale(k, k);
         DrawImageFrame(ShipImageHandle(SHIP_SCALUS, 3, 1), x, y, 0);
         SetDrawScale(1, 1);
@@ -195,16 +200,16 @@ void DrawOwnLook(const TShip& ship) {
     case SHIP_IWOR:
       // Truncated, + 0.5, truncated again (the 0.5 does nothing), where the
       // body frame rounds the same counter (iwor.cpp): the game's rule.
-      SetDrawRotation(s[4]);
-      DrawImageFrame(ShipImageAt(SHIP_IWOR, 4, TruncateToInt(s[2]) + 0.5), x, y, 0);
+      SetDrawRotation(s[IWOR_TURRET_HEADING]);
+      DrawImageFrame(ShipImageAt(SHIP_IWOR, 4, TruncateToInt(s[IWOR_BODY_FRAME]) + 0.5), x, y, 0);
       SetDrawRotation(0);
       break;
     case SHIP_PAX:
-      if (s[1] != 0.0f) {
+      if (s[PAX_PHASE] != 0.0f) {
         Back(x, y, h, 10.0, px, py);
         SetDrawRotation(h);
         SetBlendMode(BLEND_ADD);
-        SetDrawAlpha(s[2] / 100.0);
+        SetDrawAlpha(s[PAX_GLOW] / 100.0);
         DrawImageFrame(ShipImageHandle(SHIP_PAX, 4, 2), px, py, 0);
         SetDrawAlpha(1);
         SetBlendMode(BLEND_MASK);
@@ -215,14 +220,14 @@ void DrawOwnLook(const TShip& ship) {
       // Each side plate while it exists, 21 pixels aside and 5 forward.
       const double side = 360.0 - (h - 90.0);
       for (int32_t plate = 1; plate <= 2; ++plate) {
-        if ((plate == 1 ? s[2] : s[3]) != 1.0f) continue;
+        if ((plate == 1 ? s[OTROS_LEFT_PLATE] : s[OTROS_RIGHT_PLATE]) != 1.0f) continue;
         const double d = plate == 1 ? -21.0 : 21.0;
         const float ax = static_cast<float>(x + SinDegrees(side) * d);
         const float ay = static_cast<float>(y + CosDegrees(side) * d);
         Forward(ax, ay, h, 5.0, px, py);
         SetDrawRotation(h);
         SetBlendMode(BLEND_ALPHA);
-        SetDrawAlpha(1.0 - s[4] / 100.0);
+        SetDrawAlpha(1.0 - s[OTROS_PLATE_FADE] / 100.0);
         DrawImageFrame(ShipImageHandle(SHIP_OTROS, 3, plate), px, py, 0);
         SetDrawAlpha(1);
         SetBlendMode(BLEND_MASK);
@@ -231,12 +236,12 @@ void DrawOwnLook(const TShip& ship) {
       break;
     }
     case SHIP_KABATA: {
-      const ModeColour m = ModeComponents(s[2]);
-      if (s[1] == 0.0f)
+      const ModeColour m = ModeComponents(s[KABATA_CHANGE_ANIMATION]);
+      if (s[KABATA_MODE] == 0.0f)
         SetDrawColour(m.c, m.c, m.inverse);
-      else if (s[1] == 1.0f)
+      else if (s[KABATA_MODE] == 1.0f)
         SetDrawColour(255, m.inverse, 0);
-      else if (s[1] == 2.0f)
+      else if (s[KABATA_MODE] == 2.0f)
         SetDrawColour(m.inverse, 0, m.c);
       SetDrawRotation(h);
       DrawImageFrame(ShipImageHandle(SHIP_KABATA, 1, 1), x, y, 0);
@@ -246,8 +251,8 @@ void DrawOwnLook(const TShip& ship) {
       break;
     }
     case SHIP_URNOX:
-      if (s[1] == 1.0f) {
-        const int32_t c = TruncateToInt(s[3]);
+      if (s[URNOX_ACTIVE] == 1.0f) {
+        const int32_t c = TruncateToInt(s[URNOX_GLOW]);
         SetBlendMode(BLEND_ALPHA);
         SetDrawAlpha(0.5);
         SetDrawRotation(h);
@@ -260,9 +265,9 @@ void DrawOwnLook(const TShip& ship) {
       }
       break;
     case SHIP_BIRKEN:
-      if (s[1] < 10.0f) {
+      if (s[BIRKEN_SALVOS_FIRED] < 10.0f) {
         SetDrawRotation(h);
-        DrawImageFrame(ShipImageAt(SHIP_BIRKEN, 4, 10.0 - s[1]), x, y, 0);
+        DrawImageFrame(ShipImageAt(SHIP_BIRKEN, 4, 10.0 - s[BIRKEN_SALVOS_FIRED]), x, y, 0);
         SetDrawRotation(0);
       }
       break;
@@ -314,11 +319,13 @@ int32_t DrawShotOverlays() {
     if (shot.weapon != 2) return;
     if (shot.shipType == SHIP_JERBOAFA) {
       SetDrawScale(2, 2);
-      DrawImageFrame(ShipImageAt(SHIP_JERBOAFA, 3, shot.kindState[1] + 1.0), shot.x, shot.y, 0);
+      DrawImageFrame(ShipImageAt(SHIP_JERBOAFA, 3, shot.kindState[JERBOAFA_SHOT_ANIMATION] + 1.0),
+                     shot.x, shot.y, 0);
       SetDrawScale(1, 1);
     } else if (shot.shipType == SHIP_XIAPAS) {
       SetDrawScale(2, 2);
-      DrawImageFrame(ShipImageAt(SHIP_XIAPAS, 4, shot.kindState[2]), shot.x, shot.y, 0);
+      DrawImageFrame(ShipImageAt(SHIP_XIAPAS, 4, shot.kindState[XIAPAS_SHOT_STATION_ANIMATION]),
+                     shot.x, shot.y, 0);
       SetDrawScale(1, 1);
       DrawImageFrame(ShipImageHandle(SHIP_XIAPAS, 3, 1), shot.x, shot.y, 0);
     }

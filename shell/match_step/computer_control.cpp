@@ -7,6 +7,7 @@
 #include "match/aiming.hpp"
 #include "match/match_tables.hpp"
 #include "match/records.hpp"
+#include "match/state_cells.hpp"
 #include "platform/maths.hpp"
 #include "platform/random.hpp"
 #include "shell/match_step/match_step.hpp"
@@ -179,11 +180,11 @@ void AiSpecialTactics() {
       // here changes it back); the turret, which the generic rule leaves
       // alone, fires once fully open (frame 7).
       if (!badlyHit) break;
-      if (state[1] == 0.0f) input[INPUT_FIRE_SECONDARY] = 1;
-      if (target && state[2] == 7.0f) input[INPUT_FIRE_PRIMARY] = 1;
+      if (state[IWOR_MODE] == 0.0f) input[INPUT_FIRE_SECONDARY] = 1;
+      if (target && state[IWOR_BODY_FRAME] == 7.0f) input[INPUT_FIRE_PRIMARY] = 1;
       break;
     case SHIP_ARUBAWI:  // jump away when badly hit
-      if (state[5] == 200.0f && badlyHit) {
+      if (state[ARUBAWI_FRAMES_FLOWN] == 200.0f && badlyHit) {
         input[INPUT_FIRE_SECONDARY] = 1;
         input[INPUT_FIRE_PRIMARY] = 0;
       }
@@ -206,7 +207,7 @@ void AiSpecialTactics() {
             currentShot->slot == s)
           count += 1;
       }
-      if (state[1] == 1.0f && count == 0) input[INPUT_FIRE_SECONDARY] = 1;
+      if (state[OTROS_PLATES_MADE] == 1.0f && count == 0) input[INPUT_FIRE_SECONDARY] = 1;
       break;
     }
     case SHIP_GROK:
@@ -218,14 +219,14 @@ void AiSpecialTactics() {
       // Held at a count of 0 the primary never lowers it again, so it rests
       // from the launch to the first growth and after each count runs out;
       // once the reserves stop growing it never fires again. The game's rule.
-      if (state[3] == 0.0f) input[INPUT_FIRE_PRIMARY] = 0;
+      if (state[TEMPER_SHOTS_LEFT] == 0.0f) input[INPUT_FIRE_PRIMARY] = 0;
       input[INPUT_FIRE_SECONDARY] = 1;
       break;
     case SHIP_KABATA: {  // match the resistance to the target's main weapon
       // Mode m is strong against damage type m + 1.
       if (!target || ship.aiTarget > 4) break;
       const float t = slotShipValue[ship.aiTarget][GROUP_PRIMARY][WEAPON_DAMAGE_TYPE];
-      if (t < 4.0f && t != state[1] + 1.0f) {
+      if (t < 4.0f && t != state[KABATA_MODE] + 1.0f) {
         input[INPUT_FIRE_SECONDARY] = 1;
         input[INPUT_FIRE_PRIMARY] = 0;
       }

@@ -2,7 +2,9 @@
 // enemies' shots, weakens their destructible ones, ends the flashes of every
 // other slot and harms every enemy ship once.
 // Elsewhere: its tactic in AiSpecialTactics.
+// Its cells are named in match/state_cells.hpp.
 #include "match/match_tables.hpp"
+#include "match/state_cells.hpp"
 #include "shell/match_step/ship_types/helpers.hpp"
 #include "shell/match_step/ship_types/type_code.hpp"
 
@@ -32,10 +34,9 @@ void AdapaSpecialWeapon(TShip& ship) {
   });
 }
 
-// kindState: [1] 1 once the flash has struck.
 void AdapaShotKind(TShot& flash) {
-  if (flash.kindState[1] == 0.0f) {
-    flash.kindState[1] = 1.0f;
+  if (flash.kindState[ADAPA_SHOT_STRUCK] == 0.0f) {
+    flash.kindState[ADAPA_SHOT_STRUCK] = 1.0f;
     WalkShips([&](TShip& ship) {
       if (ship.team != flash.team) QueueSpecialDamage(ship.slot, flash, SHIP_DAMAGE);
     });

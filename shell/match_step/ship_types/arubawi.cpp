@@ -2,9 +2,11 @@
 // still for 220 frames, shows its departure from frame 190, and then leaves;
 // the member stays in the fleet and the slot chooses a ship again.
 // Elsewhere: its tactic in AiSpecialTactics; the jump in DrawUnderlay (match/renderers.cpp).
+// Its cells are named in match/state_cells.hpp.
 #include "catalogue/ships.hpp"
 #include "match/effects.hpp"
 #include "match/match_tables.hpp"
+#include "match/state_cells.hpp"
 #include "shell/match_step/ship_types/helpers.hpp"
 #include "shell/match_step/ship_types/type_code.hpp"
 
@@ -34,15 +36,13 @@ void LeaveArena(TShip& ship) {
 
 }  // namespace
 
-// specialState: [1] 1 while jumping, [2] frames of the jump, [3] the jump's
-// animation frame, [5] frames flown up to 200 (the computer's readiness).
 void ArubawiSpecialWeapon(TShip& ship) {
   float* ss = ship.specialState;
   const int32_t slot = ship.slot;
   if (!ValidSlot(slot)) return;
-  if (ss[5] < READY_COUNT) ss[5] += 1.0f;
-  if (weaponFired[2] == 1 && ss[1] == 0.0f) ss[1] = JUMPING;
-  if (ss[1] != JUMPING) return;
+  if (ss[ARUBAWI_FRAMES_FLOWN] < READY_COUNT) ss[ARUBAWI_FRAMES_FLOWN] += 1.0f;
+  if (weaponFired[2] == 1 && ss[ARUBAWI_JUMPING] == 0.0f) ss[ARUBAWI_JUMPING] = JUMPING;
+  if (ss[ARUBAWI_JUMPING] != JUMPING) return;
 
   float* hull = slotShipValue[slot][GROUP_HULL];
   hull[HULL_MAX_SPEED] = 0.0f;
@@ -53,13 +53,13 @@ void ArubawiSpecialWeapon(TShip& ship) {
   ship.reloadCounters[2] = 0;
   ship.velocityX = 0.0f;
   ship.velocityY = 0.0f;
-  ss[2] += 1.0f;
-  ss[3] += ANIMATION_STEP;
-  if (ss[3] >= ANIMATION_END) ss[3] = 0.0f;
-  if (ss[2] == DEPARTURE_SHOWN) {
+  ss[ARUBAWI_FRAMES_JUMPED] += 1.0f;
+  ss[ARUBAWI_JUMP_ANIMATION] += ANIMATION_STEP;
+  if (ss[ARUBAWI_JUMP_ANIMATION] >= ANIMATION_END) ss[ARUBAWI_JUMP_ANIMATION] = 0.0f;
+  if (ss[ARUBAWI_FRAMES_JUMPED] == DEPARTURE_SHOWN) {
     SpawnWarpIn(slot, ship.radius, 0);
     currentWarpIn->x = ship.x;
     currentWarpIn->y = ship.y;
   }
-  if (ss[2] == JUMP_FRAMES) LeaveArena(ship);
+  if (ss[ARUBAWI_FRAMES_JUMPED] == JUMP_FRAMES) LeaveArena(ship);
 }

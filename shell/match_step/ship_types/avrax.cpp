@@ -2,10 +2,12 @@
 // fire instant beams that cross the arena in one frame, leaving a fading
 // trace behind them.
 // Elsewhere: its tactic in AiSpecialTactics; the repair bots in DrawOwnLook (match/renderers.cpp).
+// Its cells are named in match/state_cells.hpp.
 #include "catalogue/ships.hpp"
 #include "match/collision.hpp"
 #include "match/firing.hpp"
 #include "match/match_tables.hpp"
+#include "match/state_cells.hpp"
 #include "shell/match_step/ship_types/helpers.hpp"
 #include "shell/match_step/ship_types/type_code.hpp"
 
@@ -39,7 +41,6 @@ void RunBeamHead(TShot& head) {
 
 }  // namespace
 
-// specialState: [1] the repair animation counter, [2] 1 while it runs.
 void AvraxSpecialWeapon(TShip& ship) {
   float* ss = ship.specialState;
   weaponFired[2] = 0;
@@ -50,13 +51,13 @@ void AvraxSpecialWeapon(TShip& ship) {
   if (weaponFired[2] == 1) {
     ship.armour += REPAIR;
     if (ship.armour > maxArmour) ship.armour = maxArmour;
-    ss[2] = 1.0f;
+    ss[AVRAX_REPAIRING] = 1.0f;
   }
-  if (ss[2] == 1.0f) {
-    ss[1] += 1.0f;
-    if (ss[1] >= REPAIR_ANIMATION_END) {
-      ss[1] = 1.0f;
-      ss[2] = 0.0f;
+  if (ss[AVRAX_REPAIRING] == 1.0f) {
+    ss[AVRAX_REPAIR_ANIMATION] += 1.0f;
+    if (ss[AVRAX_REPAIR_ANIMATION] >= REPAIR_ANIMATION_END) {
+      ss[AVRAX_REPAIR_ANIMATION] = 1.0f;
+      ss[AVRAX_REPAIRING] = 0.0f;
     }
   }
 }

@@ -1,7 +1,9 @@
 // Bridew: the Sabotage Troop homes in on a ship and boards it; it is lost on
 // the first enemy destructible shot it meets, and gives up after 500 frames.
+// Its cells are named in match/state_cells.hpp.
 #include "match/collision.hpp"
 #include "match/match_tables.hpp"
+#include "match/state_cells.hpp"
 #include "shell/match_step/ship_types/helpers.hpp"
 #include "shell/match_step/ship_types/type_code.hpp"
 
@@ -11,11 +13,10 @@ constexpr float TROOP_END = 500.0f;
 constexpr int32_t TROOP_EXPLOSION = 17;
 }  // namespace
 
-// kindState: [5] frames flown.
 void BridewShotKind(TShot& troop) {
   float* ks = troop.kindState;
-  ks[5] += 1.0f;
-  if (ks[5] >= TROOP_END) {
+  ks[BRIDEW_SHOT_FRAMES_FLOWN] += 1.0f;
+  if (ks[BRIDEW_SHOT_FRAMES_FLOWN] >= TROOP_END) {
     ShotHitExplosion(troop, 0.0f, 0.0f);
     troop.dead = 1;
   }

@@ -1,7 +1,9 @@
 // Erebos: the Crystal Beams leave from alternate sides; the Spinner Beam
 // circles its ship 32 pixels out, joined to it by a beam, for 500 frames.
 // Elsewhere: its tactic in AiSpecialTactics; the spinner in DrawOwnLook (match/renderers.cpp).
+// Its cells are named in match/state_cells.hpp.
 #include "match/match_tables.hpp"
+#include "match/state_cells.hpp"
 #include "shell/match_step/ship_types/helpers.hpp"
 #include "shell/match_step/ship_types/type_code.hpp"
 
@@ -12,27 +14,23 @@ constexpr float SPINNER_END = 500.0f;
 constexpr int32_t SPINNER_SPARK_KIND = 4;
 }  // namespace
 
-// specialState: [0] 1 while a spinner is out (set again by the spinner in
-// every shot pass), [1], [2] its position and [3] its heading, for the
-// drawing.
 void ErebosSpecialWeapon(TShip& ship) {
-  ship.specialState[0] = 0.0f;
+  ship.specialState[EREBOS_SPINNER_OUT] = 0.0f;
   if (weaponFired[1] == 1) MirrorMuzzle(ship.slot, 1);
 }
 
-// kindState: [1] frames out.
 void ErebosShotKind(TShot& spinner) {
   float* ks = spinner.kindState;
   const int32_t found = ForEachShipOfSlot(spinner.slot, [&](TShip& ship) {
     PointToRight(ship.x, ship.y, spinner.heading, SPINNER_DISTANCE, spinner.x, spinner.y);
     spinner.heading += SPINNER_TURN;
-    ks[1] += 1.0f;
+    ks[EREBOS_SHOT_FRAMES_OUT] += 1.0f;
     float* ss = ship.specialState;
-    ss[0] = 1.0f;
-    ss[1] = spinner.x;
-    ss[2] = spinner.y;
-    ss[3] = spinner.heading;
+    ss[EREBOS_SPINNER_OUT] = 1.0f;
+    ss[EREBOS_SPINNER_X] = spinner.x;
+    ss[EREBOS_SPINNER_Y] = spinner.y;
+    ss[EREBOS_SPINNER_HEADING] = spinner.heading;
   });
   if (spinner.hitThisTick == 1) SparkBurst(spinner.x, spinner.y, 1, 4, SPINNER_SPARK_KIND);
-  if (found == 0 || ks[1] >= SPINNER_END) spinner.dead = 1;
+  if (found == 0 || ks[EREBOS_SHOT_FRAMES_OUT] >= SPINNER_END) spinner.dead = 1;
 }

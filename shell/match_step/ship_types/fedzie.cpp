@@ -1,8 +1,10 @@
 // Fedzie: at most six Mini Mines of a ship outlive a frame (the oldest goes
 // when a seventh is laid); the Acid Clots spit green sparks where they bite.
 // Elsewhere: its tactic in AiSpecialTactics.
+// Its cells are named in match/state_cells.hpp.
 #include "catalogue/ships.hpp"
 #include "match/match_tables.hpp"
+#include "match/state_cells.hpp"
 #include "platform/maths.hpp"
 #include "shell/match_step/ship_types/helpers.hpp"
 #include "shell/match_step/ship_types/type_code.hpp"
@@ -20,8 +22,6 @@ bool IsMineOf(const TShot& shot, int32_t slot) {
 
 }  // namespace
 
-// specialState: [1] the number of the last mine laid. kindState of a mine:
-// [1] its number, 0 until the ship has counted it.
 void FedzieSpecialWeapon(TShip& ship) {
   float* ss = ship.specialState;
   int32_t count = 0;
@@ -29,15 +29,18 @@ void FedzieSpecialWeapon(TShip& ship) {
   WalkShots([&](TShot& shot) {
     if (!IsMineOf(shot, ship.slot)) return;
     count += 1;
-    if (shot.kindState[1] == 0.0f) {
-      ss[1] += 1.0f;
-      shot.kindState[1] = ss[1];
+    if (shot.kindState[FEDZIE_SHOT_MINE_NUMBER] == 0.0f) {
+      ss[FEDZIE_LAST_MINE] += 1.0f;
+      shot.kindState[FEDZIE_SHOT_MINE_NUMBER] = ss[FEDZIE_LAST_MINE];
     }
-    if (shot.kindState[1] < static_cast<float>(oldest)) oldest = TruncateToInt(shot.kindState[1]);
+    if (shot.kindState[FEDZIE_SHOT_MINE_NUMBER] < static_cast<float>(oldest))
+      oldest = TruncateToInt(shot.kindState[FEDZIE_SHOT_MINE_NUMBER]);
   });
   if (count <= MINES_KEPT) return;
   WalkShots([&](TShot& shot) {
-    if (IsMineOf(shot, ship.slot) && shot.kindState[1] == static_cast<float>(oldest)) shot.dead = 1;
+    if (IsMineOf(shot, ship.slot) &&
+        shot.kindState[FEDZIE_SHOT_MINE_NUMBER] == static_cast<float>(oldest))
+      shot.dead = 1;
   });
 }
 

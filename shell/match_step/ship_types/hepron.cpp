@@ -1,8 +1,10 @@
 // Hepron: the Rotary Machinegun fires from its four barrels in turn, and the
 // Astro Drill rides on the nose, spinning the body for 100 frames.
 // Elsewhere: its tactic in AiSpecialTactics.
+// Its cells are named in match/state_cells.hpp.
 #include "catalogue/ships.hpp"
 #include "match/match_tables.hpp"
+#include "match/state_cells.hpp"
 #include "platform/maths.hpp"
 #include "platform/random.hpp"
 #include "shell/match_step/ship_types/helpers.hpp"
@@ -14,7 +16,7 @@ namespace {
 constexpr float BARREL_STEP = 3.0f;
 constexpr float LAST_BARREL = 11.0f;
 constexpr float FIRST_BARREL = 2.0f;
-// The spin: ss[3] runs 8 to 19, the body frame is a quarter of it.
+// The spin: HEPRON_SPIN_COUNTER runs 8 to 19, the body frame is a quarter of it.
 constexpr float SPIN_START = 8.0f;
 constexpr float SPIN_WRAP = 20.0f;
 constexpr float SPIN_FRAMES = 100.0f;
@@ -26,8 +28,6 @@ constexpr int32_t DRILL_SPARK = 4;
 
 }  // namespace
 
-// specialState: [1] 1 while the drill spins, [2] frames it has spun,
-// [3] the spin counter behind bodyFrame.
 void HepronSpecialWeapon(TShip& ship) {
   float* ss = ship.specialState;
   if (weaponFired[1] == 1 && ValidSlot(ship.slot)) {
@@ -36,35 +36,34 @@ void HepronSpecialWeapon(TShip& ship) {
     if (barrel > LAST_BARREL) barrel = FIRST_BARREL;
   }
   if (weaponFired[2] == 1) {
-    ss[1] = 1.0f;
-    ss[3] = SPIN_START;
+    ss[HEPRON_SPINNING] = 1.0f;
+    ss[HEPRON_SPIN_COUNTER] = SPIN_START;
   }
-  if (ss[1] == 1.0f) {
-    ss[2] += 1.0f;
-    ss[3] += 1.0f;
-    if (ss[3] >= SPIN_WRAP) ss[3] = SPIN_START;
-    ship.bodyFrame = TruncateToInt(ss[3] / 4.0);
-    if (ss[2] >= SPIN_FRAMES) {
-      ss[1] = 0.0f;
-      ss[2] = 0.0f;
-      ss[3] = SPIN_START;
+  if (ss[HEPRON_SPINNING] == 1.0f) {
+    ss[HEPRON_FRAMES_SPUN] += 1.0f;
+    ss[HEPRON_SPIN_COUNTER] += 1.0f;
+    if (ss[HEPRON_SPIN_COUNTER] >= SPIN_WRAP) ss[HEPRON_SPIN_COUNTER] = SPIN_START;
+    ship.bodyFrame = TruncateToInt(ss[HEPRON_SPIN_COUNTER] / 4.0);
+    if (ss[HEPRON_FRAMES_SPUN] >= SPIN_FRAMES) {
+      ss[HEPRON_SPINNING] = 0.0f;
+      ss[HEPRON_FRAMES_SPUN] = 0.0f;
+      ss[HEPRON_SPIN_COUNTER] = SPIN_START;
       ship.bodyFrame = 1;
     }
   }
 }
 
-// kindState: [1] steps taken.
 void HepronShotKind(TShot& drill) {
   drill.keepOnClear = 1;
   const int32_t found = ForEachShipOfSlot(drill.slot, [&](TShip& ship) {
     float sideX, sideY;
     PointToRight(ship.x, ship.y, ship.heading, DRILL_SIDE, sideX, sideY);
     PointAhead(sideX, sideY, ship.heading, DRILL_AHEAD, drill.x, drill.y);
-    drill.kindState[1] += 1.0f;
+    drill.kindState[HEPRON_SHOT_STEPS_TAKEN] += 1.0f;
   });
   if (drill.hitThisTick == 1) {
     (void)RandomRealInRange(360, 0);  // drawn and not used
     SparkBurst(drill.x, drill.y, 1, 4, DRILL_SPARK);
   }
-  if (found == 0 || drill.kindState[1] > DRILL_STEPS) drill.dead = 1;
+  if (found == 0 || drill.kindState[HEPRON_SHOT_STEPS_TAKEN] > DRILL_STEPS) drill.dead = 1;
 }

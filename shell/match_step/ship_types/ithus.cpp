@@ -1,8 +1,10 @@
 // Ithus: each volley of Toader Rockets brings a heavier rocket from the
 // centre line; the Wild Balls leave backwards and curl round in a half turn.
 // Elsewhere: its tactic in AiSpecialTactics.
+// Its cells are named in match/state_cells.hpp.
 #include "catalogue/ships.hpp"
 #include "match/match_tables.hpp"
+#include "match/state_cells.hpp"
 #include "shell/match_step/ship_types/helpers.hpp"
 #include "shell/match_step/ship_types/type_code.hpp"
 
@@ -39,9 +41,9 @@ void IthusSpecialWeapon(TShip& ship) {
   SetPrimary(ship.slot, rocketPair);
 }
 
-// kindState: [1] frames flown. The ball of muzzle 1 curls one way, the other
-// the other way.
+// The ball of muzzle 1 curls one way, the other the other way.
 void IthusShotKind(TShot& ball) {
-  ball.kindState[1] += 1.0f;
-  if (ball.kindState[1] < CURL_FRAMES) ball.heading += ball.muzzle == 1 ? CURL_STEP : -CURL_STEP;
+  ball.kindState[ITHUS_SHOT_FRAMES_FLOWN] += 1.0f;
+  if (ball.kindState[ITHUS_SHOT_FRAMES_FLOWN] < CURL_FRAMES)
+    ball.heading += ball.muzzle == 1 ? CURL_STEP : -CURL_STEP;
 }

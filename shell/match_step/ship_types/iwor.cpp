@@ -1,9 +1,11 @@
 // Iwor: Change Weapon Mode switches between a fast mode and a slow turret
 // mode, in which the Mounted Cannon turns on its own towards the target.
 // Elsewhere: its tactic in AiSpecialTactics; the turret in DrawOwnLook (match/renderers.cpp).
+// Its cells are named in match/state_cells.hpp.
 #include "catalogue/ships.hpp"
 #include "match/aiming.hpp"
 #include "match/match_tables.hpp"
+#include "match/state_cells.hpp"
 #include "platform/maths.hpp"
 #include "shell/match_step/ship_types/helpers.hpp"
 #include "shell/match_step/ship_types/type_code.hpp"
@@ -12,7 +14,7 @@ namespace {
 
 constexpr float FAST_MODE = 0.0f;
 constexpr float TURRET_MODE = 1.0f;
-// The body's change (ss3) and its animation frame (ss2, 1 folded to 7 open).
+// The body's change (IWOR_CHANGE) and its animation frame (IWOR_BODY_FRAME).
 constexpr float OPENING = 1.0f;
 constexpr float FOLDING = 2.0f;
 constexpr float FOLDED = 1.0f;
@@ -45,9 +47,9 @@ constexpr ModeValue modeValues[] = {
 
 void ChangeMode(TShip& ship) {
   float* ss = ship.specialState;
-  const bool intoTurret = ss[1] == FAST_MODE;
-  ss[1] = intoTurret ? TURRET_MODE : FAST_MODE;
-  ss[3] = intoTurret ? OPENING : FOLDING;
+  const bool intoTurret = ss[IWOR_MODE] == FAST_MODE;
+  ss[IWOR_MODE] = intoTurret ? TURRET_MODE : FAST_MODE;
+  ss[IWOR_CHANGE] = intoTurret ? OPENING : FOLDING;
   for (const ModeValue& value : modeValues)
     slotShipValue[ship.slot][value.group][value.column] = intoTurret ? value.turret : value.fast;
   ScaleShipSpeedDown(ship, slotShipValue[ship.slot][GROUP_HULL][HULL_MAX_SPEED]);
@@ -59,47 +61,45 @@ void TurnTurret(TShip& ship) {
   // A computer ship keeps the target its control chose.
   if (slotTable[ship.slot][SLOT_CONTROL] == CONTROL_HUMAN)
     ship.aiTarget = NearestEnemy(ship.x, ship.y, ship.team);
-  const int32_t r = AimAtTarget(ship.x, ship.y, ss[4],
+  const int32_t r = AimAtTarget(ship.x, ship.y, ss[IWOR_TURRET_HEADING],
                                 slotShipValue[ship.slot][GROUP_PRIMARY][WEAPON_PROJECTILE_SPEED],
                                 TURRET_STEP, ship.aiTarget, 0);
-  if (r == -1) ss[4] += TURRET_STEP;
-  if (r == 1) ss[4] -= TURRET_STEP;
+  if (r == -1) ss[IWOR_TURRET_HEADING] += TURRET_STEP;
+  if (r == 1) ss[IWOR_TURRET_HEADING] -= TURRET_STEP;
   if (r == 2) {
-    ss[4] = aimHeading;
-    if (ss[4] > 360.0f) ss[4] -= 360.0f;
-    if (ss[4] < 0.0f) ss[4] += 360.0f;
+    ss[IWOR_TURRET_HEADING] = aimHeading;
+    if (ss[IWOR_TURRET_HEADING] > 360.0f) ss[IWOR_TURRET_HEADING] -= 360.0f;
+    if (ss[IWOR_TURRET_HEADING] < 0.0f) ss[IWOR_TURRET_HEADING] += 360.0f;
   }
 }
 
 }  // namespace
 
-// specialState: [1] the mode, [2] the body's animation frame 1 to 7, [3] 1
-// while it opens, 2 while it folds, [4] the turret's heading.
 void IworSpecialWeapon(TShip& ship) {
   float* ss = ship.specialState;
   const int32_t slot = ship.slot;
   if (!ValidSlot(slot)) return;
-  if (ss[2] == 0.0f) ss[2] = FOLDED;
+  if (ss[IWOR_BODY_FRAME] == 0.0f) ss[IWOR_BODY_FRAME] = FOLDED;
   // The cannon fires along the turret's heading of the frame before.
-  if (weaponFired[1] == 1) FireShipWeapon(ship, 1, ss[4]);
+  if (weaponFired[1] == 1) FireShipWeapon(ship, 1, ss[IWOR_TURRET_HEADING]);
   if (weaponFired[2] == 1) ChangeMode(ship);
 
-  if (ss[3] == OPENING) {
-    if (ss[2] < OPEN) ss[2] += FOLD_STEP;
-    if (ss[2] >= OPEN) ss[3] = 0.0f;
+  if (ss[IWOR_CHANGE] == OPENING) {
+    if (ss[IWOR_BODY_FRAME] < OPEN) ss[IWOR_BODY_FRAME] += FOLD_STEP;
+    if (ss[IWOR_BODY_FRAME] >= OPEN) ss[IWOR_CHANGE] = 0.0f;
   }
-  if (ss[3] == FOLDING) {
-    if (ss[2] > FOLDED) ss[2] -= FOLD_STEP;
-    if (ss[2] <= FOLDED) ss[3] = 0.0f;
+  if (ss[IWOR_CHANGE] == FOLDING) {
+    if (ss[IWOR_BODY_FRAME] > FOLDED) ss[IWOR_BODY_FRAME] -= FOLD_STEP;
+    if (ss[IWOR_BODY_FRAME] <= FOLDED) ss[IWOR_CHANGE] = 0.0f;
   }
-  const int32_t frame = TruncateToInt(ss[2] + 0.5);
+  const int32_t frame = TruncateToInt(ss[IWOR_BODY_FRAME] + 0.5);
   slotShipPoint[slot][GROUP_HULL][1][ENGINE_Y] = static_cast<float>(frame + ENGINE_BASE_Y);
   ship.bodyFrame = frame;
 
-  if (ss[1] == TURRET_MODE)
+  if (ss[IWOR_MODE] == TURRET_MODE)
     TurnTurret(ship);
   else
-    ss[4] = ship.heading;
+    ss[IWOR_TURRET_HEADING] = ship.heading;
   // The aiming line follows the turret.
-  slotShipValue[slot][GROUP_HULL][HULL_AIM_LINE_ANGLE] = ss[4] - ship.heading;
+  slotShipValue[slot][GROUP_HULL][HULL_AIM_LINE_ANGLE] = ss[IWOR_TURRET_HEADING] - ship.heading;
 }

@@ -1,7 +1,9 @@
 // Jerboafa: the Pulsar Trap holds every enemy ship it touches on its own
 // spot, draining it, until the trap's time is up.
 // Elsewhere: its tactic in AiSpecialTactics; the trap in DrawShotOverlays (match/renderers.cpp).
+// Its cells are named in match/state_cells.hpp.
 #include "match/match_tables.hpp"
+#include "match/state_cells.hpp"
 #include "shell/match_step/ship_types/helpers.hpp"
 #include "shell/match_step/ship_types/type_code.hpp"
 
@@ -12,7 +14,6 @@ constexpr float ANIMATION_END = 4.0f;
 
 }  // namespace
 
-// kindState: [1] the animation, 0 to 4 in half steps.
 void JerboafaShotKind(TShot& trap) {
   trap.keepOnClear = 1;
   WalkShips([&](TShip& ship) {
@@ -29,6 +30,7 @@ void JerboafaShotKind(TShot& trap) {
     ship.x = trap.x;
     ship.y = trap.y;
   });
-  trap.kindState[1] += ANIMATION_STEP;
-  if (trap.kindState[1] > ANIMATION_END) trap.kindState[1] = 0.0f;
+  trap.kindState[JERBOAFA_SHOT_ANIMATION] += ANIMATION_STEP;
+  if (trap.kindState[JERBOAFA_SHOT_ANIMATION] > ANIMATION_END)
+    trap.kindState[JERBOAFA_SHOT_ANIMATION] = 0.0f;
 }

@@ -2,8 +2,10 @@
 // in turn; the Chaos Orb weakens the ship it strikes for the rest of its
 // life.
 // Elsewhere: its tactic in AiSpecialTactics; its body in DrawOwnLook (match/renderers.cpp).
+// Its cells are named in match/state_cells.hpp.
 #include "catalogue/ships.hpp"
 #include "match/match_tables.hpp"
+#include "match/state_cells.hpp"
 #include "platform/maths.hpp"
 #include "shell/match_step/ship_types/helpers.hpp"
 #include "shell/match_step/ship_types/type_code.hpp"
@@ -43,33 +45,30 @@ void Weaken(int32_t slot) {
 
 }  // namespace
 
-// specialState: [1] the mode 0 to 2, [2] the change's animation 0 to 15,
-// [5] 1 after the first frame.
 void KabataSpecialWeapon(TShip& ship) {
   float* ss = ship.specialState;
-  if (ss[5] == 0.0f) {
-    ss[5] = 1.0f;
-    ss[2] = CHANGE_FRAMES;
+  if (ss[KABATA_STARTED] == 0.0f) {
+    ss[KABATA_STARTED] = 1.0f;
+    ss[KABATA_CHANGE_ANIMATION] = CHANGE_FRAMES;
   }
   if (weaponFired[2] == 1 && ValidSlot(ship.slot)) {
-    ss[1] += 1.0f;
-    if (ss[1] > LAST_MODE) ss[1] = 0.0f;
-    ss[2] = 0.0f;
-    const Preset& preset = presets[TruncateToInt(ss[1])];
+    ss[KABATA_MODE] += 1.0f;
+    if (ss[KABATA_MODE] > LAST_MODE) ss[KABATA_MODE] = 0.0f;
+    ss[KABATA_CHANGE_ANIMATION] = 0.0f;
+    const Preset& preset = presets[TruncateToInt(ss[KABATA_MODE])];
     float* hull = slotShipValue[ship.slot][GROUP_HULL];
     hull[HULL_CANNON_RESISTANCE] = preset.cannon;
     hull[HULL_BEAM_RESISTANCE] = preset.beam;
     hull[HULL_MISSILE_RESISTANCE] = preset.missile;
   }
-  if (ss[2] < CHANGE_FRAMES) ss[2] += 1.0f;
+  if (ss[KABATA_CHANGE_ANIMATION] < CHANGE_FRAMES) ss[KABATA_CHANGE_ANIMATION] += 1.0f;
 }
 
-// kindState: [1] the orb's spin, 0 to 2, giving its picture 1 to 3.
 void KabataShotKind(TShot& orb) {
   float* ks = orb.kindState;
-  ks[1] += SPIN_STEP;
-  if (ks[1] > SPIN_END) ks[1] = 0.0f;
-  orb.imageIndex = TruncateToInt(ks[1] + 0.5) + 1;
+  ks[KABATA_SHOT_SPIN] += SPIN_STEP;
+  if (ks[KABATA_SHOT_SPIN] > SPIN_END) ks[KABATA_SHOT_SPIN] = 0.0f;
+  orb.imageIndex = TruncateToInt(ks[KABATA_SHOT_SPIN] + 0.5) + 1;
   if (Ref<TShip> ship = FirstEnemyShipTouched(orb)) {
     QueueSpecialDamage(ship->slot, orb, orb.damage);
     if (ValidSlot(ship->slot)) Weaken(ship->slot);

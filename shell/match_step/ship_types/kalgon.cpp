@@ -1,9 +1,11 @@
 // Kalgon: the Thorn Thrust stays out 14 pixels ahead of the ship until it
 // strikes a ship or a destructible shot; only then can it be thrust again.
 // Elsewhere: its tactic in AiSpecialTactics; the thorn-out body's anchor in shell/media_load.cpp.
+// Its cells are named in match/state_cells.hpp.
 #include "match/collision.hpp"
 #include "match/firing.hpp"
 #include "match/match_tables.hpp"
+#include "match/state_cells.hpp"
 #include "platform/maths.hpp"
 #include "platform/random.hpp"
 #include "shell/match_step/ship_types/helpers.hpp"
@@ -20,27 +22,26 @@ constexpr int32_t STRIKE_SPARK_KIND = 4;
 
 void Retract(const TShot& thorn) {
   ForEachShipOfSlot(thorn.slot, [](TShip& ship) {
-    ship.specialState[1] = 0.0f;
-    ship.specialState[2] = 0.0f;
+    ship.specialState[KALGON_THORN_OUT] = 0.0f;
+    ship.specialState[KALGON_SPARE] = 0.0f;
     ship.bodyFrame = BODY_NORMAL;
   });
 }
 
 }  // namespace
 
-// specialState: [1] 1 while the thorn is out.
 void KalgonSpecialWeapon(TShip& ship) {
   float* ss = ship.specialState;
   weaponFired[2] = 0;
-  if (ss[1] == 0.0f) {
+  if (ss[KALGON_THORN_OUT] == 0.0f) {
     TryFireWeapon(ship.slot, ship.shipType, 2);
     if (weaponFired[2] == 1) {
       FireShipWeapon(ship, 2, ship.heading);
       ship.bodyFrame = BODY_THORN_OUT;
-      ss[1] = 1.0f;
+      ss[KALGON_THORN_OUT] = 1.0f;
     }
   }
-  if (ss[1] == 1.0f) ship.reloadCounters[2] = 0;
+  if (ss[KALGON_THORN_OUT] == 1.0f) ship.reloadCounters[2] = 0;
 }
 
 void KalgonShotKind(TShot& thorn) {

@@ -1,7 +1,9 @@
 // Nalen: the Spiral Bomb bursts after 40 frames into 20 fragments that fly
 // out in every direction and curl away as they slow down.
 // Elsewhere: its tactic in AiSpecialTactics.
+// Its cells are named in match/state_cells.hpp.
 #include "catalogue/ships.hpp"
+#include "match/state_cells.hpp"
 #include "shell/match_step/ship_types/helpers.hpp"
 #include "shell/match_step/ship_types/type_code.hpp"
 
@@ -29,26 +31,25 @@ void Burst(const TShot& bomb) {
     fragment.weapon = 2;
     fragment.imageIndex = 2;
     fragment.hasKindCode = 1;
-    fragment.kindState[2] = 1.0f;
+    fragment.kindState[NALEN_SHOT_FRAGMENT] = 1.0f;
     fragment.radius = radius;
   }
 }
 
 }  // namespace
 
-// kindState: [1] frames flown, [2] 0 for the bomb, 1 for a fragment.
 void NalenShotKind(TShot& shot) {
   float* ks = shot.kindState;
-  if (ks[2] == 0.0f) {
-    ks[1] += 1.0f;
-    if (ks[1] >= BURST_FRAME) {
+  if (ks[NALEN_SHOT_FRAGMENT] == 0.0f) {
+    ks[NALEN_SHOT_FRAMES_FLOWN] += 1.0f;
+    if (ks[NALEN_SHOT_FRAMES_FLOWN] >= BURST_FRAME) {
       shot.dead = 1;
       Burst(shot);
     }
-  } else if (ks[2] == 1.0f) {
+  } else if (ks[NALEN_SHOT_FRAGMENT] == 1.0f) {
     shot.heading -= 3.0f;
     if (shot.speed > 0.0f) shot.speed -= 0.2f;
-    ks[1] += 1.0f;
-    if (ks[1] >= FRAGMENT_END) shot.dead = 1;
+    ks[NALEN_SHOT_FRAMES_FLOWN] += 1.0f;
+    if (ks[NALEN_SHOT_FRAMES_FLOWN] >= FRAGMENT_END) shot.dead = 1;
   }
 }

@@ -3,8 +3,10 @@
 // 8 % of the maximum armour of every enemy ship present and of every later
 // ship of those slots, up to 12 curses on a ship.
 // Elsewhere: its tactic in AiSpecialTactics; the glow in DrawOwnLook (match/renderers.cpp).
+// Its cells are named in match/state_cells.hpp.
 #include "catalogue/ships.hpp"
 #include "match/match_tables.hpp"
+#include "match/state_cells.hpp"
 #include "shell/match_step/ship_types/helpers.hpp"
 #include "shell/match_step/ship_types/type_code.hpp"
 
@@ -12,7 +14,7 @@ namespace {
 
 constexpr int32_t CURSE_LIMIT = 12;  // curses of a slot, and curses on a ship
 constexpr float CURSE_SHARE = 0.08f;
-// The cast's phases (ss1).
+// The cast's phases (PAX_PHASE).
 constexpr float IDLE = 0.0f;
 constexpr float RISING = 1.0f;
 constexpr float HOLDING = 2.0f;
@@ -38,8 +40,6 @@ void CastCurse(const TShip& ship) {
 
 }  // namespace
 
-// specialState: [1] the phase, [2] the glow, rising to 50 and falling back,
-// [3] the frames held.
 void PaxSpecialWeapon(TShip& ship) {
   float* ss = ship.specialState;
   int32_t curses = 0;
@@ -47,30 +47,29 @@ void PaxSpecialWeapon(TShip& ship) {
     if (shot.slot == ship.slot && shot.shipType == SHIP_PAX && shot.weapon == 2) ++curses;
   });
   if (curses >= CURSE_LIMIT) ship.reloadCounters[2] = 0;
-  if (weaponFired[2] == 1) ss[1] = RISING;
+  if (weaponFired[2] == 1) ss[PAX_PHASE] = RISING;
 
   // A phase entered takes its first step in the same frame.
-  if (ss[1] == RISING) {
-    ss[2] += 1.0f;
-    if (ss[2] >= RISE_TOP) ss[1] = HOLDING;
+  if (ss[PAX_PHASE] == RISING) {
+    ss[PAX_GLOW] += 1.0f;
+    if (ss[PAX_GLOW] >= RISE_TOP) ss[PAX_PHASE] = HOLDING;
   }
-  if (ss[1] == HOLDING) {
-    ss[3] += 1.0f;
-    if (ss[3] >= HOLD_FRAMES) {
-      ss[1] = FALLING;
-      ss[3] = 0.0f;
+  if (ss[PAX_PHASE] == HOLDING) {
+    ss[PAX_FRAMES_HELD] += 1.0f;
+    if (ss[PAX_FRAMES_HELD] >= HOLD_FRAMES) {
+      ss[PAX_PHASE] = FALLING;
+      ss[PAX_FRAMES_HELD] = 0.0f;
     }
   }
-  if (ss[1] == FALLING) {
-    ss[2] -= 1.0f;
-    if (ss[2] <= 0.0f) {
-      ss[1] = IDLE;
+  if (ss[PAX_PHASE] == FALLING) {
+    ss[PAX_GLOW] -= 1.0f;
+    if (ss[PAX_GLOW] <= 0.0f) {
+      ss[PAX_PHASE] = IDLE;
       CastCurse(ship);
     }
   }
 }
 
-// kindState: [slot] 1 once that slot's present ship is cursed.
 void PaxShotKind(TShot& curse) {
   float* cursed = curse.kindState;
   curse.keepOnClear = 1;

@@ -1,6 +1,8 @@
 // Serger: the Attack Drones weave from side to side and every 50 frames fire
 // a beam shot to each of their four sides.
+// Its cells are named in match/state_cells.hpp.
 #include "catalogue/ships.hpp"
+#include "match/state_cells.hpp"
 #include "shell/match_step/ship_types/helpers.hpp"
 #include "shell/match_step/ship_types/type_code.hpp"
 
@@ -38,31 +40,29 @@ void FireVolley(const TShot& drone) {
 
 }  // namespace
 
-// kindState: [1] frames since the last volley, counting up to the next,
-// [2] the swing (0 right, 1 left), [3] frames into the swing.
 void SergerShotKind(TShot& drone) {
   float* ks = drone.kindState;
-  ks[1] += 1.0f;
-  if (ks[1] == FRAMES_PER_VOLLEY) {
-    ks[1] = 0.0f;
+  ks[SERGER_SHOT_FRAMES_SINCE_VOLLEY] += 1.0f;
+  if (ks[SERGER_SHOT_FRAMES_SINCE_VOLLEY] == FRAMES_PER_VOLLEY) {
+    ks[SERGER_SHOT_FRAMES_SINCE_VOLLEY] = 0.0f;
     FireVolley(drone);
   }
   // Two tests in a row: the frame that ends the swing to the right already
   // takes the first step to the left; the other turn waits for the next frame.
-  if (ks[2] == 0.0f) {
+  if (ks[SERGER_SHOT_SWING] == 0.0f) {
     drone.heading += SWING_STEP;
-    ks[3] += 1.0f;
-    if (ks[3] == FRAMES_PER_SWING) {
-      ks[2] = 1.0f;
-      ks[3] = 0.0f;
+    ks[SERGER_SHOT_FRAMES_SWUNG] += 1.0f;
+    if (ks[SERGER_SHOT_FRAMES_SWUNG] == FRAMES_PER_SWING) {
+      ks[SERGER_SHOT_SWING] = 1.0f;
+      ks[SERGER_SHOT_FRAMES_SWUNG] = 0.0f;
     }
   }
-  if (ks[2] == 1.0f) {
+  if (ks[SERGER_SHOT_SWING] == 1.0f) {
     drone.heading -= SWING_STEP;
-    ks[3] += 1.0f;
-    if (ks[3] == FRAMES_PER_SWING) {
-      ks[2] = 0.0f;
-      ks[3] = 0.0f;
+    ks[SERGER_SHOT_FRAMES_SWUNG] += 1.0f;
+    if (ks[SERGER_SHOT_FRAMES_SWUNG] == FRAMES_PER_SWING) {
+      ks[SERGER_SHOT_SWING] = 0.0f;
+      ks[SERGER_SHOT_FRAMES_SWUNG] = 0.0f;
     }
   }
 }

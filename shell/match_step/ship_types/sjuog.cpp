@@ -1,7 +1,9 @@
 // Sjuog: the Annihilator Cannon charges for 140 frames after the trigger and
 // fires from wherever the ship is then; its shot throws sparks where it hits.
 // Elsewhere: the charge in DrawUnderlay (match/renderers.cpp).
+// Its cells are named in match/state_cells.hpp.
 #include "match/match_tables.hpp"
+#include "match/state_cells.hpp"
 #include "platform/random.hpp"
 #include "shell/match_step/ship_types/helpers.hpp"
 #include "shell/match_step/ship_types/type_code.hpp"
@@ -15,21 +17,19 @@ constexpr int32_t SPARK_KIND = 4;
 
 }  // namespace
 
-// specialState: [1] 1 while charging, [2] frames charged, [3] the charge's
-// flicker frame 1 to 3.
 void SjuogSpecialWeapon(TShip& ship) {
   float* ss = ship.specialState;
-  if (weaponFired[2] == 1) ss[1] = CHARGING;
-  if (ss[1] != CHARGING) return;
+  if (weaponFired[2] == 1) ss[SJUOG_CHARGING] = CHARGING;
+  if (ss[SJUOG_CHARGING] != CHARGING) return;
   // Only the drawing reads it, yet it is drawn from the match's generator
   // here, as the game does: replays count the draw.
-  ss[3] = static_cast<float>(RandomIntInRange(1, 3));
-  ss[2] += 1.0f;
-  if (ss[2] >= CHARGE_FRAMES) {
+  ss[SJUOG_FLICKER] = static_cast<float>(RandomIntInRange(1, 3));
+  ss[SJUOG_FRAMES_CHARGED] += 1.0f;
+  if (ss[SJUOG_FRAMES_CHARGED] >= CHARGE_FRAMES) {
     PlayExtraSound(ship.shipType, 1);
     FireShipWeapon(ship, 2, ship.heading);
-    ss[1] = 0.0f;
-    ss[2] = 0.0f;
+    ss[SJUOG_CHARGING] = 0.0f;
+    ss[SJUOG_FRAMES_CHARGED] = 0.0f;
   }
 }
 

@@ -1,7 +1,9 @@
 // Tkharzer: the Air Pressure Bomb throws the first enemy ship it meets along
 // its own heading, then bursts in a growing blast.
+// Its cells are named in match/state_cells.hpp.
 #include "catalogue/ships.hpp"
 #include "match/match_tables.hpp"
+#include "match/state_cells.hpp"
 #include "platform/maths.hpp"
 #include "shell/match_step/ship_types/helpers.hpp"
 #include "shell/match_step/ship_types/type_code.hpp"
@@ -13,7 +15,7 @@ constexpr float BURST_SIZE = 20.0f;  // percent, and its growth a frame
 constexpr float BLAST_END = 200.0f;
 
 void Burst(TShot& bomb) {
-  bomb.kindState[1] = 1.0f;
+  bomb.kindState[TKHARZER_SHOT_BURST] = 1.0f;
   bomb.stationary = 1;
   bomb.sizePercent = BURST_SIZE;
   bomb.imageIndex = 2;
@@ -31,10 +33,9 @@ void Throw(TShip& ship, const TShot& bomb) {
 
 }  // namespace
 
-// kindState: [1] 1 once burst.
 void TkharzerShotKind(TShot& bomb) {
   float* ks = bomb.kindState;
-  if (ks[1] == 0.0f) {
+  if (ks[TKHARZER_SHOT_BURST] == 0.0f) {
     // The bomb meets ships however it fares otherwise.
     if (Ref<TShip> ship = FirstEnemyShipTouched(bomb, true)) {
       PlayExtraSound(bomb.shipType, 1);
@@ -44,14 +45,14 @@ void TkharzerShotKind(TShot& bomb) {
       Burst(bomb);
     }
   }
-  if (ks[1] == 0.0f) {
+  if (ks[TKHARZER_SHOT_BURST] == 0.0f) {
     if (Ref<TShot> struck = FirstEnemyShotTouched(bomb)) {
       PlayExtraSound(bomb.shipType, 1);
       DamageShotWithResistance(*struck, bomb);
       Burst(bomb);
     }
   }
-  if (ks[1] == 1.0f) {
+  if (ks[TKHARZER_SHOT_BURST] == 1.0f) {
     bomb.sizePercent += BURST_SIZE;
     if (bomb.sizePercent >= BLAST_END) bomb.dead = 1;
   }

@@ -1,9 +1,11 @@
 // Urbatron: the Glowing Orb changes form every 500 frames, cycling through a
 // rapid cannon, a three-way special shot and a nine-way homing spread.
 // Elsewhere: the orb in its mode's colour in DrawOwnLook (match/renderers.cpp).
+// Its cells are named in match/state_cells.hpp.
 #include "catalogue/ships.hpp"
 #include "match/match_tables.hpp"
 #include "match/spawn.hpp"
+#include "match/state_cells.hpp"
 #include "platform/maths.hpp"
 #include "shell/match_step/ship_types/helpers.hpp"
 #include "shell/match_step/ship_types/type_code.hpp"
@@ -52,25 +54,24 @@ void RewriteSecondary(int32_t slot, int32_t mode) {
 
 }  // namespace
 
-// specialState: [1] the mode 0 to 2, [2] frames in the mode, [3] 1 when the
-// mode's values are due, [4] the change animation, 1 to 17. The ship starts
-// in mode 0 with the catalogue's values; the first change, after 500 frames,
-// is into mode 1, and mode 0's row is first written on the way round.
+// The ship starts in mode 0 with the catalogue's values; the first change,
+// after 500 frames, is into mode 1, and mode 0's row is first written on the
+// way round.
 void UrbatronSpecialWeapon(TShip& ship) {
   float* ss = ship.specialState;
-  if (ss[4] == 0.0f) ss[4] = ANIMATION_END;
-  ss[2] += 1.0f;
-  if (ss[2] >= FRAMES_PER_MODE) {
-    ss[2] = 0.0f;
-    ss[3] = 1.0f;
-    ss[4] = 1.0f;
-    ss[1] += 1.0f;
-    if (ss[1] == MODE_COUNT) ss[1] = 0.0f;
+  if (ss[URBATRON_CHANGE_ANIMATION] == 0.0f) ss[URBATRON_CHANGE_ANIMATION] = ANIMATION_END;
+  ss[URBATRON_FRAMES_IN_MODE] += 1.0f;
+  if (ss[URBATRON_FRAMES_IN_MODE] >= FRAMES_PER_MODE) {
+    ss[URBATRON_FRAMES_IN_MODE] = 0.0f;
+    ss[URBATRON_VALUES_DUE] = 1.0f;
+    ss[URBATRON_CHANGE_ANIMATION] = 1.0f;
+    ss[URBATRON_MODE] += 1.0f;
+    if (ss[URBATRON_MODE] == MODE_COUNT) ss[URBATRON_MODE] = 0.0f;
   }
-  if (ss[4] < ANIMATION_END) ss[4] += 1.0f;
-  if (ss[3] == 1.0f) {
-    ss[3] = 0.0f;
-    const int32_t mode = TruncateToInt(ss[1]);
+  if (ss[URBATRON_CHANGE_ANIMATION] < ANIMATION_END) ss[URBATRON_CHANGE_ANIMATION] += 1.0f;
+  if (ss[URBATRON_VALUES_DUE] == 1.0f) {
+    ss[URBATRON_VALUES_DUE] = 0.0f;
+    const int32_t mode = TruncateToInt(ss[URBATRON_MODE]);
     if (!ValidSlot(ship.slot) || mode < 0 || mode > 2) return;
     RewriteSecondary(ship.slot, mode);
     // The whole row is converted again, as after any rewrite.

@@ -1,7 +1,9 @@
 // Urnox: Indestructibility. For 450 frames nothing harms the ship: the damage
 // players queue against it is thrown away and the rest waits.
 // Elsewhere: its tactic in AiSpecialTactics; the glow in DrawOwnLook (match/renderers.cpp).
+// Its cells are named in match/state_cells.hpp.
 #include "match/match_tables.hpp"
+#include "match/state_cells.hpp"
 #include "shell/match_step/ship_types/helpers.hpp"
 #include "shell/match_step/ship_types/type_code.hpp"
 
@@ -13,12 +15,10 @@ constexpr float GLOW_TOP = 255.0f;
 
 }  // namespace
 
-// specialState: [1] 1 while active, [2] the glow's direction (0 up, 1 down),
-// [3] the glow 0 to 255, [4] frames active.
 void UrnoxSpecialWeapon(TShip& ship) {
   float* ss = ship.specialState;
-  if (weaponFired[2] == 1) ss[1] = 1.0f;
-  if (ss[1] != 1.0f) return;
+  if (weaponFired[2] == 1) ss[URNOX_ACTIVE] = 1.0f;
+  if (ss[URNOX_ACTIVE] != 1.0f) return;
   // The players' damage queued for the next frame goes, their special
   // damage included; this frame's columns and the special attacker's row
   // stay queued.
@@ -29,17 +29,17 @@ void UrnoxSpecialWeapon(TShip& ship) {
           damageQueue[ship.slot][attacker][member][column] = 0.0f;
   ship.indestructible = 1;
   // Two tests in a row, as the turn of the glow is taken in the same frame.
-  if (ss[2] == 0.0f) {
-    ss[3] += GLOW_STEP;
-    if (ss[3] >= GLOW_TOP) ss[2] = 1.0f;
+  if (ss[URNOX_GLOW_DIRECTION] == 0.0f) {
+    ss[URNOX_GLOW] += GLOW_STEP;
+    if (ss[URNOX_GLOW] >= GLOW_TOP) ss[URNOX_GLOW_DIRECTION] = 1.0f;
   }
-  if (ss[2] == 1.0f) {
-    ss[3] -= GLOW_STEP;
-    if (ss[3] <= 0.0f) ss[2] = 0.0f;
+  if (ss[URNOX_GLOW_DIRECTION] == 1.0f) {
+    ss[URNOX_GLOW] -= GLOW_STEP;
+    if (ss[URNOX_GLOW] <= 0.0f) ss[URNOX_GLOW_DIRECTION] = 0.0f;
   }
-  ss[4] += 1.0f;
-  if (ss[4] >= ACTIVE_FRAMES) {
-    for (int32_t k = 1; k <= 4; ++k) ss[k] = 0.0f;
+  ss[URNOX_FRAMES_ACTIVE] += 1.0f;
+  if (ss[URNOX_FRAMES_ACTIVE] >= ACTIVE_FRAMES) {
+    for (int32_t k = URNOX_ACTIVE; k <= URNOX_FRAMES_ACTIVE; ++k) ss[k] = 0.0f;
     ship.indestructible = 0;
   }
 }

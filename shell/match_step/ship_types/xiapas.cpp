@@ -2,10 +2,12 @@
 // short segments up to the first thing they hit; the Energy Station feeds
 // energy to every ship of its team in reach.
 // Elsewhere: its tactic in AiSpecialTactics; the station's two looks in match/renderers.cpp.
+// Its cells are named in match/state_cells.hpp.
 #include "catalogue/ships.hpp"
 #include "match/collision.hpp"
 #include "match/match_tables.hpp"
 #include "match/media_tables.hpp"
+#include "match/state_cells.hpp"
 #include "platform/random.hpp"
 #include "shell/match_step/ship_types/helpers.hpp"
 #include "shell/match_step/ship_types/type_code.hpp"
@@ -41,34 +43,32 @@ void LaserHead(TShot& head) {
     }
     if (BeyondArena(head, LASER_MARGIN)) head.dead = 1;
     // A segment, shown for its frames.
-    if (head.dead == 0) LeaveBeamPiece(head, image)->kindState[1] = 1.0f;
+    if (head.dead == 0) LeaveBeamPiece(head, image)->kindState[XIAPAS_SHOT_LASER_SEGMENT] = 1.0f;
     PointAhead(head.x, head.y, head.heading, LASER_STEP_LENGTH, head.x, head.y);
   }
   head.dead = 1;
 }
 
-// kindState: [1] 0 the head, 1 a segment; [2] a segment's frames.
 void Laser(TShot& shot) {
   shot.keepOnClear = 1;
   float* ks = shot.kindState;
-  if (ks[1] == 0.0f) {
+  if (ks[XIAPAS_SHOT_LASER_SEGMENT] == 0.0f) {
     LaserHead(shot);
-  } else if (ks[1] == 1.0f) {
-    ks[2] += 1.0f;
-    if (ks[2] == SEGMENT_FRAMES) shot.dead = 1;
+  } else if (ks[XIAPAS_SHOT_LASER_SEGMENT] == 1.0f) {
+    ks[XIAPAS_SHOT_LASER_FRAMES_SHOWN] += 1.0f;
+    if (ks[XIAPAS_SHOT_LASER_FRAMES_SHOWN] == SEGMENT_FRAMES) shot.dead = 1;
   }
 }
 
-// kindState: [1] frames since the last feed (0 on a feed's frame), [2] the
-// animation frame 1 to 6, [3] 1 while the last feed reached a ship.
 void Station(TShot& station) {
   float* ks = station.kindState;
   station.radius = STATION_RADIUS;
   station.sizePercent = STATION_SIZE_PERCENT;
-  ks[1] += 1.0f;
-  if (ks[1] == FEED_INTERVAL) ks[1] = 0.0f;
-  if (ks[1] == 0.0f) {
-    ks[3] = 0.0f;
+  ks[XIAPAS_SHOT_STATION_FEED_TIMER] += 1.0f;
+  if (ks[XIAPAS_SHOT_STATION_FEED_TIMER] == FEED_INTERVAL)
+    ks[XIAPAS_SHOT_STATION_FEED_TIMER] = 0.0f;
+  if (ks[XIAPAS_SHOT_STATION_FEED_TIMER] == 0.0f) {
+    ks[XIAPAS_SHOT_STATION_FED] = 0.0f;
     // The station's own dead is not tested: it feeds in its last step too.
     WalkShips([&](TShip& ship) {
       if (ship.team != station.team || !ValidSlot(ship.slot)) return;
@@ -77,14 +77,15 @@ void Station(TShot& station) {
       const float maxEnergy = slotShipValue[ship.slot][GROUP_HULL][HULL_MAX_ENERGY];
       ship.energy += FEED_ENERGY;
       if (ship.energy > maxEnergy) ship.energy = maxEnergy;
-      ks[3] = 1.0f;
+      ks[XIAPAS_SHOT_STATION_FED] = 1.0f;
     });
   }
-  if (ks[3] == 1.0f) PlayExtraSoundOnce(station.shipType, 2, shotLoopChannel);
-  if (ks[2] == 0.0f) ks[2] = 1.0f;
-  if (ks[1] == 0.0f) {
-    ks[2] += 1.0f;
-    if (ks[2] == ANIMATION_WRAP) ks[2] = 1.0f;
+  if (ks[XIAPAS_SHOT_STATION_FED] == 1.0f) PlayExtraSoundOnce(station.shipType, 2, shotLoopChannel);
+  if (ks[XIAPAS_SHOT_STATION_ANIMATION] == 0.0f) ks[XIAPAS_SHOT_STATION_ANIMATION] = 1.0f;
+  if (ks[XIAPAS_SHOT_STATION_FEED_TIMER] == 0.0f) {
+    ks[XIAPAS_SHOT_STATION_ANIMATION] += 1.0f;
+    if (ks[XIAPAS_SHOT_STATION_ANIMATION] == ANIMATION_WRAP)
+      ks[XIAPAS_SHOT_STATION_ANIMATION] = 1.0f;
   }
 }
 
