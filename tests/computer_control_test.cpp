@@ -584,9 +584,7 @@ TEST_F(ComputerMatches, ComputerMatchesEndAndPlayBackInStep) {
     harness::PlaybackResult played = harness::PlayThroughReplayFile(record);
     ASSERT_TRUE(played.started) << name;
     EXPECT_EQ(played.frames, record.frames) << name;
-    EXPECT_EQ(played.mismatches, 0)
-        << name << ": first difference in frame "
-        << (played.mismatchFrames.empty() ? 0 : played.mismatchFrames[0]);
+    EXPECT_EQ(played.mismatches, 0) << name << ": " << harness::DescribeDesync(played);
     EXPECT_EQ(played.winner, record.winner) << name;
   }
 }
