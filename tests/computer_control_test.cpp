@@ -2,8 +2,10 @@
 // controls, the generic fire rule, the per-type tactics, and whole matches of
 // computer slots that record and play back in step.
 //
-// The computer golden replays (tests/data/cpu_*.rep) are recorded again with
+// The computer golden replays (tests/data/cpu_*.rep) are recorded again, all
+// or one, with
 //   QW2_REGENERATE_GOLDEN=1 <build>/tests/qw2_tests --gtest_filter='ComputerGolden.*'
+//   QW2_REGENERATE_GOLDEN=1 <build>/tests/qw2_tests --gtest_filter='ComputerGolden.*/cpu_duel'
 // and frames of a computer match with the game's pictures are written by
 //   QW2_MATCH_FRAMES=<folder> <build>/tests/qw2_tests --gtest_filter='ComputerMatchFrames.*'
 #include <gtest/gtest.h>
@@ -26,6 +28,7 @@
 #include "shell/startup.hpp"
 #include "shell/startup_tables.hpp"
 #include "tests/game_pictures.hpp"
+#include "tests/golden_replays.hpp"
 #include "tests/match_harness.hpp"
 #include "tests/test_folder.hpp"
 
@@ -528,7 +531,7 @@ harness::MatchSetup Computers(int32_t seed,
 
 // Ship types with generic weapons and no per-type code but their tactics,
 // and the types with code of their own: each golden holds one range of them.
-std::vector<std::pair<const char*, harness::MatchSetup>> ComputerGoldens() {
+std::vector<harness::Golden> ComputerGoldens() {
   return {
       {"cpu_duel", Computers(8080, {{1, {SHIP_SPETH, SHIP_DRONT}}, {2, {SHIP_GROK, SHIP_WENDE}}})},
       {"cpu_fourway",
@@ -584,9 +587,7 @@ TEST_F(ComputerMatches, ComputerMatchesEndAndPlayBackInStep) {
     harness::PlaybackResult played = harness::PlayThroughReplayFile(record);
     ASSERT_TRUE(played.started) << name;
     EXPECT_EQ(played.frames, record.frames) << name;
-    EXPECT_EQ(played.mismatches, 0)
-        << name << ": first difference in frame "
-        << (played.mismatchFrames.empty() ? 0 : played.mismatchFrames[0]);
+    EXPECT_EQ(played.mismatches, 0) << name << ": " << harness::DescribeDesync(played);
     EXPECT_EQ(played.winner, record.winner) << name;
   }
 }
@@ -614,41 +615,28 @@ TEST_F(ComputerMatches, ComputerShipsFightWithEveryControl) {
             0.0f);
 }
 
-class ComputerGolden : public ComputerMatches {};
+class ComputerGolden : public ComputerMatches,
+                       public ::testing::WithParamInterface<harness::Golden> {};
+
+TEST_P(ComputerGolden, PlaysBackInStep) { harness::ExpectGoldenInStep(GetParam()); }
+
+// No prefix: the cases are ComputerGolden.PlaysBackInStep/<file's name>.
+INSTANTIATE_TEST_SUITE_P(, ComputerGolden, ::testing::ValuesIn(ComputerGoldens()),
+                         harness::GoldenName);
 
 // Together the goldens fly every ship type: each one is seen in the arena.
-TEST_F(ComputerGolden, ComputerGoldenReplaysPlayBackInStep) {
-  const bool regenerate = std::getenv("QW2_REGENERATE_GOLDEN") != nullptr;
+TEST_F(ComputerMatches, GoldensTogetherFlyEveryShipType) {
   std::set<int32_t> flown;
-  const auto noteFlying = [&flown] {
-    TListIterator<TShip> it = ListIterate(*shipList);
-    while (IteratorHasMore(it)) {
-      const Ref<TShip> ship = IteratorNext(it);
-      if (ship) flown.insert(ship->shipType);
-    }
-  };
-  for (const auto& [name, setup] : ComputerGoldens()) {
-    const Text path = TextFromBytes(std::string(QW2_TEST_DATA_DIR) + "/" + name + ".rep");
-    if (regenerate) {
-      harness::MatchRecord record = harness::RecordMatch(setup);
-      ASSERT_TRUE(record.ended) << name;
-      harness::WriteFileBytes(u"golden.tmp", record.data);
-      CompressToReplay(u"golden.tmp", path);
-      RemoveFile(u"golden.tmp");
-    }
-    ASSERT_EQ(PathKind(path), PATH_FILE) << name;
+  for (const harness::Golden& golden : ComputerGoldens()) {
+    const Text path = TextFromBytes(std::string(QW2_TEST_DATA_DIR) + "/" + golden.name + ".rep");
     DecompressReplay(path, playbackTempPath);
-    std::vector<uint8_t> data = harness::ReadFileBytes(playbackTempPath);
-    ASSERT_GE(data.size(), 8u + 160u) << name;
+    const std::vector<uint8_t> data = harness::ReadFileBytes(playbackTempPath);
+    ASSERT_GE(data.size(), 8u + 160u) << golden.name;
     const int32_t last = data[4] | data[5] << 8 | data[6] << 16 | data[7] << 24;
-    harness::PlaybackResult played = harness::PlayBackFile(playbackTempPath, last, noteFlying);
-    ASSERT_TRUE(played.started) << name;
-    EXPECT_EQ(played.frames, last - matchFrameStart) << name;
-    EXPECT_EQ(played.mismatches, 0)
-        << name << ": first difference in frame "
-        << (played.mismatchFrames.empty() ? 0 : played.mismatchFrames[0]);
-    EXPECT_GE(played.winner, 1) << name;
-    EXPECT_EQ(matchOver, 1) << name;
+    const harness::PlaybackResult played = harness::PlayBackFile(playbackTempPath, last, [&flown] {
+      ForEachInList(*shipList, [&flown](const Ref<TShip>& ship) { flown.insert(ship->shipType); });
+    });
+    ASSERT_TRUE(played.started) << golden.name;
   }
   for (int32_t type = 1; type <= shipCount; ++type) EXPECT_EQ(flown.count(type), 1u) << type;
 }

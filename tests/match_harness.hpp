@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <functional>
 #include <map>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -25,6 +26,7 @@
 #include "platform/files.hpp"
 #include "platform/headless.hpp"
 #include "platform/input.hpp"
+#include "platform/maths.hpp"
 #include "platform/random.hpp"
 #include "shell/match_step/match_step.hpp"
 #include "shell/screen_match.hpp"
@@ -259,13 +261,65 @@ inline MatchRecord RecordMatch(const MatchSetup& setup,
   return record;
 }
 
+// The first frame of a playback whose checksums differ: each checksum as
+// recorded and as played, and the ships then in the arena, so that a change
+// to one ship type points at it.
+struct Desync {
+  int32_t frame = 0;
+  std::array<int32_t, 3> recorded{};  // armour, random, x, as in the replay row
+  std::array<int32_t, 3> played{};
+  std::vector<std::pair<int32_t, int32_t>> ships;  // slot and ship type, in list order
+};
+
 struct PlaybackResult {
   bool started = false;
   int32_t frames = 0;
   int32_t mismatches = 0;
   std::vector<int32_t> mismatchFrames;  // matchFrame of every frame with a warning
   int32_t winner = 0;
+  std::optional<Desync> firstDesync;
 };
+
+// The frame's checksums worked out as the sync check does (armour and x
+// truncated, summed with 32-bit wrap-around), leaving currentShip alone.
+inline Desync TakeDesync() {
+  Desync desync;
+  desync.frame = matchFrame;
+  const int32_t* row = replayData[matchFrame][REPLAY_MATCH_ROW];
+  uint32_t armour = 0, x = 0;
+  ForEachInList(*shipList, [&](const Ref<TShip>& ship) {
+    armour += static_cast<uint32_t>(TruncateToInt(ship->armour));
+    x += static_cast<uint32_t>(TruncateToInt(ship->x));
+    desync.ships.emplace_back(ship->slot, ship->shipType);
+  });
+  desync.recorded = {row[REPLAY_ARMOUR_SUM], row[REPLAY_RANDOM_STATE], row[REPLAY_X_SUM]};
+  desync.played = {static_cast<int32_t>(armour), GetRandomSeed(), static_cast<int32_t>(x)};
+  return desync;
+}
+
+// As "first difference in frame 812: x sum recorded 4711, played 4698; in
+// the arena: Bridew (slot 1), Kalgon (slot 2)"; empty when in step.
+inline std::string DescribeDesync(const PlaybackResult& result) {
+  if (!result.firstDesync) return {};
+  const Desync& d = *result.firstDesync;
+  static const char* const sums[3] = {"armour sum", "random state", "x sum"};
+  std::string text = "first difference in frame " + std::to_string(d.frame) + ":";
+  for (int i = 0; i < 3; ++i) {
+    if (d.recorded[i] == d.played[i]) continue;
+    text += std::string(" ") + sums[i] + " recorded " + std::to_string(d.recorded[i]) +
+            ", played " + std::to_string(d.played[i]) + ";";
+  }
+  text += " in the arena:";
+  for (size_t i = 0; i < d.ships.size(); ++i) {
+    const auto [slot, type] = d.ships[i];
+    const bool known = type >= 1 && type <= shipCount;
+    text += (i == 0 ? " " : ", ") +
+            (known ? TextToBytes(shipText[type][TEXT_SHIP_NAME]) : "type " + std::to_string(type)) +
+            " (slot " + std::to_string(slot) + ")";
+  }
+  if (d.ships.empty()) text += " no ship";
+  return text;
+}
 
 // Plays the replay data file at 'path' (read and deleted by the match start)
 // in a fresh state, through the same start as the game: the file is checked,
@@ -287,6 +341,7 @@ inline PlaybackResult PlayBackFile(const Text& path, int32_t lastFrame,
     if (everyFrame) everyFrame();
     result.frames += 1;
     if (replaySyncMismatches > 0) {
+      if (!result.firstDesync) result.firstDesync = TakeDesync();
       result.mismatches += replaySyncMismatches;
       result.mismatchFrames.push_back(matchFrame);
     }

@@ -449,6 +449,14 @@ TEST_F(MatchStepTest, SharedHelpersOfTheShipTypeCode) {
   EXPECT_NEAR(x, 110.0f, 1e-4);
   PointToRight(100, 100, 0, -10, x, y);
   EXPECT_NEAR(x, 90.0f, 1e-4);
+  // Off the axes every sign shows: at 30 degrees ahead is right and up,
+  // to the right is right and down.
+  PointAhead(100, 100, 30, 10, x, y);
+  EXPECT_NEAR(x, 105.0f, 1e-4);
+  EXPECT_NEAR(y, 91.339746f, 1e-4);
+  PointToRight(100, 100, 30, 10, x, y);
+  EXPECT_NEAR(x, 108.660254f, 1e-4);
+  EXPECT_NEAR(y, 105.0f, 1e-4);
 
   TShotPlain attacker;
   attacker.slot = 3;

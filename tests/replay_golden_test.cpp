@@ -1,23 +1,16 @@
-// Golden replays: short matches recorded by the harness and kept in
-// tests/data. Every build must play them back without a checksum difference
-// in any frame. When the simulation changes on purpose, record them again:
+// The human golden replays: short matches of scripted players. When the
+// simulation changes on purpose, record them again, all or one:
 //   QW2_REGENERATE_GOLDEN=1 <build>/tests/qw2_tests --gtest_filter='ReplayGolden.*'
+//   QW2_REGENERATE_GOLDEN=1 <build>/tests/qw2_tests --gtest_filter='ReplayGolden.*/fourway_serax'
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <filesystem>
-#include <string>
+#include <vector>
 
-#include "match/replay_files.hpp"
+#include "tests/golden_replays.hpp"
 #include "tests/match_harness.hpp"
 #include "tests/test_folder.hpp"
 
 namespace {
-
-struct Golden {
-  const char* name;
-  harness::MatchSetup setup;
-};
 
 harness::MatchSetup Setup(int32_t seed, uint32_t script,
                           std::initializer_list<std::pair<int32_t, std::vector<int32_t>>> slots) {
@@ -31,7 +24,7 @@ harness::MatchSetup Setup(int32_t seed, uint32_t script,
 
 // Ship types whose weapons are all generic: their matches need nothing of
 // the per-type code or of computer control.
-std::vector<Golden> Goldens() {
+std::vector<harness::Golden> Goldens() {
   return {
       {"duel_speth_dront",
        Setup(31337, 5, {{1, {SHIP_SPETH, SHIP_DRONT}}, {2, {SHIP_GROK, SHIP_WENDE}}})},
@@ -46,37 +39,14 @@ std::vector<Golden> Goldens() {
   };
 }
 
-class ReplayGolden : public FolderTest {
+class ReplayGolden : public FolderTest, public ::testing::WithParamInterface<harness::Golden> {
  protected:
   ReplayGolden() : FolderTest("qw2_golden_", "data") {}
 };
 
-TEST_F(ReplayGolden, EveryGoldenReplayPlaysBackInStep) {
-  const bool regenerate = std::getenv("QW2_REGENERATE_GOLDEN") != nullptr;
-  for (const Golden& golden : Goldens()) {
-    const Text path = TextFromBytes(std::string(QW2_TEST_DATA_DIR) + "/" + golden.name + ".rep");
-    if (regenerate) {
-      harness::MatchRecord record = harness::RecordMatch(golden.setup);
-      ASSERT_TRUE(record.ended) << golden.name;
-      harness::WriteFileBytes(u"golden.tmp", record.data);
-      CompressToReplay(u"golden.tmp", path);
-      RemoveFile(u"golden.tmp");
-    }
-    ASSERT_EQ(PathKind(path), PATH_FILE) << golden.name;
-    DecompressReplay(path, playbackTempPath);
-    std::vector<uint8_t> data = harness::ReadFileBytes(playbackTempPath);
-    ASSERT_GE(data.size(), 8u + 160u) << golden.name;
-    const int32_t last = data[4] | data[5] << 8 | data[6] << 16 | data[7] << 24;
-    harness::PlaybackResult played = harness::PlayBackFile(playbackTempPath, last);
-    ASSERT_TRUE(played.started) << golden.name;
-    EXPECT_EQ(played.frames, last - matchFrameStart) << golden.name;
-    EXPECT_GT(played.frames, 375) << golden.name;
-    EXPECT_EQ(played.mismatches, 0)
-        << golden.name << ": first difference in frame "
-        << (played.mismatchFrames.empty() ? 0 : played.mismatchFrames[0]);
-    EXPECT_GE(played.winner, 1) << golden.name;
-    EXPECT_EQ(matchOver, 1) << golden.name;
-  }
-}
+TEST_P(ReplayGolden, PlaysBackInStep) { harness::ExpectGoldenInStep(GetParam()); }
+
+// No prefix: the cases are ReplayGolden.PlaysBackInStep/<file's name>.
+INSTANTIATE_TEST_SUITE_P(, ReplayGolden, ::testing::ValuesIn(Goldens()), harness::GoldenName);
 
 }  // namespace

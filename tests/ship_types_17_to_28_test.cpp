@@ -296,7 +296,7 @@ TEST_F(Tkharzer, AirPressureBombThrowsTheFirstEnemyAndBurstsForNineFrames) {
 class Ithus : public ShipTypeFixture {};
 
 TEST_F(Ithus, EachVolleyGainsACentreRocketAndTheBallsCurlHalfRound) {
-  PlaceShip(1, SHIP_ITHUS, 640, 200, 0);
+  PlaceShip(1, SHIP_ITHUS, 640, 200, 300);
   Seed(21);
   Hold(1, INPUT_FIRE_PRIMARY);
   Hold(1, INPUT_FIRE_SECONDARY);
@@ -305,9 +305,15 @@ TEST_F(Ithus, EachVolleyGainsACentreRocketAndTheBallsCurlHalfRound) {
   ASSERT_EQ(rockets.size(), 3u);
   const TShot& pair = *rockets[0];
   const TShot& centre = *rockets[2];
-  EXPECT_EQ(
-      (V{pair.damage, pair.speed, centre.damage, centre.speed, centre.radius, centre.x, centre.y}),
-      (V{1.5f, 70 / 4.5f, 2.5f, 11.111111f, 12, 640, 186}));
+  EXPECT_EQ((V{pair.damage, pair.speed, centre.damage, centre.speed, centre.radius}),
+            (V{1.5f, 70 / 4.5f, 2.5f, 11.111111f, 12}));
+  // 14 ahead; the pair 5 to the left and to the right of the centre line.
+  EXPECT_NEAR(centre.x, 627.87567f, 1e-4);
+  EXPECT_NEAR(centre.y, 193.0f, 1e-4);
+  EXPECT_NEAR(pair.x, 625.37567f, 1e-4);
+  EXPECT_NEAR(pair.y, 197.33012f, 1e-4);
+  EXPECT_NEAR(rockets[1]->x, 630.37567f, 1e-4);
+  EXPECT_NEAR(rockets[1]->y, 188.66988f, 1e-4);
   EXPECT_EQ((I{centre.imageIndex, centre.hitExplosion, centre.hitSound}), (I{2, 9, 9}));
   EXPECT_EQ(Values(1, GROUP_PRIMARY,
                    {WEAPON_DAMAGE, WEAPON_PROJECTILE_SPEED, WEAPON_SHOT_COUNT, WEAPON_HIT_EXPLOSION,
@@ -316,14 +322,14 @@ TEST_F(Ithus, EachVolleyGainsACentreRocketAndTheBallsCurlHalfRound) {
   EXPECT_EQ(slotShipPoint[1][GROUP_PRIMARY][1][MUZZLE_X], -5.0f);
   ASSERT_EQ(balls.size(), 2u);
   for (int32_t frame = 1; frame <= 67; ++frame) StepShots();
-  EXPECT_EQ((V{balls[0]->heading, balls[1]->heading}), (V{378, -18}));  // 66 frames of 3 from 180
+  EXPECT_EQ((V{balls[0]->heading, balls[1]->heading}), (V{678, 282}));  // 66 frames of 3 from 480
   EXPECT_EQ(RandomDrawsSinceMark(), 10);
 }
 
 class Sjuog : public ShipTypeFixture {};
 
 TEST_F(Sjuog, AnnihilatorChargesFor140FramesFiresFromWhereTheShipIsAndSparks) {
-  Ref<TShip> ship = PlaceShip(1, SHIP_SJUOG, 400, 400, 90, 1);
+  Ref<TShip> ship = PlaceShip(1, SHIP_SJUOG, 400, 400, 120, 1);
   Ref<TShip> enemy = PlaceShip(2, SHIP_SPETH, 100, 900, 0, 2);
   Seed(22);
   Hold(1, INPUT_FIRE_SECONDARY);
@@ -344,15 +350,15 @@ TEST_F(Sjuog, AnnihilatorChargesFor140FramesFiresFromWhereTheShipIsAndSparks) {
   EXPECT_EQ((V{ship->specialState[1], ship->specialState[2]}), (V{0, 0}));
   ASSERT_EQ(Shots().size(), 1u);
   const Ref<TShot> shot = Shots()[0];
-  EXPECT_NEAR(shot->x, 768.0f, 1e-4);  // 68 ahead
-  EXPECT_NEAR(shot->y, 300.0f, 1e-4);
+  EXPECT_NEAR(shot->x, 758.88971f, 1e-4);  // 68 ahead
+  EXPECT_NEAR(shot->y, 334.0f, 1e-4);
   EXPECT_EQ(SoundsPlayed(), (I{WeaponSound(SHIP_SJUOG, 2), ExtraSound(SHIP_SJUOG, 1)}));
   EXPECT_EQ(RandomDrawsSinceMark(), 142);
 
   StepShots();
   EXPECT_EQ(ListCount(*sparkList), 0);
-  enemy->x = shot->x + 30;
-  enemy->y = 300;
+  enemy->x = shot->x + 26;  // 30 further along its heading
+  enemy->y = shot->y + 15;
   StepShots();  // a hit: 16 sparks of kind 4
   EXPECT_EQ(ListCount(*sparkList), 16);
   ForEachInList(*sparkList, [](const Ref<TSpark>& s) {
@@ -364,7 +370,7 @@ TEST_F(Sjuog, AnnihilatorChargesFor140FramesFiresFromWhereTheShipIsAndSparks) {
 class Otros : public ShipTypeFixture {};
 
 TEST_F(Otros, SidePlatesRideBesideTheShipAndAreRebuiltFadingIn) {
-  Ref<TShip> ship = PlaceShip(1, SHIP_OTROS, 500, 500, 90, 1);
+  Ref<TShip> ship = PlaceShip(1, SHIP_OTROS, 500, 500, 300, 1);
   PlaceShip(2, SHIP_OTROS, 900, 900, 0, 2);
   Seed(230);
   StepShips();  // each starts with its pair, without trigger or energy
@@ -372,10 +378,11 @@ TEST_F(Otros, SidePlatesRideBesideTheShipAndAreRebuiltFadingIn) {
   EXPECT_EQ(ship->energy, 40.0f);
   StepShots();
   std::vector<Ref<TShot>> plates = ShotsOf(SHIP_OTROS, 2);
-  // 21 to the left and to the right of a ship facing right, 5 ahead.
-  EXPECT_NEAR(plates[0]->x, 505.0f, 1e-4);
-  EXPECT_NEAR(plates[0]->y, 479.0f, 1e-4);
-  EXPECT_NEAR(plates[1]->y, 521.0f, 1e-4);
+  // 21 to the left and to the right of a ship at 300 degrees, 5 ahead.
+  EXPECT_NEAR(plates[0]->x, 485.16986f, 1e-4);
+  EXPECT_NEAR(plates[0]->y, 515.68652f, 1e-4);
+  EXPECT_NEAR(plates[1]->x, 506.16986f, 1e-4);
+  EXPECT_NEAR(plates[1]->y, 479.31348f, 1e-4);
   EXPECT_EQ((I{plates[0]->imageIndex, plates[1]->imageIndex}), (I{1, 2}));
   EXPECT_EQ(State(ship), (V{0, 1, 1, 1, 0, 0}));
   StepShips();

@@ -10,16 +10,16 @@ using shiptypes::ShipTypeFixture;
 class Regal : public ShipTypeFixture {};
 
 TEST_F(Regal, HomingMissilesLeaveFromAlternateSides) {
-  PlaceShip(1, SHIP_REGAL, 400, 300, 90);
+  PlaceShip(1, SHIP_REGAL, 400, 300, 30);
   Hold(1, INPUT_FIRE_SECONDARY);
   Seed(77);
   StepShips();
   std::vector<Ref<TShot>> missiles = ShotsOf(SHIP_REGAL, 2);
   ASSERT_EQ(missiles.size(), 1u);
-  // Muzzle (-8, -4) of a ship facing right: 4 ahead, 8 to the left.
-  EXPECT_NEAR(missiles[0]->x, 404.0f, 1e-4);
-  EXPECT_NEAR(missiles[0]->y, 292.0f, 1e-4);
-  EXPECT_EQ(missiles[0]->heading, 90.0f);
+  // Muzzle (-8, -4) of a ship at 30 degrees: 4 ahead, 8 to the left.
+  EXPECT_NEAR(missiles[0]->x, 395.07181f, 1e-4);
+  EXPECT_NEAR(missiles[0]->y, 292.53589f, 1e-4);
+  EXPECT_EQ(missiles[0]->heading, 30.0f);
   EXPECT_EQ(slotShipPoint[1][GROUP_SECONDARY][1][MUZZLE_X], 8.0f);
   EXPECT_EQ(slotShipPoint[1][GROUP_SECONDARY][1][MUZZLE_ANGLE], 0.0f);
   EXPECT_EQ(slotShipPoint[1][GROUP_SECONDARY][1][MUZZLE_Y], -4.0f);
@@ -32,8 +32,8 @@ TEST_F(Regal, HomingMissilesLeaveFromAlternateSides) {
   StepShips();
   missiles = ShotsOf(SHIP_REGAL, 2);
   ASSERT_EQ(missiles.size(), 2u);
-  EXPECT_NEAR(missiles[1]->x, 404.0f, 1e-4);
-  EXPECT_NEAR(missiles[1]->y, 308.0f, 1e-4);
+  EXPECT_NEAR(missiles[1]->x, 408.92819f, 1e-4);
+  EXPECT_NEAR(missiles[1]->y, 300.53589f, 1e-4);
   EXPECT_EQ(slotShipPoint[1][GROUP_SECONDARY][1][MUZZLE_X], -8.0f);
   EXPECT_EQ(RandomDrawsSinceMark(), 4);
   // Only the secondary turns: the primary's muzzles are as in the catalogue.

@@ -145,17 +145,17 @@ TEST_F(Hepron, BarrelsTakeTurnsAndTheDrillSpinsTheBodyFor100Frames) {
 }
 
 TEST_F(Hepron, DrillRidesLeftOfTheNoseAndSparksWhereItBores) {
-  Ref<TShip> ship = PlaceShip(1, SHIP_HEPRON, 500, 500, 90);
+  Ref<TShip> ship = PlaceShip(1, SHIP_HEPRON, 500, 500, 30);
   Ref<TShot> drill = PlaceShot(1, 2, 20, 20, 0);
   Seed(131);
   StepShots();
-  EXPECT_NEAR(drill->x, 512.0f, 1e-4);  // 9 to the left of a ship facing right, 12 ahead
-  EXPECT_NEAR(drill->y, 491.0f, 1e-4);
+  EXPECT_NEAR(drill->x, 498.20578f, 1e-4);  // 9 to the left of a ship at 30 degrees, 12 ahead
+  EXPECT_NEAR(drill->y, 485.1077f, 1e-4);
   EXPECT_EQ(drill->keepOnClear, 1);
   EXPECT_EQ(drill->kindState[1], 1.0f);
   EXPECT_EQ(RandomDrawsSinceMark(), 0);
 
-  PlaceShip(2, SHIP_WENDE, 512, 491, 0);
+  PlaceShip(2, SHIP_WENDE, 498, 485, 0);
   StepShots();
   EXPECT_EQ(Queued(2, 1, QUEUE_SPECIAL_NEXT), 0.333f);
   std::vector<Ref<TSpark>> sparks = All(*sparkList);
@@ -404,21 +404,22 @@ class Xiapas : public ShipTypeFixture {};
 
 TEST_F(Xiapas, LaserLeavesSegmentsInsideTheArenaMarginForTwoPasses) {
   PlaceShip(1, SHIP_XIAPAS, 100, 900, 0);
-  Ref<TShot> across = PlaceShot(1, 1, 100, 300, 90);
+  Ref<TShot> across = PlaceShot(1, 1, 100, 300, 120);
   Ref<TShot> edge = PlaceShot(1, 1, 1300, 600, 90);
   Seed(39);
   StepShots();
   EXPECT_FALSE(InList(across));
   EXPECT_FALSE(InList(edge));
   std::vector<Ref<TShot>> segments = Shots();
-  // 16 steps of 18 from x = 100; from 1300 only 1300, 1318, 1336 lie within 1344.
+  // 16 steps of 18 from (100, 300) at 120 degrees, 15.588 right and 9 down
+  // each; from 1300 only 1300, 1318, 1336 lie within 1344.
   ASSERT_EQ(segments.size(), 19u);
   for (size_t k = 0; k < segments.size(); ++k) {
     const TShot& s = *segments[k];
     const bool first = k < 16;
-    EXPECT_NEAR(s.x, first ? 100 + 18 * k : 1300 + 18 * (k - 16), 1e-3) << k;
-    EXPECT_EQ(s.y, first ? 300.0f : 600.0f);
-    EXPECT_EQ(s.heading, 90.0f);
+    EXPECT_NEAR(s.x, first ? 100 + 15.588457 * k : 1300 + 18 * (k - 16), 1e-3) << k;
+    EXPECT_NEAR(s.y, first ? 300 + 9 * k : 600, 1e-3) << k;
+    EXPECT_EQ(s.heading, first ? 120.0f : 90.0f);
     EXPECT_EQ(s.imageIndex, segments[first ? 0 : 16]->imageIndex);
     EXPECT_GE(s.imageIndex, 1);
     EXPECT_LE(s.imageIndex, 3);

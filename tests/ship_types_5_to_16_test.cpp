@@ -134,7 +134,10 @@ TEST_F(Types5To16, AvraxBeamCrossesInOneFrameLeavingTracesThatFadeIn19Steps) {
   head = PlaceShot(1, 1, -60, -60, 135);
   StepShots();
   EXPECT_TRUE(InList(head));
-  EXPECT_EQ(ShotsOf(SHIP_AVRAX, 1).size(), 51u);
+  traces = ShotsOf(SHIP_AVRAX, 1);
+  ASSERT_EQ(traces.size(), 51u);
+  EXPECT_NEAR(traces[50]->x, 979.44678f, 1e-3);  // the 50th trace: 49 steps right and down
+  EXPECT_NEAR(traces[50]->y, 979.44678f, 1e-3);
   StepShots();
   EXPECT_FALSE(InList(head));
   EXPECT_EQ(ShotsOf(SHIP_AVRAX, 1).size(), 55u);
@@ -241,22 +244,24 @@ TEST_F(Types5To16, BridewTroopBoardsSilentlyAndIsLostOnAnEnemyShotOrAt500) {
 }
 
 TEST_F(Types5To16, ErebosAlternatesItsBeamsAndItsSpinnerCirclesFor500Frames) {
-  Ref<TShip> ship = PlaceShip(1, SHIP_EREBOS, 500, 500, 0, 1);
-  Ref<TShip> enemy = PlaceShip(2, SHIP_SPETH, 560, 500, 0, 2);
+  Ref<TShip> ship = PlaceShip(1, SHIP_EREBOS, 500, 500, 30, 1);
+  Ref<TShip> enemy = PlaceShip(2, SHIP_SPETH, 551.96155f, 530, 0, 2);  // 60 to the right
   Hold(1, INPUT_FIRE_PRIMARY);
   Hold(1, INPUT_FIRE_SECONDARY);
   Seed(121);
   StepShips();
   ReleaseAll();
-  EXPECT_NEAR(ShotsOf(SHIP_EREBOS, 1).at(0)->x, 524.0f, 1e-4);
+  // Muzzle (24, -2): 24 to the right, 2 ahead.
+  EXPECT_NEAR(ShotsOf(SHIP_EREBOS, 1).at(0)->x, 521.78461f, 1e-4);
+  EXPECT_NEAR(ShotsOf(SHIP_EREBOS, 1).at(0)->y, 510.26794f, 1e-4);
   EXPECT_EQ(slotShipPoint[1][GROUP_PRIMARY][1][MUZZLE_X], -24.0f);
   EXPECT_EQ(slotShipPoint[1][GROUP_PRIMARY][1][MUZZLE_ANGLE], 2.0f);
   Ref<TShot> spinner = ShotsOf(SHIP_EREBOS, 2).at(0);
   ListRemoveValue(*shotList, ShotsOf(SHIP_EREBOS, 1).at(0));
   StepShots();  // 32 to the right of its heading, which then turns by 8
-  EXPECT_NEAR(spinner->x, 532.0f, 1e-4);
-  EXPECT_NEAR(spinner->y, 500.0f, 1e-4);
-  EXPECT_EQ(ship->specialState[3], 8.0f);
+  EXPECT_NEAR(spinner->x, 527.71283f, 1e-4);
+  EXPECT_NEAR(spinner->y, 516.0f, 1e-4);
+  EXPECT_EQ(ship->specialState[3], 38.0f);
   EXPECT_EQ(ship->specialState[1], spinner->x);
   EXPECT_TRUE(All(*sparkList).empty());
   const int32_t state = GetRandomSeed();
@@ -330,11 +335,11 @@ TEST_F(Types5To16, KalgonThornStaysOutAheadUntilItStrikes) {
   for (int32_t frame = 2; frame <= 300; ++frame) StepFrame();
   EXPECT_EQ(ShotsOf(SHIP_KALGON, 2).size(), 1u);  // no second thorn while it is out
   EXPECT_EQ(ship->reloadCounters[2], 0);
-  ship->heading = 180;
+  ship->heading = 210;
   StepShots();
-  EXPECT_NEAR(thorn->x, 640.0f, 1e-4);  // 14 ahead of the ship
-  EXPECT_NEAR(thorn->y, 526.0f, 1e-4);
-  PlaceShip(2, SHIP_SPETH, 640, 560, 0, 2);
+  EXPECT_NEAR(thorn->x, 633.0f, 1e-4);  // 14 ahead of the ship
+  EXPECT_NEAR(thorn->y, 524.12433f, 1e-4);
+  PlaceShip(2, SHIP_SPETH, 616, 553.5692f, 0, 2);  // 48 ahead
   ClearSounds();
   const int32_t state = GetRandomSeed();
   StepShots();

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -15,9 +16,10 @@ class TestFolder {
   explicit TestFolder(const std::string& prefix, const std::filesystem::path& inside = {}) {
     namespace fs = std::filesystem;
     old_ = fs::current_path();
-    dir_ = fs::temp_directory_path() /
-           (prefix + std::to_string(::getpid()) + "_" +
-            ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    // A parameterised test's name holds a '/' before the case's name.
+    std::string name = ::testing::UnitTest::GetInstance()->current_test_info()->name();
+    std::replace(name.begin(), name.end(), '/', '_');
+    dir_ = fs::temp_directory_path() / (prefix + std::to_string(::getpid()) + "_" + name);
     fs::remove_all(dir_);
     fs::create_directories(dir_ / inside);
     fs::current_path(dir_);
