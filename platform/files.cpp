@@ -217,13 +217,15 @@ FileRead ReadFileStart(const Text& path, size_t maxSize, std::vector<uint8_t>& b
   bytes.resize(size < maxSize ? size : maxSize);
   size_t got = 0;
   bool failed = false;
+  // A read cut short by a signal is tried again, but not for ever.
+  int32_t interrupted = 0;
   while (got < bytes.size()) {
     if (!Allowed(FileCall::Read, native)) {
       failed = true;
       break;
     }
     const ssize_t n = ::read(fd, bytes.data() + got, bytes.size() - got);
-    if (n < 0 && errno == EINTR) continue;
+    if (n < 0 && errno == EINTR && ++interrupted < 16) continue;
     if (n < 0) failed = true;
     if (n <= 0) break;
     got += static_cast<size_t>(n);
