@@ -35,6 +35,13 @@ constexpr int32_t UNREAD_OPTIONS = 1;
 constexpr int32_t UNREAD_PROGRESS = 2;
 int32_t unreadFiles = 0;
 
+// What the main menu shows for five seconds.
+void Tell(const Text& notice, const Text& advice) {
+  saveFailureNotice = notice;
+  saveFailureAdvice = advice;
+  saveFailureFrames = saveFailureShownFrames;
+}
+
 // The player's file is kept as it is, the game goes on with the defaults and
 // the main menu tells why.
 void TellUnread(int32_t file) {
@@ -42,11 +49,10 @@ void TellUnread(int32_t file) {
   static const Text headlines[4] = {u"", u"UNABLE TO READ THE OPTIONS!",
                                     u"UNABLE TO READ THE PROGRESS!",
                                     u"UNABLE TO READ THE OPTIONS AND THE PROGRESS!"};
-  saveFailureNotice = headlines[unreadFiles];
-  saveFailureAdvice = unreadFiles == UNREAD_OPTIONS + UNREAD_PROGRESS
-                          ? u"THE FILES ARE KEPT AS THEY ARE, CHECK THE DATA FOLDER AND THE DISK"
-                          : u"THE FILE IS KEPT AS IT IS, CHECK THE DATA FOLDER AND THE DISK";
-  saveFailureFrames = saveFailureShownFrames;
+  Tell(headlines[unreadFiles],
+       unreadFiles == UNREAD_OPTIONS + UNREAD_PROGRESS
+           ? u"THE FILES ARE KEPT AS THEY ARE, CHECK THE DATA FOLDER AND THE DISK"
+           : u"THE FILE IS KEPT AS IT IS, CHECK THE DATA FOLDER AND THE DISK");
   std::fprintf(stderr, "Could not read %s\n",
                NativePath(file == UNREAD_OPTIONS ? optionsFilePath : progressFilePath).c_str());
 }
@@ -70,9 +76,7 @@ bool Save(const Text& path, const std::vector<uint8_t>& bytes, const Text& notic
     return true;
   }
   std::fprintf(stderr, "Could not save %s: %s\n", NativePath(path).c_str(), reason.c_str());
-  saveFailureNotice = notice;
-  saveFailureAdvice = u"CHECK THE DATA FOLDER AND THE SPACE ON THE DISK";
-  saveFailureFrames = saveFailureShownFrames;
+  Tell(notice, u"CHECK THE DATA FOLDER AND THE SPACE ON THE DISK");
   return false;
 }
 
@@ -150,9 +154,7 @@ bool SaveProgressFile() {
   // another has raised it since. One that cannot be read is not written over.
   if (ReadValidFile(progressFilePath, progressFileSize, bytes, valid) == FileRead::Failed) {
     std::fprintf(stderr, "Could not read %s\n", NativePath(progressFilePath).c_str());
-    saveFailureNotice = u"UNABLE TO SAVE THE PROGRESS!";
-    saveFailureAdvice = u"CHECK THE DATA FOLDER AND THE DISK";
-    saveFailureFrames = saveFailureShownFrames;
+    Tell(u"UNABLE TO SAVE THE PROGRESS!", u"CHECK THE DATA FOLDER AND THE DISK");
     return false;
   }
   if (valid)

@@ -129,10 +129,6 @@ bool ReplayPairOf(const Text& name, ReplayPair& pair) {
   return true;
 }
 
-}  // namespace
-
-namespace {
-
 // Whether the information file waiting as NAME.inr.new was written for the
 // replay file NAME.rep: its last frame gives the replay's unpacked length.
 FileRead InfoBelongsToReplay(const ReplayPair& pair, bool& belongs) {
