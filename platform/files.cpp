@@ -2,6 +2,7 @@
 
 #include <dirent.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -203,36 +204,56 @@ int32_t Int32At(const uint8_t* bytes) {
       static_cast<uint32_t>(bytes[2]) << 16 | static_cast<uint32_t>(bytes[3]) << 24);
 }
 
-FileRead ReadFileStart(const Text& path, size_t maxSize, std::vector<uint8_t>& bytes) {
+namespace {
+
+// The system calls of a read, through the test hook: a call the hook fails
+// gives -1 with errno set, as the system's own failure does, and takes the
+// same way.
+int HookedOpen(const std::string& path) {
+  return Allowed(FileCall::Open, path) ? ::open(path.c_str(), O_RDONLY | O_CLOEXEC) : -1;
+}
+ssize_t HookedRead(int fd, const std::string& path, uint8_t* into, size_t count) {
+  return Allowed(FileCall::Read, path) ? ::read(fd, into, count) : -1;
+}
+
+FileRead ReadFailed(std::vector<uint8_t>& bytes, std::string* reason) {
+  if (reason != nullptr) *reason = std::strerror(errno != 0 ? errno : EIO);
+  bytes.clear();
+  return FileRead::Failed;
+}
+
+}  // namespace
+
+FileRead ReadFileStart(const Text& path, size_t maxSize, std::vector<uint8_t>& bytes,
+                       std::string* reason) {
   bytes.clear();
   const std::string native = NativePath(path);
   struct stat st;
   if (::stat(native.c_str(), &st) != 0)
-    return errno == ENOENT || errno == ENOTDIR ? FileRead::Absent : FileRead::Failed;
+    return errno == ENOENT || errno == ENOTDIR ? FileRead::Absent : ReadFailed(bytes, reason);
   if (!S_ISREG(st.st_mode)) return FileRead::Absent;
-  if (!Allowed(FileCall::Open, native)) return FileRead::Failed;
-  const int fd = ::open(native.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) return errno == ENOENT ? FileRead::Absent : FileRead::Failed;
+  const int fd = HookedOpen(native);
+  if (fd < 0) return errno == ENOENT ? FileRead::Absent : ReadFailed(bytes, reason);
   const size_t size = st.st_size > 0 ? static_cast<size_t>(st.st_size) : 0u;
   bytes.resize(size < maxSize ? size : maxSize);
   size_t got = 0;
-  bool failed = false;
   // A read cut short by a signal is tried again, but not for ever.
   int32_t interrupted = 0;
   while (got < bytes.size()) {
-    if (!Allowed(FileCall::Read, native)) {
-      failed = true;
-      break;
-    }
-    const ssize_t n = ::read(fd, bytes.data() + got, bytes.size() - got);
+    const ssize_t n = HookedRead(fd, native, bytes.data() + got, bytes.size() - got);
     if (n < 0 && errno == EINTR && ++interrupted < 16) continue;
-    if (n < 0) failed = true;
-    if (n <= 0) break;
+    if (n < 0) {
+      const int error = errno;
+      ::close(fd);
+      errno = error;
+      return ReadFailed(bytes, reason);
+    }
+    if (n == 0) break;
     got += static_cast<size_t>(n);
   }
   ::close(fd);
-  bytes.resize(failed ? 0u : got);
-  return failed ? FileRead::Failed : FileRead::Whole;
+  bytes.resize(got);
+  return FileRead::Whole;
 }
 
 bool ReadFileBounded(const Text& path, size_t maxSize, std::vector<uint8_t>& bytes) {
@@ -288,7 +309,7 @@ void SetFileCallHook(FileCallHook hook) { Hook() = std::move(hook); }
 
 bool SaveWholeFile(const Text& path, const uint8_t* bytes, size_t size, std::string* reason) {
   const std::string target = NativePath(path);
-  const std::string temporary = target + TextToBytes(saveTemporarySuffix);
+  const std::string temporary = NativePath(ProcessTemporaryPath(path));
   int error = 0;
   // Keeps the first failure; a call that fails without saying why counts as
   // an input/output error.
@@ -304,7 +325,12 @@ bool SaveWholeFile(const Text& path, const uint8_t* bytes, size_t size, std::str
     const int fd =
         ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
     file = fd >= 0 ? ::fdopen(fd, "wb") : nullptr;
-    if (fd >= 0 && !file) ::close(fd);
+    if (fd >= 0 && !file) {
+      const int fdopenError = errno;
+      ::close(fd);
+      ::unlink(temporary.c_str());
+      errno = fdopenError;
+    }
   }
   check(file != nullptr);
   if (file) {
@@ -330,6 +356,44 @@ bool SaveWholeFile(const Text& path, const uint8_t* bytes, size_t size, std::str
   }
   if (error != 0 && reason != nullptr) *reason = std::strerror(error);
   return error == 0;
+}
+
+Text ProcessTemporaryPath(const Text& path) {
+  return JoinText(path, u".", IntToText(static_cast<int32_t>(::getpid())), saveTemporarySuffix);
+}
+
+bool LeftoverTemporary(const Text& name, Text& base) {
+  const Text suffix = saveTemporarySuffix;
+  if (!name.ends_with(suffix)) return false;
+  base = name.substr(0, name.size() - suffix.size());
+  // ".tmp" alone is what earlier releases made.
+  const size_t dot = base.find_last_of(u'.');
+  if (dot == Text::npos || dot + 1 == base.size()) return true;
+  int64_t pid = 0;
+  for (size_t i = dot + 1; i < base.size(); ++i) {
+    if (base[i] < u'0' || base[i] > u'9' || pid > INT32_MAX) return true;
+    pid = pid * 10 + (base[i] - u'0');
+  }
+  base.resize(dot);
+  // Another copy of the game may be saving through it now; this one is not
+  // while it clears up.
+  const bool running = pid > 0 && pid <= INT32_MAX && pid != ::getpid() &&
+                       (::kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM);
+  return !running;
+}
+
+FolderLock::FolderLock(const Text& folder, bool wait) {
+  fd_ = ::open(NativePath(folder).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd_ < 0) return;
+  int result;
+  do {
+    result = ::flock(fd_, LOCK_EX | (wait ? 0 : LOCK_NB));
+  } while (result != 0 && errno == EINTR);
+  busy_ = result != 0 && errno == EWOULDBLOCK;
+}
+
+FolderLock::~FolderLock() {
+  if (fd_ >= 0) ::close(fd_);
 }
 
 void KeepRunningPastFileSizeLimit() { std::signal(SIGXFSZ, SIG_IGN); }

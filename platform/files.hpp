@@ -56,8 +56,10 @@ bool ReadFileBounded(const Text& path, size_t maxSize, std::vector<uint8_t>& byt
 enum class FileRead { Whole, Absent, Failed };
 // The first maxSize bytes of a file (all of a shorter one). Absent when
 // nothing, or something that is not a file, stands under the name; Failed
-// when the file could not be opened or read; bytes is then empty.
-FileRead ReadFileStart(const Text& path, size_t maxSize, std::vector<uint8_t>& bytes);
+// when the file could not be opened or read; bytes is then empty and reason
+// (when given) tells why.
+FileRead ReadFileStart(const Text& path, size_t maxSize, std::vector<uint8_t>& bytes,
+                       std::string* reason = nullptr);
 
 int32_t PathKind(const Text& path);
 // -1 when the path is not a file.
@@ -69,15 +71,39 @@ bool RenameFile(const Text& from, const Text& to);
 bool SyncFolderOf(const Text& path);
 bool MakeDirectory(const Text& path, bool recursive = false);
 // Saves a whole file without ever damaging the one already there: the bytes
-// go to the path followed by ".tmp", made afresh whatever stood under that
+// go to ProcessTemporaryPath(path), made afresh whatever stood under that
 // name (a link is never followed), every write, the flush and the close are
 // checked, and only then does it take the place of the old file. On failure
 // the old file is left as it was, the temporary file is removed, false is
 // returned and reason (when given) tells why.
 bool SaveWholeFile(const Text& path, const uint8_t* bytes, size_t size,
                    std::string* reason = nullptr);
-// What SaveWholeFile adds to a path for its temporary file.
+// The ending of every temporary file.
 constexpr const char16_t* saveTemporarySuffix = u".tmp";
+// A temporary name of this process's own: the path, ".", the process id and
+// ".tmp". SaveWholeFile writes there, so that two copies of the game saving
+// one file at once never write into each other's file.
+Text ProcessTemporaryPath(const Text& path);
+// Whether a folder entry is a temporary file that nobody is still writing:
+// base becomes the name it was made for. "NAME.tmp" (of earlier releases)
+// is one; "NAME.<id>.tmp" is one unless another process of that id runs.
+bool LeftoverTemporary(const Text& name, Text& base);
+// An advisory lock on a folder: one copy of the game at a time changes the
+// files in it that belong together. It waits for another copy's lock, or
+// with wait false is busy instead. A folder that cannot be opened or locked
+// is taken as not busy. The lock ends with the object or the process.
+class FolderLock {
+ public:
+  FolderLock(const Text& folder, bool wait);
+  ~FolderLock();
+  FolderLock(const FolderLock&) = delete;
+  FolderLock& operator=(const FolderLock&) = delete;
+  bool Busy() const { return busy_; }
+
+ private:
+  int fd_ = -1;
+  bool busy_ = false;
+};
 // Tests: every file call a save makes, and every open and read of a file on
 // disk, asks the hook first, with the system path it works on (for a rename,
 // the old name). When the hook answers false the call fails as the system's

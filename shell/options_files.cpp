@@ -42,28 +42,73 @@ void Tell(const Text& notice, const Text& advice) {
   saveFailureFrames = saveFailureShownFrames;
 }
 
-// The player's file is kept as it is, the game goes on with the defaults and
-// the main menu tells why.
-void TellUnread(int32_t file) {
-  unreadFiles |= file;
-  static const Text headlines[4] = {u"", u"UNABLE TO READ THE OPTIONS!",
-                                    u"UNABLE TO READ THE PROGRESS!",
-                                    u"UNABLE TO READ THE OPTIONS AND THE PROGRESS!"};
-  Tell(headlines[unreadFiles],
+const Text unreadHeadlines[4] = {u"", u"UNABLE TO READ THE OPTIONS!",
+                                 u"UNABLE TO READ THE PROGRESS!",
+                                 u"UNABLE TO READ THE OPTIONS AND THE PROGRESS!"};
+
+// The main menu's notice for the files that cannot be read now.
+void TellUnreadFiles() {
+  Tell(unreadHeadlines[unreadFiles],
        unreadFiles == UNREAD_OPTIONS + UNREAD_PROGRESS
            ? u"THE FILES ARE KEPT AS THEY ARE, CHECK THE DATA FOLDER AND THE DISK"
            : u"THE FILE IS KEPT AS IT IS, CHECK THE DATA FOLDER AND THE DISK");
-  std::fprintf(stderr, "Could not read %s\n",
-               NativePath(file == UNREAD_OPTIONS ? optionsFilePath : progressFilePath).c_str());
+}
+
+const Text& PathOf(int32_t file) {
+  return file == UNREAD_OPTIONS ? optionsFilePath : progressFilePath;
+}
+
+// The player's file is kept as it is, the game goes on with the defaults and
+// the main menu tells why.
+void TellUnread(int32_t file, const std::string& reason) {
+  unreadFiles |= file;
+  TellUnreadFiles();
+  std::fprintf(stderr, "Could not read %s: %s\n", NativePath(PathOf(file)).c_str(), reason.c_str());
+}
+
+// A file that could not be read at start reads now (or is gone): the
+// notice, while it still shows, no longer names it.
+void ReadAtLast(int32_t file) {
+  const bool told = saveFailureFrames > 0 && saveFailureNotice == unreadHeadlines[unreadFiles];
+  unreadFiles &= ~file;
+  if (!told) return;
+  if (unreadFiles != 0) {
+    const int32_t frames = saveFailureFrames;
+    TellUnreadFiles();
+    saveFailureFrames = frames;
+  } else {
+    saveFailureFrames = 0;
+  }
 }
 
 // A file counts as the game's own only when it is at least as long as its
 // layout and begins with the version.
-FileRead ReadValidFile(const Text& path, int32_t size, std::vector<uint8_t>& bytes, bool& valid) {
-  const FileRead read = ReadFileStart(path, static_cast<size_t>(size), bytes);
+FileRead ReadValidFile(const Text& path, int32_t size, std::vector<uint8_t>& bytes, bool& valid,
+                       std::string* reason = nullptr) {
+  const FileRead read = ReadFileStart(path, static_cast<size_t>(size), bytes, reason);
   valid = read == FileRead::Whole && bytes.size() == static_cast<size_t>(size) &&
           Int32At(bytes.data()) == progressFileVersion;
   return read;
+}
+
+void TakeOptions(const std::vector<uint8_t>& bytes) {
+  for (int32_t row = 0; row <= 4; ++row) {
+    for (int32_t column = 0; column <= 6; ++column)
+      optionTable[row][column] = Int32At(bytes.data() + 4 + 4 * (7 * row + column));
+  }
+  // A key outside the key tables would index past them: that key goes back
+  // to its default.
+  for (int32_t slot = 1; slot <= 4; ++slot) {
+    for (int32_t control = INPUT_THRUST; control <= INPUT_SNIPING; ++control) {
+      const int32_t key = optionTable[slot][control];
+      if (key < 1 || key > KEY_LAST_POLLED) optionTable[slot][control] = defaultKeys[slot][control];
+    }
+  }
+}
+
+// A count outside 0 to 30 would reach past shipOrder.
+int32_t StoredBonusShips(const std::vector<uint8_t>& bytes) {
+  return std::clamp(Int32At(bytes.data() + 4), 0, maxBonusShips);
 }
 
 // A failed save keeps the old file; the player is told on the main menu and
@@ -81,8 +126,8 @@ bool Save(const Text& path, const std::vector<uint8_t>& bytes, const Text& notic
 }
 
 template <typename Visit>
-void ForEachReplayEntry(Visit visit) {
-  DirectoryRef dir = ListDirectory(replayFolder);
+void ForEachEntry(const Text& folder, Visit visit) {
+  DirectoryRef dir = ListDirectory(folder);
   if (!dir) return;
   for (const Text& entry : dir->entries) visit(entry);
   CloseDirectory(dir);
@@ -93,21 +138,10 @@ void ForEachReplayEntry(Visit visit) {
 void LoadOptionsFile() {
   std::vector<uint8_t> bytes;
   bool valid = false;
-  const FileRead read = ReadValidFile(optionsFilePath, optionsFileSize, bytes, valid);
+  std::string reason;
+  const FileRead read = ReadValidFile(optionsFilePath, optionsFileSize, bytes, valid, &reason);
   if (valid) {
-    for (int32_t row = 0; row <= 4; ++row) {
-      for (int32_t column = 0; column <= 6; ++column)
-        optionTable[row][column] = Int32At(bytes.data() + 4 + 4 * (7 * row + column));
-    }
-    // A key outside the key tables would index past them: that key goes back
-    // to its default.
-    for (int32_t slot = 1; slot <= 4; ++slot) {
-      for (int32_t control = INPUT_THRUST; control <= INPUT_SNIPING; ++control) {
-        const int32_t key = optionTable[slot][control];
-        if (key < 1 || key > KEY_LAST_POLLED)
-          optionTable[slot][control] = defaultKeys[slot][control];
-      }
-    }
+    TakeOptions(bytes);
     filesLoaded = 1;
     return;
   }
@@ -120,9 +154,9 @@ void LoadOptionsFile() {
     }
   }
   // A file that is there but could not be read may hold the player's keys:
-  // only leaving the options screen writes over it.
+  // only a change made on the options screen writes over it.
   if (read == FileRead::Failed)
-    TellUnread(UNREAD_OPTIONS);
+    TellUnread(UNREAD_OPTIONS, reason);
   else
     WriteOptionsFile();
   filesLoaded = 2;
@@ -132,10 +166,33 @@ void LoadProgressFile() {
   bonusShipsUnlocked = 0;
   std::vector<uint8_t> bytes;
   bool valid = false;
+  std::string reason;
+  if (ReadValidFile(progressFilePath, progressFileSize, bytes, valid, &reason) == FileRead::Failed)
+    TellUnread(UNREAD_PROGRESS, reason);
+  if (valid) bonusShipsUnlocked = StoredBonusShips(bytes);
+}
+
+bool ReadOptionsAgain() {
+  if ((unreadFiles & UNREAD_OPTIONS) == 0) return true;
+  std::vector<uint8_t> bytes;
+  bool valid = false;
+  if (ReadValidFile(optionsFilePath, optionsFileSize, bytes, valid) == FileRead::Failed)
+    return false;
+  // Read now, or no longer the player's: what a start would have found.
+  if (valid) TakeOptions(bytes);
+  ReadAtLast(UNREAD_OPTIONS);
+  return true;
+}
+
+bool ReadProgressAgain() {
+  if ((unreadFiles & UNREAD_PROGRESS) == 0) return true;
+  std::vector<uint8_t> bytes;
+  bool valid = false;
   if (ReadValidFile(progressFilePath, progressFileSize, bytes, valid) == FileRead::Failed)
-    TellUnread(UNREAD_PROGRESS);
-  // A count outside 0 to 30 would reach past shipOrder.
-  if (valid) bonusShipsUnlocked = std::clamp(Int32At(bytes.data() + 4), 0, maxBonusShips);
+    return false;
+  if (valid) bonusShipsUnlocked = std::max(bonusShipsUnlocked, StoredBonusShips(bytes));
+  ReadAtLast(UNREAD_PROGRESS);
+  return true;
 }
 
 bool WriteOptionsFile() {
@@ -144,7 +201,10 @@ bool WriteOptionsFile() {
   for (int32_t row = 0; row <= 4; ++row) {
     for (int32_t column = 0; column <= 6; ++column) AppendInt32(bytes, optionTable[row][column]);
   }
-  return Save(optionsFilePath, bytes, u"UNABLE TO SAVE THE OPTIONS!");
+  if (!Save(optionsFilePath, bytes, u"UNABLE TO SAVE THE OPTIONS!")) return false;
+  // The file holds what the table does: the player's again.
+  if ((unreadFiles & UNREAD_OPTIONS) != 0) ReadAtLast(UNREAD_OPTIONS);
+  return true;
 }
 
 bool SaveProgressFile() {
@@ -152,18 +212,21 @@ bool SaveProgressFile() {
   bool valid = false;
   // Never lower what the file holds: this start may not have read it, or
   // another has raised it since. One that cannot be read is not written over.
-  if (ReadValidFile(progressFilePath, progressFileSize, bytes, valid) == FileRead::Failed) {
-    std::fprintf(stderr, "Could not read %s\n", NativePath(progressFilePath).c_str());
+  std::string reason;
+  if (ReadValidFile(progressFilePath, progressFileSize, bytes, valid, &reason) ==
+      FileRead::Failed) {
+    std::fprintf(stderr, "Could not read %s: %s\n", NativePath(progressFilePath).c_str(),
+                 reason.c_str());
     Tell(u"UNABLE TO SAVE THE PROGRESS!", u"CHECK THE DATA FOLDER AND THE DISK");
     return false;
   }
-  if (valid)
-    bonusShipsUnlocked =
-        std::max(bonusShipsUnlocked, std::clamp(Int32At(bytes.data() + 4), 0, maxBonusShips));
+  if (valid) bonusShipsUnlocked = std::max(bonusShipsUnlocked, StoredBonusShips(bytes));
   bytes.clear();
   AppendInt32(bytes, progressFileVersion);
   AppendInt32(bytes, bonusShipsUnlocked);
-  return Save(progressFilePath, bytes, u"UNABLE TO SAVE THE PROGRESS!");
+  if (!Save(progressFilePath, bytes, u"UNABLE TO SAVE THE PROGRESS!")) return false;
+  if ((unreadFiles & UNREAD_PROGRESS) != 0) ReadAtLast(UNREAD_PROGRESS);
+  return true;
 }
 
 void ResetOptionsFiles() {
@@ -177,31 +240,39 @@ void RemoveSaveLeftovers() {
   auto removeFile = [](const Text& path) {
     if (PathKind(path) == PATH_FILE) RemoveFile(path);
   };
-  const Text playbackData = playbackTempPath;
-  for (const Text& path : {optionsFilePath, progressFilePath, replayTempPath, playbackData})
-    removeFile(JoinText(path, saveTemporarySuffix));
-  removeFile(replayTempPath);
-  removeFile(playbackData);
+  const Text dataFolder = u"data";
+  removeFile(playbackTempPath);
+  ForEachEntry(dataFolder, [&](const Text& entry) {
+    Text base;
+    if (LeftoverTemporary(entry, base) &&
+        (base == u"options.qv2" || base == u"exp.qv2" || base == u"qvw2.tmp"))
+      removeFile(JoinText(dataFolder, u"\\", entry));
+  });
+  // Another copy of the game saving a replay now: what it has in the folder
+  // is not left over.
+  const FolderLock lock(replayFolder, false);
+  if (lock.Busy()) return;
   // The game's own endings, in its own letter case: a replay save cut short
   // is settled first, then the temporary files go.
   const Text infoWaiting = JoinText(u".inr", pairWaitingSuffix);
   const Text replayWaiting = JoinText(u".rep", pairWaitingSuffix);
   const Text replayKept = JoinText(u".rep", replayKeptSuffix);
-  const Text temporary = saveTemporarySuffix;
-  ForEachReplayEntry([&](const Text& entry) {
+  ForEachEntry(replayFolder, [&](const Text& entry) {
     for (const Text& ending : {infoWaiting, replayWaiting, replayKept})
       if (entry.ends_with(ending)) {
         SettleReplayPair(entry.substr(0, entry.size() - ending.size()), SETTLE_AT_START);
         return;
       }
   });
-  // NAME.rep.tmp is what an earlier release packed a replay into.
-  ForEachReplayEntry([&](const Text& entry) {
-    for (const Text& ending : {JoinText(infoWaiting, temporary), JoinText(replayWaiting, temporary),
-                               JoinText(u".rep", temporary)})
-      if (entry.ends_with(ending)) {
-        removeFile(JoinText(replayFolder, u"\\", entry));
-        return;
-      }
+  // The replay data of a save and the files a save packs into; NAME.rep.tmp
+  // is what an earlier release packed a replay into.
+  ForEachEntry(replayFolder, [&](const Text& entry) {
+    Text base, inner;
+    if (!LeftoverTemporary(entry, base)) return;
+    const bool replayData =
+        base == replayTempName || (LeftoverTemporary(base, inner) && inner == replayTempName);
+    if (replayData || base.ends_with(infoWaiting) || base.ends_with(replayWaiting) ||
+        base.ends_with(u".rep"))
+      removeFile(JoinText(replayFolder, u"\\", entry));
   });
 }

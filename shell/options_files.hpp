@@ -19,6 +19,12 @@ extern const int32_t defaultKeys[5][7];
 void LoadOptionsFile();
 // The same for bonusShipsUnlocked, which is 0 without a readable file.
 void LoadProgressFile();
+// After a start that could not read it, the options (or progress) file is
+// read again when it is next needed: what reads now takes the defaults'
+// place (bonusShipsUnlocked takes the higher count) and the main menu no
+// longer names it. False while it still cannot be read.
+bool ReadOptionsAgain();
+bool ReadProgressAgain();
 // Both save without damaging the file already there; false when the save
 // failed (the old file stays and saveFailureNotice is set). The progress
 // saved is never lower than the file's (bonusShipsUnlocked takes the

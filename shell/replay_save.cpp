@@ -25,7 +25,9 @@ int32_t caretLevel = 0;
 int32_t caretRising = 0;
 int32_t saveFailed = 0;
 
-const Text replayTempPath = u"data\\replays\\qvw2.tmp";
+Text ReplayTempPath() {
+  return ProcessTemporaryPath(JoinText(replayFolder, u"\\", replayTempName));
+}
 
 namespace {
 
@@ -163,7 +165,11 @@ bool SettleReplayPair(const Text& name, SettleMode mode) {
     if (lone && mode == SETTLE_AT_START) {
       bool belongs = false;
       if (InfoBelongsToReplay(pair, belongs) == FileRead::Failed) return false;
-      if (belongs) return RenameFile(pair.infoWaiting, pair.info);
+      if (belongs) {
+        if (!RenameFile(pair.infoWaiting, pair.info)) return false;
+        SyncFolderOf(pair.info);
+        return true;
+      }
       return RemoveFile(pair.infoWaiting);
     }
     // Not done: undone step by step, last first, and every state on the way
@@ -204,6 +210,9 @@ bool WriteReplayFiles() {
   if (!ReplayPairOf(name, pair)) return false;
   // A folder of either name would take the replay, but not its partner.
   if (PathKind(pair.info) == PATH_FOLDER || PathKind(pair.replay) == PATH_FOLDER) return false;
+  // Another copy of the game saving into the folder is waited for: the
+  // names a save goes through are the same for every copy.
+  const FolderLock lock(replayFolder, true);
   // What an earlier save of this name left is settled first. An information
   // file without its replay is half a pair, no replay, and would make the
   // new replay look like an old one.
@@ -212,6 +221,7 @@ bool WriteReplayFiles() {
       !RemoveFile(pair.info))
     return false;
   const std::vector<uint8_t> data = ReplayDataOfThisMatch();
+  const Text replayTempPath = ReplayTempPath();
   if (!SaveWholeFile(replayTempPath, data.data(), data.size())) return false;
   PlaySoundOnChannel(snapSound, 0);
   const std::vector<uint8_t> info = EncodeReplayInfo(InfoOfThisMatch());

@@ -31,8 +31,11 @@ constexpr int32_t REPLAY_INFO_FIRST_LINE = 2;
 constexpr int32_t REPLAY_INFO_LAST_LINE = 6;
 constexpr int32_t maxReplayNameLength = 16;
 
-// Where the replay data is written before it is packed.
-extern const Text replayTempPath;
+// Where the replay data is written before it is packed: the replay folder's
+// "qvw2", this process's id and ".tmp" (ProcessTemporaryPath), so that two
+// copies of the game saving at once pack each its own match.
+constexpr const char16_t* replayTempName = u"qvw2";
+Text ReplayTempPath();
 // While the replay NAME is saved, the new information file waits as
 // NAME.inr.new, the new replay file as NAME.rep.new, and the old replay file
 // as NAME.rep.old.

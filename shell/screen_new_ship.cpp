@@ -21,6 +21,9 @@ bool awarded = false;
 
 void NewShipEnter() {
   newShipTimer = 0;
+  // The ship after the last one the progress file holds, when the start
+  // could not read it.
+  ReadProgressAgain();
   awarded = bonusShipsUnlocked < maxBonusShips;
   if (!awarded) {
     RequestScreen(SCREEN_MAIN_MENU);

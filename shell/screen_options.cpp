@@ -3,6 +3,8 @@
 // for the main menu writes the options file.
 #include "shell/screen_options.hpp"
 
+#include <algorithm>
+
 #include "match/bitmap_text.hpp"
 #include "match/input_edges.hpp"
 #include "match/key_codes.hpp"
@@ -62,6 +64,21 @@ bool Bindable(int32_t key) {
 }
 
 void Tick() { PlaySoundOnChannel(tickSound, 0); }
+
+// The options file could not be read, then or now: the defaults shown are
+// written over it only when the player changes something.
+bool optionsFileKept = false;
+int32_t optionsShown[5][7] = {};
+
+bool OptionsChanged() {
+  for (int32_t row = 0; row <= 4; ++row)
+    for (int32_t column = 0; column <= 6; ++column) {
+      // The frame head's mark is set on every frame: no choice of the player.
+      if (row == OPTIONS_GENERAL && column == OPTION_FRAME_MARK) continue;
+      if (optionTable[row][column] != optionsShown[row][column]) return true;
+    }
+  return false;
+}
 
 void Paging() {
   if (awaitedBinding != 0) return;
@@ -134,7 +151,17 @@ const Text& ValueText(int32_t row) {
 
 }  // namespace
 
-void OptionsEnter() { optionsPage = OPTIONS_GENERAL; }
+void OptionsEnter() {
+  optionsPage = OPTIONS_GENERAL;
+  const int32_t music = optionTable[OPTIONS_GENERAL][OPTION_MUSIC];
+  optionsFileKept = !ReadOptionsAgain();
+  // The player's own options, read only now, may turn the music off.
+  if (optionTable[OPTIONS_GENERAL][OPTION_MUSIC] != music) {
+    StopMusicStream();
+    musicTrack = TRACK_NONE;
+  }
+  std::copy(&optionTable[0][0], &optionTable[0][0] + 35, &optionsShown[0][0]);
+}
 
 void OptionsBlock() {
   highlightX = highlightY = noHighlight;
@@ -159,7 +186,7 @@ void OptionsBlock() {
     // Escape in the frame of a row's click leaves with that wait still
     // open; it must not carry over to the next visit's general page.
     awaitedBinding = 0;
-    WriteOptionsFile();
+    if (!optionsFileKept || OptionsChanged()) WriteOptionsFile();
   }
   AdvancePulse();
   OptionsDraw();
@@ -207,4 +234,5 @@ void ResetOptionsScreen() {
   optionsPage = 0;
   awaitedBinding = 0;
   highlightX = highlightY = noHighlight;
+  optionsFileKept = false;
 }

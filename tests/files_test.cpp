@@ -1,9 +1,13 @@
 #include "platform/files.hpp"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <set>
@@ -81,6 +85,42 @@ TEST_F(Files, OpenersGiveNothingWhenTheyFail) {
   EXPECT_EQ(OpenFileForRead(u"folder"), nullptr);
   EXPECT_EQ(OpenStreamByUrl(u"incbin::data\\gfx\\nothing.png", true, false), nullptr);
   EXPECT_EQ(ListDirectory(u"missing"), nullptr);
+}
+
+TEST_F(Files, AReadTellsAMissingFileFromOneTheSystemCannotRead) {
+  std::vector<uint8_t> bytes;
+  std::string reason;
+  EXPECT_EQ(ReadFileStart(u"missing.bin", 8, bytes), FileRead::Absent);
+  EXPECT_EQ(ReadFileStart(u"missing\\x.bin", 8, bytes), FileRead::Absent);
+  fs::create_directory("folder");
+  EXPECT_EQ(ReadFileStart(u"folder", 8, bytes), FileRead::Absent);
+  std::ofstream("file.bin") << "0123456789";
+  EXPECT_EQ(ReadFileStart(u"file.bin", 8, bytes), FileRead::Whole);
+  EXPECT_EQ(std::string(bytes.begin(), bytes.end()), "01234567");
+  // The status fails (a loop of links)...
+  fs::create_symlink("loop", "loop");
+  EXPECT_EQ(ReadFileStart(u"loop", 8, bytes, &reason), FileRead::Failed);
+  EXPECT_EQ(reason, std::strerror(ELOOP));
+  // ...the open (no descriptor left)...
+  rlimit old{};
+  getrlimit(RLIMIT_NOFILE, &old);
+  const int lowest = ::open("/dev/null", O_RDONLY);
+  ::close(lowest);
+  rlimit lowered = old;
+  lowered.rlim_cur = static_cast<rlim_t>(lowest);
+  setrlimit(RLIMIT_NOFILE, &lowered);
+  const FileRead noDescriptor = ReadFileStart(u"file.bin", 8, bytes, &reason);
+  setrlimit(RLIMIT_NOFILE, &old);
+  EXPECT_EQ(noDescriptor, FileRead::Failed);
+  EXPECT_EQ(reason, std::strerror(EMFILE));
+  // ...or the disk, at the open or a read, as the test hook makes it.
+  for (const FileCall failing : {FileCall::Open, FileCall::Read}) {
+    SetFileCallHook([failing](FileCall call, const std::string&) { return call != failing; });
+    EXPECT_EQ(ReadFileStart(u"file.bin", 8, bytes, &reason), FileRead::Failed);
+    SetFileCallHook(nullptr);
+    EXPECT_TRUE(bytes.empty());
+    EXPECT_EQ(reason, std::strerror(EIO));
+  }
 }
 
 TEST_F(Files, ExtensionsAndListings) {

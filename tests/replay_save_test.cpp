@@ -375,13 +375,108 @@ TEST_F(ReplaySave, AStartNeverRemovesAReplayBesideAWaitingInformationFile) {
   SetFolderFiles({{"OLD.rep", replay}, {"OLD.inr.new", saved.at("SHORT.inr")}});
   RemoveSaveLeftovers();
   EXPECT_EQ(FolderFiles(), (Folder{{"OLD.rep", replay}}));
-  // A disk that cannot read them leaves both for a later start.
+  // A disk that cannot read either of them leaves both for a later start.
   const Folder unread = {{"OLD.rep", replay}, {"OLD.inr.new", itsInfo}};
+  for (const std::string unreadable : {"data/replays/OLD.rep", "data/replays/OLD.inr.new"}) {
+    SetFolderFiles(unread);
+    SetFileCallHook([unreadable](FileCall call, const std::string& path) {
+      return call != FileCall::Read || path != unreadable;
+    });
+    RemoveSaveLeftovers();
+    SetFileCallHook(nullptr);
+    EXPECT_EQ(FolderFiles(), unread) << unreadable;
+  }
+  // The pair made whole lasts: the folder is synced after the rename.
   SetFolderFiles(unread);
-  SetFileCallHook([](FileCall call, const std::string&) { return call != FileCall::Read; });
+  std::vector<FileCall> calls;
+  SetFileCallHook([&calls](FileCall call, const std::string&) {
+    calls.push_back(call);
+    return true;
+  });
   RemoveSaveLeftovers();
   SetFileCallHook(nullptr);
+  ASSERT_GE(calls.size(), 2u);
+  EXPECT_EQ(calls[calls.size() - 2], FileCall::Rename);
+  EXPECT_EQ(calls.back(), FileCall::SyncFolder);
+}
+
+TEST_F(ReplaySave, ASaveUnderTheNameOfAKeptReplayNeverRemovesIt) {
+  Record(200);
+  replayInfo[1] = u"OTHER";
+  ASSERT_TRUE(WriteReplayFiles());
+  const std::vector<uint8_t> otherInfo = FolderFiles().at("OTHER.inr");
+  const std::vector<uint8_t> replay = {1, 2, 3, 4};
+  replayInfo[1] = u"OLD";
+  // Beside an information file the disk cannot read, both stay: the save is
+  // refused.
+  const Folder unread = {{"OLD.rep", replay}, {"OLD.inr.new", otherInfo}};
+  SetFolderFiles(unread);
+  SetFileCallHook([](FileCall call, const std::string& path) {
+    return call != FileCall::Read || path != "data/replays/OLD.inr.new";
+  });
+  EXPECT_FALSE(WriteReplayFiles());
+  SetFileCallHook(nullptr);
   EXPECT_EQ(FolderFiles(), unread);
+  // Beside one written for another replay, the replay is kept when the
+  // save then fails: it is not this save's own.
+  SetFolderFiles(unread);
+  SetFileCallHook([](FileCall call, const std::string&) { return call != FileCall::Write; });
+  EXPECT_FALSE(WriteReplayFiles());
+  SetFileCallHook(nullptr);
+  EXPECT_EQ(FolderFiles(), (Folder{{"OLD.rep", replay}}));
+}
+
+TEST_F(ReplaySave, TwoCopiesSavingOneNameAtOnceEachLeaveAWholePair) {
+  replayInfo[1] = u"SAME";
+  // The other copy of the game, with the longer match, saves when told to.
+  int go[2];
+  ASSERT_EQ(pipe(go), 0);
+  const int32_t longer = Record(400).lastFrame;
+  const pid_t other = fork();
+  if (other == 0) {
+    char word = 0;
+    const bool told = read(go[0], &word, 1) == 1;
+    _exit(told && WriteReplayFiles() ? 0 : 1);
+  }
+  // This copy tells it with both new files of its own waiting, then gives
+  // it time to reach the folder.
+  Record(200);
+  SetFileCallHook([&go](FileCall call, const std::string& path) {
+    if (call == FileCall::Rename && path == "data/replays/SAME.rep.new") {
+      EXPECT_EQ(write(go[1], "s", 1), 1);
+      usleep(200000);
+    }
+    return true;
+  });
+  const bool saved = WriteReplayFiles();
+  SetFileCallHook(nullptr);
+  int status = 0;
+  waitpid(other, &status, 0);
+  close(go[0]);
+  close(go[1]);
+  EXPECT_TRUE(saved);
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+  // The pair of the save done last, whole: it unpacks to the length its
+  // information file gives.
+  EXPECT_EQ(ReplayFolder(), (std::set<std::string>{"SAME.inr", "SAME.rep"}));
+  const std::vector<uint8_t> infoBytes = harness::ReadFileBytes(u"data\\replays\\SAME.inr");
+  TReplayInfoFile info;
+  ASSERT_TRUE(DecodeReplayInfo(infoBytes.data(), infoBytes.size(), info));
+  EXPECT_EQ(info.lastFrame, longer);
+  ASSERT_TRUE(DecompressReplay(u"data\\replays\\SAME.rep", u"data\\unpacked.tmp"));
+  EXPECT_EQ(FileByteSize(u"data\\unpacked.tmp"), 8 + 160 * (info.lastFrame + 1));
+
+  // While another copy saves, a start leaves the folder to it.
+  const Folder waiting = {{"SAME.rep.new", {1}}, {"SAME.inr.new", {2}}};
+  SetFolderFiles(waiting);
+  {
+    const FolderLock saving(replayFolder, false);
+    ASSERT_FALSE(saving.Busy());
+    RemoveSaveLeftovers();
+    EXPECT_EQ(FolderFiles(), waiting);
+  }
+  RemoveSaveLeftovers();
+  EXPECT_EQ(FolderFiles(), Folder{});
 }
 
 TEST_F(ReplaySave, ANameThatLeavesTheReplayFolderIsRefused) {

@@ -73,7 +73,7 @@ TEST_F(ShellFiles, FirstStartWritesTheDefaultOptions) {
   EXPECT_EQ(optionTable[4][INPUT_TURN_RIGHT], 221);
   EXPECT_EQ(bonusShipsUnlocked, 0);
   EXPECT_FALSE(fs::exists("data/exp.qv2"));
-  EXPECT_FALSE(fs::exists("data/options.qv2.tmp"));
+  EXPECT_FALSE(fs::exists(NativePath(ProcessTemporaryPath(optionsFilePath))));
 }
 
 TEST_F(ShellFiles, AValidOptionsFileIsReadAsStored) {
@@ -196,24 +196,32 @@ TEST_F(ShellFiles, ProgressFile) {
   SaveProgressFile();
   EXPECT_EQ(ReadInts("data/exp.qv2"), (std::vector<int32_t>{41, 12}));
   EXPECT_EQ(fs::file_size("data/exp.qv2"), 8u);
-  EXPECT_FALSE(fs::exists("data/exp.qv2.tmp"));
+  EXPECT_FALSE(fs::exists(NativePath(ProcessTemporaryPath(progressFilePath))));
 }
 
 TEST_F(ShellFiles, LeftoversOfSavesCutShortAreRemovedAndNothingElse) {
   fs::create_directories("data/replays");
-  const std::vector<std::string> leftovers = {"data/options.qv2.tmp",
-                                              "data/exp.qv2.tmp",
-                                              "data/qvw2.tmp",
-                                              "data/qvw2.tmp.tmp",
-                                              "data/replays/qvw2.tmp",
-                                              "data/replays/qvw2.tmp.tmp",
-                                              "data/replays/MINE.inr.new",
-                                              "data/replays/MINE.inr.new.tmp",
-                                              "data/replays/MINE.rep.tmp"};
-  const std::vector<std::string> kept = {"data/options.qv2",      "data/exp.qv2",
-                                         "data/notes.tmp",        "data/replays/MINE.rep",
-                                         "data/replays/MINE.inr", "data/replays/notes.tmp",
-                                         "data/replays/x.new",    "data/replays/rep.tmp.txt"};
+  const std::vector<std::string> leftovers = {
+      "data/options.qv2.tmp", "data/exp.qv2.tmp", "data/qvw2.tmp", "data/qvw2.tmp.tmp",
+      "data/replays/qvw2.tmp", "data/replays/qvw2.tmp.tmp", "data/replays/MINE.inr.new",
+      "data/replays/MINE.inr.new.tmp", "data/replays/MINE.rep.tmp",
+      // Of a copy of the game no longer running.
+      "data/options.qv2.2147483647.tmp", "data/replays/qvw2.2147483647.tmp",
+      "data/replays/qvw2.2147483647.tmp.2147483647.tmp",
+      "data/replays/MINE.rep.new.2147483647.tmp"};
+  // Another copy still running may be saving through its own.
+  const std::string running = std::string(".").append(std::to_string(getppid())).append(".tmp");
+  const std::vector<std::string> kept = {"data/options.qv2",
+                                         "data/exp.qv2",
+                                         "data/notes.tmp",
+                                         "data/replays/MINE.rep",
+                                         "data/replays/MINE.inr",
+                                         "data/replays/notes.tmp",
+                                         "data/replays/x.new",
+                                         "data/replays/rep.tmp.txt",
+                                         "data/exp.qv2" + running,
+                                         "data/replays/qvw2" + running,
+                                         "data/replays/MINE.inr.new" + running};
   for (const auto& list : {leftovers, kept})
     for (const std::string& path : list) WriteInts(path, {1});
   fs::create_directory("data/replays/folder.rep.tmp");
@@ -238,6 +246,21 @@ TEST_F(ShellFiles, LeftoversAreKnownByTheGamesOwnEndingsInTheirOwnCase) {
   RemoveSaveLeftovers();
   for (const std::string& path : theirs) EXPECT_TRUE(fs::exists(path)) << path;
   for (const std::string& path : ours) EXPECT_FALSE(fs::exists(path)) << path;
+}
+
+TEST_F(ShellFiles, AStartWithNoFilesOrWholeOnesShowsNoNotice) {
+  LoadOptionsFile();
+  LoadProgressFile();
+  EXPECT_EQ(saveFailureFrames, 0);
+  EXPECT_EQ(saveFailureNotice, Text());
+  WriteInts("data/exp.qv2", {41, 3});
+  ResetShell();
+  LoadOptionsFile();
+  LoadProgressFile();
+  EXPECT_EQ(filesLoaded, 1);
+  EXPECT_EQ(bonusShipsUnlocked, 3);
+  EXPECT_EQ(saveFailureFrames, 0);
+  EXPECT_EQ(saveFailureNotice, Text());
 }
 
 TEST_F(ShellFiles, FilesThatCannotBeReadAreKeptAsTheyAreAndTold) {

@@ -12,6 +12,8 @@
 #include "match/match_tables.hpp"
 #include "match/media_tables.hpp"
 #include "platform/draw.hpp"
+#include "platform/files.hpp"
+#include "shell/options_files.hpp"
 #include "shell/screen_options.hpp"
 #include "tests/game_pictures.hpp"
 #include "tests/shell_harness.hpp"
@@ -238,14 +240,97 @@ TEST_F(OptionsPictures, TheRowAwaitingAKeyIsDrawnInCyan) {
   EXPECT_GT(count(false, INPUT_TURN_LEFT), 100u);
 }
 
-TEST_F(OptionsScreen, TheAwardShowsStoresAndReturnsAfter300Frames) {
-  // A picture of its own colour for every ship type.
+namespace {
+// A big picture of its own red for every ship type.
+void ColourEveryBigShip() {
   for (int32_t type = 1; type <= shipCount; ++type) {
     std::vector<uint8_t> rgba(40 * 40 * 4, 255);
     for (size_t i = 0; i < rgba.size(); i += 4) rgba[i] = static_cast<uint8_t>(type * 6);
     shipBigImages[type] = ImageFromPixels(rgba.data(), 40, 40, false, 40, 40, 1, 0);
     CentreImageAnchor(shipBigImages[type]);
   }
+}
+
+// The main menu's first frame again, the file's first open or read (or
+// every one) failing as a flaky disk's does.
+void StartFailingToRead(const std::string& path, FileCall failing, bool always) {
+  filesLoaded = 0;
+  ResetOptionsFiles();
+  int32_t fails = always ? 1 << 30 : 1;
+  SetFileCallHook([path, failing, fails](FileCall call, const std::string& on) mutable {
+    return !(call == failing && on == path && fails-- > 0);
+  });
+  RunFrame();
+  ASSERT_EQ(currentScreen, SCREEN_MAIN_MENU);
+  ASSERT_GT(saveFailureFrames, 0);
+}
+}  // namespace
+
+TEST_F(OptionsScreen, OptionsTheStartCouldNotReadAreReadAgainOrKeptUnlessChanged) {
+  // The player's file: music off, slot 2 thrusts on K.
+  std::vector<int32_t> player = shellharness::FileInts("data/options.qv2");
+  player[1 + OPTION_MUSIC] = OPTION_OFF;
+  player[1 + 7 * 2 + INPUT_THRUST] = KEY_K;
+  auto writePlayers = [&player] {
+    std::ofstream out("data/options.qv2", std::ios::binary);
+    for (int32_t v : player) out.write(reinterpret_cast<const char*>(&v), 4);
+  };
+  writePlayers();
+  const std::string players = FileBytes("data/options.qv2");
+  // The first open fails; by the time OPTIONS opens the disk answers again.
+  StartFailingToRead("data/options.qv2", FileCall::Open, false);
+  EXPECT_EQ(optionTable[2][INPUT_THRUST], KEY_W);
+  OpenOptions();
+  SetFileCallHook(nullptr);
+  EXPECT_EQ(optionTable[2][INPUT_THRUST], KEY_K);
+  EXPECT_EQ(optionTable[OPTIONS_GENERAL][OPTION_MUSIC], OPTION_OFF);
+  EXPECT_EQ(saveFailureFrames, 0) << "the notice is no longer needed";
+  Click(doneX, doneY);
+  player[1 + OPTION_FRAME_MARK] = 1;
+  EXPECT_EQ(shellharness::FileInts("data/options.qv2"), player);
+  RunFrame();
+  player[1 + OPTION_FRAME_MARK] = 0;
+  writePlayers();
+  // Every open, or every read, fails: looked at and left unchanged, the
+  // file stays the player's.
+  for (const FileCall failing : {FileCall::Open, FileCall::Read}) {
+    StartFailingToRead("data/options.qv2", failing, true);
+    OpenOptions();
+    EXPECT_EQ(optionTable[2][INPUT_THRUST], KEY_W);
+    Click(doneX, doneY);
+    RunFrame();
+    OpenOptions();
+    PressKey(KEY_ESCAPE);
+    RunFrame();
+    EXPECT_EQ(FileBytes("data/options.qv2"), players);
+  }
+  // A change the player makes is saved.
+  OpenOptions();
+  Click(rowX, RowY(2));
+  Click(doneX, doneY);
+  SetFileCallHook(nullptr);
+  std::vector<int32_t> changed = shellharness::FileInts("data/options.qv2");
+  ASSERT_EQ(changed.size(), 36u);
+  EXPECT_EQ(changed[1 + OPTION_TEAM_INDICATORS], OPTION_OFF);
+  EXPECT_EQ(changed[1 + 7 * 2 + INPUT_THRUST], KEY_W);
+}
+
+TEST_F(OptionsScreen, AnAwardAfterAStartThatCouldNotReadTheProgressGoesOnFromTheFile) {
+  ColourEveryBigShip();
+  std::ofstream("data/exp.qv2", std::ios::binary) << std::string("\x29\0\0\0\x0c\0\0\0", 8);
+  StartFailingToRead("data/exp.qv2", FileCall::Open, false);
+  SetFileCallHook(nullptr);
+  EXPECT_EQ(bonusShipsUnlocked, 0);
+  pendingScreen = SCREEN_NEW_SHIP;
+  RunFrame();
+  EXPECT_EQ(bonusShipsUnlocked, 13);
+  EXPECT_EQ(PresentedPixel(640, 640) >> 16, static_cast<uint32_t>(shipOrder[23] * 6));
+  for (int32_t frame = 2; frame <= 300; ++frame) RunFrame();
+  EXPECT_EQ(FileBytes("data/exp.qv2"), std::string("\x29\0\0\0\x0d\0\0\0", 8));
+}
+
+TEST_F(OptionsScreen, TheAwardShowsStoresAndReturnsAfter300Frames) {
+  ColourEveryBigShip();
   const std::string progress("\x29\0\0\0\x04\0\0\0", 8);
   std::ofstream("data/exp.qv2", std::ios::binary) << progress;
   bonusShipsUnlocked = 4;

@@ -41,8 +41,8 @@ TEST(SaveFiles, AFullDiskOrASizeLimitKeepsTheOldFiles) {
   EXPECT_EQ(saveFailureFrames, saveFailureShownFrames);
   EXPECT_EQ(FileBytes("data/options.qv2"), options);
   EXPECT_EQ(FileBytes("data/exp.qv2"), progress);
-  EXPECT_FALSE(fs::exists("data/options.qv2.tmp"));
-  EXPECT_FALSE(fs::exists("data/exp.qv2.tmp"));
+  EXPECT_FALSE(fs::exists(NativePath(ProcessTemporaryPath(optionsFilePath))));
+  EXPECT_FALSE(fs::exists(NativePath(ProcessTemporaryPath(progressFilePath))));
 
   // Room for 100 bytes a file: the 144 of the options fail, the 8 of the
   // progress fit. The game's own set-up ignores the signal that would end
@@ -59,7 +59,7 @@ TEST(SaveFiles, AFullDiskOrASizeLimitKeepsTheOldFiles) {
   EXPECT_FALSE(optionsSaved);
   EXPECT_TRUE(progressSaved);
   EXPECT_EQ(FileBytes("data/options.qv2"), options);
-  EXPECT_FALSE(fs::exists("data/options.qv2.tmp"));
+  EXPECT_FALSE(fs::exists(NativePath(ProcessTemporaryPath(optionsFilePath))));
   EXPECT_EQ(FileBytes("data/exp.qv2"), std::string("\x29\0\0\0\x05\0\0\0", 8));
 
   // A folder that does not exist: nothing is made.
@@ -72,15 +72,21 @@ TEST(SaveFiles, ATemporaryNameIsMadeAfreshNeverWrittenThroughALink) {
   TestFolder folder("qw2_save_", "data/replays");
   ResetShell();
   std::ofstream("outside.txt") << "the player's own";
-  fs::create_symlink("../../outside.txt", "data/replays/qvw2.tmp.tmp");
-  fs::create_symlink("../outside.txt", "data/options.qv2.tmp");
+  const std::string replayData = NativePath(ReplayTempPath());
+  const std::string optionsTemporary = NativePath(ProcessTemporaryPath(optionsFilePath));
+  // This process's own names: two copies saving at once never share one.
+  const std::string own = std::string(".").append(std::to_string(getpid())).append(".tmp");
+  EXPECT_EQ(replayData, "data/replays/qvw2" + own);
+  EXPECT_EQ(optionsTemporary, "data/options.qv2" + own);
+  fs::create_symlink("../../outside.txt", replayData + own);
+  fs::create_symlink("../outside.txt", optionsTemporary);
   const uint8_t bytes[3] = {1, 2, 3};
-  EXPECT_TRUE(SaveWholeFile(replayTempPath, bytes, sizeof bytes));
+  EXPECT_TRUE(SaveWholeFile(ReplayTempPath(), bytes, sizeof bytes));
   EXPECT_TRUE(WriteOptionsFile());
   EXPECT_EQ(FileBytes("outside.txt"), "the player's own");
-  EXPECT_EQ(FileBytes("data/replays/qvw2.tmp"), std::string("\x01\x02\x03"));
+  EXPECT_EQ(FileBytes(replayData), std::string("\x01\x02\x03"));
   EXPECT_EQ(fs::file_size("data/options.qv2"), 144u);
-  EXPECT_FALSE(fs::exists(fs::symlink_status("data/options.qv2.tmp")));
+  EXPECT_FALSE(fs::exists(fs::symlink_status(optionsTemporary)));
   ResetShell();
 }
 
