@@ -415,6 +415,26 @@ TEST_F(MatchDrawing, StationBeamsReachOnlyFriendsFartherThanOneStep) {
   EXPECT_EQ(Pixel(500, 500), (Rgb{0, 0, 0}));
 }
 
+TEST_F(MatchDrawing, StationBeamLinksFollowTheSlantedLineToTheFriend) {
+  // A friend 50 pixels up and to the right, along (0.6, -0.8): five links,
+  // at the station and then every (6, -8), each on a pixel's centre; a
+  // 3 x 3 link covers the pixel under its centre at any rotation.
+  shipImages[SHIP_XIAPAS][SHIP_IMAGE_SPECIAL][7] = Solid(3, 3, WHITE, true);
+  scenes::FlyingSlot(1, 1, SHIP_SPETH);
+  scenes::AddShot(1, SHIP_XIAPAS, 2, 500.5f, 500.5f, 0)->hidden = 1;
+  scenes::AddShip(1, SHIP_SPETH, 530.5f, 460.5f, 0);
+  DrawShots();
+  for (int32_t k = 0; k <= 4; ++k)
+    EXPECT_EQ(Pixel(500 + 6 * k, 500 - 8 * k), (Rgb{255, 255, 255})) << "link " << k;
+  EXPECT_EQ(Pixel(530, 460), (Rgb{0, 0, 0}));  // no link on the ship itself
+  // Nothing where a wrong sign of either step would lead.
+  for (int32_t k = 1; k <= 4; ++k) {
+    EXPECT_EQ(Pixel(500 + 6 * k, 500 + 8 * k), (Rgb{0, 0, 0})) << "down " << k;
+    EXPECT_EQ(Pixel(500 - 6 * k, 500 - 8 * k), (Rgb{0, 0, 0})) << "left " << k;
+  }
+  ExpectStartState("DrawShots");
+}
+
 TEST_F(MatchDrawing, ShipTypeLooksFollowTheirStates) {
   // One 3 x 3 picture per colour, centred.
   const int32_t red = Solid(3, 3, 0xff0000ffu, true), green = Solid(3, 3, 0x00ff00ffu, true);
@@ -423,8 +443,9 @@ TEST_F(MatchDrawing, ShipTypeLooksFollowTheirStates) {
     int32_t type;
     float state[6];
     int32_t variant, index;  // the picture that should show, in green
-    int32_t x, y;            // where (the ship at (400, 400), heading 0)
+    int32_t x, y;            // where (the ship at (400, 400))
     Rgb colour;
+    float heading = 0;
   };
   const Case cases[] = {
       // Urbatron's orb at forward 29, mode 0 after 8 steps: (120, 0, 135).
@@ -444,6 +465,23 @@ TEST_F(MatchDrawing, ShipTypeLooksFollowTheirStates) {
       {SHIP_BIRKEN, {0, 4, 0, 0, 0, 0}, 4, 6, 400, 400, {0, 255, 0}},
       // Kabata in resistance mode 1 after 5 steps: the body in (255, 180, 0).
       {SHIP_KABATA, {0, 1, 5, 0, 0, 0}, 1, 1, 400, 400, {255, 180, 0}},
+      // Turned off the axes, each offset look in another quadrant, so that a
+      // wrong sign in x or in y moves it off its pixel.
+      // Urbatron at 120, mode 1 after 17 steps: forward 29 is (425.1, 414.5).
+      {SHIP_URBATRON, {0, 1, 0, 0, 17, 0}, 4, 1, 425, 414, {0, 255, 0}, 120},
+      // Avrax at 210: back 16 is (408, 386.1).
+      {SHIP_AVRAX, {0, 0, 0, 0, 0, 0}, 4, 1, 408, 386, {0, 255, 0}, 210},
+      // Sjuog at 300: forward 56 is (351.5, 372).
+      {SHIP_SJUOG, {0, 1, 0, 1, 0, 0}, 4, 1, 351, 372, {0, 255, 0}, 300},
+      // Coboth's shield at 30: forward 64 is (432, 344.6).
+      {SHIP_COBOTH, {1, 0, 0, 0, 0, 0}, 3, 1, 432, 344, {0, 255, 0}, 30},
+      // Grates's sphere, full size, at 120: back 24 is (379.2, 388).
+      {SHIP_GRATES, {0, 100, 0, 0, 0, 0}, 3, 1, 379, 388, {0, 255, 0}, 120},
+      // Pax's curse glow, added at full strength, at 300: back 10 is (408.7, 405).
+      {SHIP_PAX, {0, 1, 100, 0, 0, 0}, 4, 2, 408, 405, {0, 255, 0}, 300},
+      // Otros's left plate at 210: (415.7, 414.8); the right one at 120: (393.8, 420.7).
+      {SHIP_OTROS, {0, 0, 1, 0, 0, 0}, 3, 1, 415, 414, {0, 255, 0}, 210},
+      {SHIP_OTROS, {0, 0, 0, 1, 0, 0}, 3, 2, 393, 420, {0, 255, 0}, 120},
   };
   for (const Case& c : cases) {
     ResetMatchObjects();
@@ -458,11 +496,11 @@ TEST_F(MatchDrawing, ShipTypeLooksFollowTheirStates) {
     scenes::FlyingSlot(1, 1, c.type);
     for (int32_t v = HULL_AIM_LINE_ANGLE; v <= HULL_AIM_LINE_Y; ++v)
       slotShipValue[1][GROUP_HULL][v] = 0;
-    Ref<TShip> ship = scenes::AddShip(1, c.type, 400, 400, 0);
+    Ref<TShip> ship = scenes::AddShip(1, c.type, 400, 400, c.heading);
     for (int32_t k = 0; k < 6; ++k) ship->specialState[k] = c.state[k];
     scenes::Ranks(1, 0, 0, 0);
     DrawShips();
-    EXPECT_EQ(Pixel(c.x, c.y), c.colour) << "type " << c.type;
+    EXPECT_EQ(Pixel(c.x, c.y), c.colour) << "type " << c.type << " at " << c.heading;
     ExpectStartState("DrawShips");
   }
 }
