@@ -382,14 +382,18 @@ bool LeftoverTemporary(const Text& name, Text& base) {
   return !running;
 }
 
-FolderLock::FolderLock(const Text& folder, bool wait) {
+FolderLock::FolderLock(const Text& folder, int32_t waitMilliseconds) {
   fd_ = ::open(NativePath(folder).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
   if (fd_ < 0) return;
-  int result;
-  do {
-    result = ::flock(fd_, LOCK_EX | (wait ? 0 : LOCK_NB));
-  } while (result != 0 && errno == EINTR);
-  busy_ = result != 0 && errno == EWOULDBLOCK;
+  // Tried every 10 ms: a copy stopped in the middle of its save must not
+  // stop this one for ever.
+  for (int32_t waited = 0;; waited += 10) {
+    if (::flock(fd_, LOCK_EX | LOCK_NB) == 0) return;
+    if (errno != EWOULDBLOCK && errno != EINTR) return;
+    if (waited >= waitMilliseconds) break;
+    ::usleep(10000);
+  }
+  busy_ = true;
 }
 
 FolderLock::~FolderLock() {

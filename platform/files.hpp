@@ -89,12 +89,13 @@ Text ProcessTemporaryPath(const Text& path);
 // is one; "NAME.<id>.tmp" is one unless another process of that id runs.
 bool LeftoverTemporary(const Text& name, Text& base);
 // An advisory lock on a folder: one copy of the game at a time changes the
-// files in it that belong together. It waits for another copy's lock, or
-// with wait false is busy instead. A folder that cannot be opened or locked
-// is taken as not busy. The lock ends with the object or the process.
+// files in it that belong together. It waits up to the given time for
+// another copy's lock, and is busy when that copy still holds it. A folder
+// that cannot be opened or locked is taken as not busy. The lock ends with
+// the object or the process.
 class FolderLock {
  public:
-  FolderLock(const Text& folder, bool wait);
+  FolderLock(const Text& folder, int32_t waitMilliseconds);
   ~FolderLock();
   FolderLock(const FolderLock&) = delete;
   FolderLock& operator=(const FolderLock&) = delete;

@@ -172,27 +172,30 @@ void LoadProgressFile() {
   if (valid) bonusShipsUnlocked = StoredBonusShips(bytes);
 }
 
-bool ReadOptionsAgain() {
-  if ((unreadFiles & UNREAD_OPTIONS) == 0) return true;
+namespace {
+
+// A file the start could not read, read again: take gets its bytes when it
+// is whole now. False while it still cannot be read.
+template <typename Take>
+bool ReadAgain(int32_t file, int32_t size, Take take) {
+  if ((unreadFiles & file) == 0) return true;
   std::vector<uint8_t> bytes;
   bool valid = false;
-  if (ReadValidFile(optionsFilePath, optionsFileSize, bytes, valid) == FileRead::Failed)
-    return false;
+  if (ReadValidFile(PathOf(file), size, bytes, valid) == FileRead::Failed) return false;
   // Read now, or no longer the player's: what a start would have found.
-  if (valid) TakeOptions(bytes);
-  ReadAtLast(UNREAD_OPTIONS);
+  if (valid) take(bytes);
+  ReadAtLast(file);
   return true;
 }
 
+}  // namespace
+
+bool ReadOptionsAgain() { return ReadAgain(UNREAD_OPTIONS, optionsFileSize, TakeOptions); }
+
 bool ReadProgressAgain() {
-  if ((unreadFiles & UNREAD_PROGRESS) == 0) return true;
-  std::vector<uint8_t> bytes;
-  bool valid = false;
-  if (ReadValidFile(progressFilePath, progressFileSize, bytes, valid) == FileRead::Failed)
-    return false;
-  if (valid) bonusShipsUnlocked = std::max(bonusShipsUnlocked, StoredBonusShips(bytes));
-  ReadAtLast(UNREAD_PROGRESS);
-  return true;
+  return ReadAgain(UNREAD_PROGRESS, progressFileSize, [](const std::vector<uint8_t>& bytes) {
+    bonusShipsUnlocked = std::max(bonusShipsUnlocked, StoredBonusShips(bytes));
+  });
 }
 
 bool WriteOptionsFile() {
@@ -250,7 +253,7 @@ void RemoveSaveLeftovers() {
   });
   // Another copy of the game saving a replay now: what it has in the folder
   // is not left over.
-  const FolderLock lock(replayFolder, false);
+  const FolderLock lock(replayFolder, 0);
   if (lock.Busy()) return;
   // The game's own endings, in its own letter case: a replay save cut short
   // is settled first, then the temporary files go.

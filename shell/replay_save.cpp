@@ -211,8 +211,10 @@ bool WriteReplayFiles() {
   // A folder of either name would take the replay, but not its partner.
   if (PathKind(pair.info) == PATH_FOLDER || PathKind(pair.replay) == PATH_FOLDER) return false;
   // Another copy of the game saving into the folder is waited for: the
-  // names a save goes through are the same for every copy.
-  const FolderLock lock(replayFolder, true);
+  // names a save goes through are the same for every copy. One that does
+  // not end its save in ten seconds leaves this one told as failed.
+  const FolderLock lock(replayFolder, 10000);
+  if (lock.Busy()) return false;
   // What an earlier save of this name left is settled first. An information
   // file without its replay is half a pair, no replay, and would make the
   // new replay look like an old one.

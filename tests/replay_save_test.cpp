@@ -470,7 +470,7 @@ TEST_F(ReplaySave, TwoCopiesSavingOneNameAtOnceEachLeaveAWholePair) {
   const Folder waiting = {{"SAME.rep.new", {1}}, {"SAME.inr.new", {2}}};
   SetFolderFiles(waiting);
   {
-    const FolderLock saving(replayFolder, false);
+    const FolderLock saving(replayFolder, 0);
     ASSERT_FALSE(saving.Busy());
     RemoveSaveLeftovers();
     EXPECT_EQ(FolderFiles(), waiting);
