@@ -69,6 +69,7 @@ void TellUnread(int32_t file, const std::string& reason) {
 // A file that could not be read at start reads now (or is gone): the
 // notice, while it still shows, no longer names it.
 void ReadAtLast(int32_t file) {
+  if ((unreadFiles & file) == 0) return;
   const bool told = saveFailureFrames > 0 && saveFailureNotice == unreadHeadlines[unreadFiles];
   unreadFiles &= ~file;
   if (!told) return;
@@ -206,7 +207,7 @@ bool WriteOptionsFile() {
   }
   if (!Save(optionsFilePath, bytes, u"UNABLE TO SAVE THE OPTIONS!")) return false;
   // The file holds what the table does: the player's again.
-  if ((unreadFiles & UNREAD_OPTIONS) != 0) ReadAtLast(UNREAD_OPTIONS);
+  ReadAtLast(UNREAD_OPTIONS);
   return true;
 }
 
@@ -228,7 +229,7 @@ bool SaveProgressFile() {
   AppendInt32(bytes, progressFileVersion);
   AppendInt32(bytes, bonusShipsUnlocked);
   if (!Save(progressFilePath, bytes, u"UNABLE TO SAVE THE PROGRESS!")) return false;
-  if ((unreadFiles & UNREAD_PROGRESS) != 0) ReadAtLast(UNREAD_PROGRESS);
+  ReadAtLast(UNREAD_PROGRESS);
   return true;
 }
 

@@ -3,7 +3,7 @@
 // for the main menu writes the options file.
 #include "shell/screen_options.hpp"
 
-#include <algorithm>
+#include <cstring>
 
 #include "match/bitmap_text.hpp"
 #include "match/input_edges.hpp"
@@ -160,7 +160,7 @@ void OptionsEnter() {
     StopMusicStream();
     musicTrack = TRACK_NONE;
   }
-  std::copy(&optionTable[0][0], &optionTable[0][0] + 35, &optionsShown[0][0]);
+  std::memcpy(optionsShown, optionTable, sizeof optionsShown);
 }
 
 void OptionsBlock() {
